@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and generating the media need, only those missing.
+set -euo pipefail
+
+PACKAGES=(
+  cmake g++ make pkg-config
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
+  liblodepng-dev libgtest-dev
+  libfreetype-dev fonts-dejavu-core
+  libogg-dev libvorbis-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,76 @@
+// display.cpp -- opening SDL and the window, drawing the software pointer
+#include "app/display.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/input.h"
+#include "ui/overlay.h"
+
+SDL_Surface *display_surface = nullptr;
+float display_width = 0.0f;
+float display_height = 0.0f;
+int color_depth = 0;
+bool setting_fullscreen = false;
+bool setting_show_cursor = false;
+bool mouse_focus = false;
+bool pointer_shown_before = false;
+
+// Drawing on a null surface would crash on the first frame, so a program
+// that cannot get a window says why and stops.
+static void fail_start(const char *what)
+{
+    fprintf(stderr, "rotwalk: %s failed: %s\n", what, SDL_GetError());
+    exit(1);
+}
+
+void init_video()
+{
+    // Audio, joystick or CD-ROM may be missing on a machine; only video is required.
+    SDL_Init(SDL_INIT_EVERYTHING);
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) < 0)
+        fail_start("SDL_Init");
+
+    int width = (int)display_width;
+    int height = (int)display_height;
+    if (setting_fullscreen) {
+        display_surface = SDL_SetVideoMode(width, height, color_depth, SDL_FULLSCREEN);
+        if (!display_surface)
+            fprintf(stderr, "rotwalk: full screen unavailable (%s), opening a window\n",
+                    SDL_GetError());
+    }
+    if (!display_surface)
+        display_surface = SDL_SetVideoMode(width, height, color_depth, SDL_DOUBLEBUF);
+    if (!display_surface)
+        fail_start("SDL_SetVideoMode");
+    SDL_WM_SetCaption(WINDOW_CAPTION, nullptr);
+}
+
+void init_display()
+{
+    init_video();
+    display_width = (float)display_surface->w;
+    display_height = (float)display_surface->h;
+    color_depth = display_surface->format->BitsPerPixel;
+    SDL_ShowCursor(setting_show_cursor ? SDL_ENABLE : SDL_DISABLE);
+}
+
+// Never on the first frame, and only while the pointer is over the window.
+void draw_pointer()
+{
+    mouse_focus = (SDL_GetAppState() & SDL_APPMOUSEFOCUS) != 0;
+    if (pointer_shown_before && mouse_focus)
+        blit_at((Sint16)(mouse_x[0] - POINTER_HOTSPOT_X), (Sint16)(mouse_y[0] - POINTER_HOTSPOT_Y),
+                dashboard_image, display_surface, &pointer_rect);
+    pointer_shown_before = true;
+}
+
+// An absent surface draws nothing, so missing artwork never stops the game.
+void blit_at(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination,
+             SDL_Rect *source_rect)
+{
+    if (!source || !destination)
+        return;
+    SDL_Rect where = {x, y, 0, 0};
+    SDL_UpperBlit(source, source_rect, destination, &where);
+}

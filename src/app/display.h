@@ -1,0 +1,28 @@
+// display.h -- the window, the display surface and the software pointer
+#pragma once
+
+#include <SDL.h>
+
+const float DISPLAY_WIDTH = 640.0f;   // the window is always this size
+const float DISPLAY_HEIGHT = 480.0f;
+const char WINDOW_CAPTION[] = "www.rotwalk.example";  // the studio's web address
+const int POINTER_HOTSPOT_X = 12;     // hot spot, right of the sprite's corner
+const int POINTER_HOTSPOT_Y = 10;     // hot spot, below the sprite's corner
+
+// Set once at start-up
+extern SDL_Surface *display_surface;  // the video surface: every screen's canvas
+extern float display_width;           // requested size, then the surface's own
+extern float display_height;
+extern int color_depth;               // requested bits per pixel (0: desktop), then actual
+extern bool setting_fullscreen;
+extern bool setting_show_cursor;      // the system pointer; ours is always drawn
+
+// Per frame
+extern bool mouse_focus;              // the pointer is over the window
+extern bool pointer_shown_before;     // false only until the first frame's pointer step
+
+void init_video();
+void init_display();
+void draw_pointer();
+void blit_at(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination,
+             SDL_Rect *source_rect);

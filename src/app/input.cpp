@@ -1,0 +1,44 @@
+// input.cpp -- turning SDL's key and mouse-button events into state tables
+#include "app/input.h"
+
+#include <SDL.h>
+
+int key_state[KEY_STATE_SIZE];
+int mouse_button_state[MOUSE_BUTTON_COUNT];
+int mouse_x[POINTER_SLOTS];
+int mouse_y[POINTER_SLOTS];
+
+static void settle_pressed(int *table, int size)
+{
+    for (int i = 0; i < size; i++) {
+        if (table[i] == KEY_PRESSED)
+            table[i] = KEY_HELD;
+    }
+}
+
+// Takes every queued event of one kind and marks its key or button; indices
+// without an entry (button 10 and up) are ignored.
+static void apply_events(Uint32 mask, int *table, int size, int new_state)
+{
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, mask) > 0) {
+        int index = (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+                        ? (int)event.key.keysym.sym
+                        : (int)event.button.button;
+        if (index >= 0 && index < size)
+            table[index] = new_state;
+    }
+}
+
+// All downs are applied before all ups, so a press and release between two
+// updates ends as KEY_UP: a wheel click is never seen pressed.
+void update_input()
+{
+    settle_pressed(key_state, KEY_STATE_SIZE);
+    apply_events(SDL_KEYDOWNMASK, key_state, KEY_STATE_SIZE, KEY_PRESSED);
+    apply_events(SDL_KEYUPMASK, key_state, KEY_STATE_SIZE, KEY_UP);
+    settle_pressed(mouse_button_state, MOUSE_BUTTON_COUNT);
+    apply_events(SDL_MOUSEBUTTONDOWNMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_PRESSED);
+    apply_events(SDL_MOUSEBUTTONUPMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_UP);
+    SDL_GetMouseState(&mouse_x[0], &mouse_y[0]);
+}

@@ -1,0 +1,97 @@
+// main_loop.cpp -- start-up, the frame loop and the screen dispatcher
+#include "app/main_loop.h"
+
+#include <SDL.h>
+#include <cstdlib>
+#include <ctime>
+
+#include "app/backdrop.h"
+#include "app/display.h"
+#include "app/frame_clock.h"
+#include "app/input.h"
+#include "app/settings.h"
+
+int screen_number = SCREEN_MAIN_MENU;
+bool quit_requested = false;
+
+// One row per screen number. The game and the editor take the speed factor;
+// a row with neither function is a screen not built into this program: the
+// frame still paces, draws the pointer and flips.
+struct ScreenEntry {
+    void (*run)();
+    void (*run_timed)(float speed_factor);
+};
+
+static const ScreenEntry screen_table[SCREEN_COUNT] = {
+    {nullptr, nullptr},  // SCREEN_MAIN_MENU
+    {nullptr, nullptr},  // SCREEN_CREDITS
+    {nullptr, nullptr},  // SCREEN_CHOOSE_MAP_TO_PLAY
+    {nullptr, nullptr},  // SCREEN_START_GAME
+    {nullptr, nullptr},  // SCREEN_GAME
+    {nullptr, nullptr},  // SCREEN_CHOOSE_MAP_TO_EDIT
+    {nullptr, nullptr},  // SCREEN_START_EDITOR
+    {nullptr, nullptr},  // SCREEN_EDITOR
+    {nullptr, nullptr},  // SCREEN_GAME_MENU
+};
+
+void start_up()
+{
+    load_settings();
+    // The window is always 640 by 480, whatever the settings ask for.
+    display_width = DISPLAY_WIDTH;
+    display_height = DISPLAY_HEIGHT;
+    srand((unsigned)time(nullptr));
+    init_display();
+}
+
+void run_frame()
+{
+    SDL_PumpEvents();
+    update_input();
+    // While the overlay is anything but fully closed the screen stays frozen.
+    if (overlay_level == 0.0f)
+        run_current_screen();
+    pace_frame();
+    draw_pointer();
+    SDL_Flip(display_surface);
+    drain_events();
+}
+
+void shut_down()
+{
+    SDL_Quit();
+}
+
+float compute_speed_factor(float fps)
+{
+    // The first frame has fps 0: the division gives +inf and the factor 2.
+    float factor = (float)(SPEED_REFERENCE_FPS / fps);
+    if (factor < MIN_SPEED_FACTOR)
+        factor = MIN_SPEED_FACTOR;
+    else if (factor > MAX_SPEED_FACTOR)
+        factor = MAX_SPEED_FACTOR;
+    return factor;
+}
+
+void run_current_screen()
+{
+    float speed_factor = compute_speed_factor(frames_per_second);
+    if (screen_number < 0 || screen_number >= SCREEN_COUNT)
+        return;
+    const ScreenEntry &entry = screen_table[screen_number];
+    if (entry.run)
+        entry.run();
+    else if (entry.run_timed)
+        entry.run_timed(speed_factor);
+}
+
+// Everything update_input left in the queue is discarded here; only the
+// window's quit event (also raised by SIGINT and SIGTERM) matters.
+void drain_events()
+{
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_ALLEVENTS) > 0) {
+        if (event.type == SDL_QUIT)
+            quit_requested = true;
+    }
+}

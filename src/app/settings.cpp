@@ -1,0 +1,123 @@
+// settings.cpp -- reading settings.ini: one "key = number" per line
+#include "app/settings.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/display.h"
+
+char settings_lines[SETTINGS_MAX_LINES][SETTINGS_LINE_SIZE];
+int settings_line_count = 0;
+bool setting_antialiasing = false;
+bool setting_mipmapping = false;
+
+// How a setting's number is stored: exactly one target is set per row.
+struct SettingKey {
+    const char *key;
+    float *as_float;  // the number itself
+    int *as_int;      // truncated toward zero
+    bool *as_bool;    // true when not 0
+};
+
+static const SettingKey setting_keys[] = {
+    {"screenw", &display_width, nullptr, nullptr},
+    {"screenh", &display_height, nullptr, nullptr},
+    {"screenbpp", nullptr, &color_depth, nullptr},
+    {"fullscreen", nullptr, nullptr, &setting_fullscreen},
+    {"showcursor", nullptr, nullptr, &setting_show_cursor},
+    {"antialiasing", nullptr, nullptr, &setting_antialiasing},
+    {"mipmapping", nullptr, nullptr, &setting_mipmapping},
+};
+
+// Reads one line into `line` (at most 255 characters, line feed dropped, a
+// carriage return before it too). Returns false when no further line may be
+// read: the end of the file, or a line too long to hold, whose tail would
+// otherwise be taken for the next line.
+static bool read_settings_line(FILE *file, char *line)
+{
+    int length = 0;
+    for (;;) {
+        int c = fgetc(file);
+        if (c == EOF) {
+            line[length] = '\0';
+            return false;
+        }
+        if (c == '\n') {
+            if (length > 0 && line[length - 1] == '\r')
+                length--;
+            line[length] = '\0';
+            return true;
+        }
+        if (length == SETTINGS_LINE_SIZE - 1) {
+            line[length] = '\0';
+            return false;
+        }
+        line[length++] = (char)c;
+    }
+}
+
+static void remove_blanks(char *line)
+{
+    char *out = line;
+    for (const char *in = line; *in; in++) {
+        if (*in != ' ')
+            *out++ = *in;
+    }
+    *out = '\0';
+}
+
+void read_settings_file()
+{
+    settings_line_count = 0;
+    memset(settings_lines, 0, sizeof settings_lines);
+    FILE *file = fopen(SETTINGS_FILE, "r");
+    if (!file)
+        return;
+    bool more = true;
+    for (int i = 0; i < SETTINGS_MAX_LINES && more; i++)
+        more = read_settings_line(file, settings_lines[i]);
+    settings_line_count = SETTINGS_MAX_LINES;
+    fclose(file);
+    for (int i = 0; i < SETTINGS_MAX_LINES; i++)
+        remove_blanks(settings_lines[i]);
+}
+
+// The key must start the line and be followed by "=", so "screenw" never
+// matches "screenwidth=". The last matching line wins.
+float setting_value(const char *key)
+{
+    float value = 0.0f;
+    if (settings_line_count <= 0)
+        return value;
+    size_t key_length = strlen(key);
+    for (int i = 0; i < SETTINGS_MAX_LINES; i++) {
+        const char *line = settings_lines[i];
+        if (strncmp(line, key, key_length) == 0 && line[key_length] == '=')
+            value = (float)atof(line + key_length + 1);
+    }
+    return value;
+}
+
+// A number too large for an int (or not a number) falls back to 0, the
+// value of an absent key, instead of an undefined conversion.
+static int truncate_to_int(float value)
+{
+    if (!(value > -2147483648.0f && value < 2147483648.0f))
+        return 0;
+    return (int)value;
+}
+
+void load_settings()
+{
+    read_settings_file();
+    for (const SettingKey &setting : setting_keys) {
+        float value = setting_value(setting.key);
+        if (setting.as_float)
+            *setting.as_float = value;
+        if (setting.as_int)
+            *setting.as_int = truncate_to_int(value);
+        if (setting.as_bool)
+            *setting.as_bool = value != 0.0f;
+    }
+}
