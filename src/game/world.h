@@ -40,3 +40,14 @@ extern int hurt_flash;         // 0 to 100: red tint of the border
 extern float aim_x, aim_y;     // world point under the pointer
 extern float camera_x, camera_y;  // view's top-left corner in the world
 extern float view_scale;       // slot 0 health / 100
+
+const int SPLAT_OFFSET = 23;        // a splat's corner lies 23 px left of and above its centre
+const int SPLAT_SPREAD_HIT = 6;     // a hit zombie or a hurt player
+const int SPLAT_SPREAD_KILL = 20;   // a killed zombie
+
+int spawn_zombie(float x, float y);
+void remove_zombie(int index);
+void clear_zombies();
+void add_wall_rect(float x, float y, float w, float h);
+void clear_wall_rects();
+void paint_blood_splat(float x, float y, int spread);

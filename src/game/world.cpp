@@ -1,0 +1,92 @@
+// world.cpp -- the world's globals, the zombie and wall lists, blood splats
+#include "game/world.h"
+
+#include <cstdlib>
+
+#include "app/assets.h"
+#include "app/display.h"
+
+float player_x[MAX_PLAYERS];
+float player_y[MAX_PLAYERS];
+float player_angle[MAX_PLAYERS];
+float player_health[MAX_PLAYERS];
+float player_energy[MAX_PLAYERS];
+int fire_cooldown[MAX_PLAYERS];
+int player_count = 1;
+Zombie *zombies[MAX_ZOMBIES];
+int zombie_count = 0;
+WallRect *wall_rects[MAX_WALL_RECTS];
+int wall_rect_count = 0;
+int kill_count = 0;
+float pending_damage = 0.0f;
+int hurt_flash = 0;
+float aim_x = 0.0f, aim_y = 0.0f;
+float camera_x = 0.0f, camera_y = 0.0f;
+float view_scale = 1.0f;
+
+// With one player no random number is drawn for the target: the order of
+// rand() draws is part of the game's behaviour.
+int spawn_zombie(float x, float y)
+{
+    if (zombie_count >= MAX_ZOMBIES)
+        return zombie_count;
+    Zombie *zombie = new Zombie;
+    zombie->x = x;
+    zombie->y = y;
+    zombie->angle = 0.0f;
+    zombie->health = 100.0f;
+    zombie->target_player = player_count == 1 ? 0 : rand() % player_count;
+    zombies[zombie_count++] = zombie;
+    return zombie_count;
+}
+
+// Deletes one record of an owned list; the later entries shift down and keep
+// their order.
+template <typename Record>
+static void remove_from_list(Record **list, int &count, int index)
+{
+    if (index < 0 || index >= count)
+        return;
+    delete list[index];
+    for (int i = index; i < count - 1; i++)
+        list[i] = list[i + 1];
+    count--;
+    list[count] = nullptr;
+}
+
+void remove_zombie(int index)
+{
+    remove_from_list(zombies, zombie_count, index);
+}
+
+void clear_zombies()
+{
+    while (zombie_count > 0)
+        remove_zombie(0);
+}
+
+// Walls beyond the list's capacity are dropped.
+void add_wall_rect(float x, float y, float w, float h)
+{
+    if (wall_rect_count >= MAX_WALL_RECTS)
+        return;
+    wall_rects[wall_rect_count++] = new WallRect{x, y, w, h};
+}
+
+void clear_wall_rects()
+{
+    while (wall_rect_count > 0)
+        remove_from_list(wall_rects, wall_rect_count, 0);
+}
+
+// Draws frame, then y offset, then x offset; the splat's centre lands within
+// `spread` pixels of (x, y) on each axis.
+void paint_blood_splat(float x, float y, int spread)
+{
+    int frame = rand() % BLOOD_SPLAT_COUNT;
+    int y_offset = rand() % (2 * spread + 1);
+    int x_offset = rand() % (2 * spread + 1);
+    int left = (int)(x + x_offset - spread) - SPLAT_OFFSET;
+    int top = (int)(y + y_offset - spread) - SPLAT_OFFSET;
+    blit_at((Sint16)left, (Sint16)top, blood_image, world_surface, &blood_frames[frame]);
+}
