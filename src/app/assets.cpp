@@ -1,0 +1,286 @@
+// assets.cpp -- loading the artwork and music, sprite tables, rotated facings, border darkness
+#include "app/assets.h"
+
+#include <SDL_image.h>
+#include <cmath>
+#include <cstdio>
+
+#include "app/display.h"
+#include "maps/map_list.h"
+
+char game_name[GAME_NAME_SIZE];
+float version_number = 0.0f;
+SDL_Surface *view_surface = nullptr;
+SDL_Surface *background_image = nullptr;
+SDL_Surface *background_bright_image = nullptr;
+SDL_Surface *font_image = nullptr;
+SDL_Surface *tile_image = nullptr;
+SDL_Surface *people_image = nullptr;
+SDL_Surface *blood_image = nullptr;
+SDL_Surface *world_surface = nullptr;
+SDL_Rect glyph_rects[GLYPH_COUNT];
+SDL_Rect tile_rects[TILE_CELL_COUNT];
+SDL_Rect player_frames[FACING_COUNT];
+SDL_Rect zombie_frames[FACING_COUNT];
+SDL_Rect corpse_frames[FACING_COUNT];
+SDL_Rect blood_frames[BLOOD_SPLAT_COUNT];
+int border_darkness[VIEW_W * VIEW_H];
+Mix_Music *music_track = nullptr;
+
+const char GAME_NAME[] = "Rotwalk";
+const float VERSION = 1.0f;
+const int PEOPLE_SHEET_W = FACING_COUNT * SPRITE_SIZE;  // 2304
+const int PEOPLE_SHEET_H = 3 * SPRITE_SIZE;             // 108
+const double FACING_STEP = 0.09817477315664291;         // pi/32: one of 64 facings
+const float SPRITE_CENTRE = 18.0f;
+
+// A player who starts the game from the wrong folder must learn why the
+// window is black, so every missing file is named once on stderr.
+static void report_missing(const char *path, const char *reason)
+{
+    fprintf(stderr, "rotwalk: cannot load %s: %s\n", path, reason);
+}
+
+static SDL_Surface *load_converted(const char *path, bool with_alpha)
+{
+    SDL_Surface *loaded = IMG_Load(path);
+    if (!loaded) {
+        report_missing(path, IMG_GetError());
+        return nullptr;
+    }
+    SDL_Surface *converted = with_alpha ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
+    SDL_FreeSurface(loaded);
+    if (!converted)
+        report_missing(path, SDL_GetError());
+    return converted;
+}
+
+Uint32 key_color(SDL_Surface *surface)
+{
+    return SDL_MapRGB(surface->format, KEY_RED, KEY_GREEN, KEY_BLUE);
+}
+
+SDL_Surface *load_opaque_image(const char *path)
+{
+    return load_converted(path, false);
+}
+
+SDL_Surface *load_keyed_image(const char *path)
+{
+    SDL_Surface *image = load_converted(path, false);
+    if (image)
+        SDL_SetColorKey(image, SDL_SRCCOLORKEY, key_color(image));
+    return image;
+}
+
+SDL_Surface *load_alpha_image(const char *path)
+{
+    return load_converted(path, true);
+}
+
+static SDL_Rect rect_at(int x, int y, int w, int h)
+{
+    SDL_Rect rect = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
+    return rect;
+}
+
+void fill_sprite_tables()
+{
+    for (int i = 0; i < GLYPH_COUNT; i++)
+        glyph_rects[i] = rect_at(GLYPH_CELL_W * (i % GLYPH_COLUMNS) + 1,
+                                 GLYPH_CELL_H * (i / GLYPH_COLUMNS) + 1, GLYPH_W, GLYPH_H);
+    for (int k = 0; k < TILE_CELL_COUNT; k++)
+        tile_rects[k] = rect_at(TILE_PIXELS * (k % TILE_CELL_COLUMNS),
+                                TILE_PIXELS * (k / TILE_CELL_COLUMNS), TILE_PIXELS, TILE_PIXELS);
+    for (int f = 0; f < FACING_COUNT; f++) {
+        player_frames[f] = rect_at(SPRITE_SIZE * f, PLAYER_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
+        zombie_frames[f] = rect_at(SPRITE_SIZE * f, ZOMBIE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
+        corpse_frames[f] = rect_at(SPRITE_SIZE * f, CORPSE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
+    }
+    for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
+        blood_frames[i] = rect_at(BLOOD_SPLAT_SIZE * i, 0, BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
+}
+
+static Uint32 get_pixel(SDL_Surface *surface, int x, int y)
+{
+    const Uint8 *p = (const Uint8 *)surface->pixels + y * surface->pitch +
+                     x * surface->format->BytesPerPixel;
+    switch (surface->format->BytesPerPixel) {
+    case 1: return *p;
+    case 2: return *(const Uint16 *)p;
+    case 3: return p[0] | p[1] << 8 | p[2] << 16;
+    case 4: return *(const Uint32 *)p;
+    default: return 0;
+    }
+}
+
+static void put_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
+{
+    Uint8 *p = (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
+    switch (surface->format->BytesPerPixel) {
+    case 1: *p = (Uint8)value; break;
+    case 2: *(Uint16 *)p = (Uint16)value; break;
+    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
+    case 4: *(Uint32 *)p = value; break;
+    }
+}
+
+// A reference pixel of the 36x36 sprite turned by `angle` about the centre,
+// through its polar position; every intermediate is stored as a float because
+// the exact pixels of the facings depend on it.
+struct TurnedPoint {
+    float x, y;
+};
+
+static TurnedPoint turn_reference_pixel(int u, int v, float angle)
+{
+    float theta = (float)atan2(SPRITE_CENTRE - v, SPRITE_CENTRE - u);
+    float distance = (float)sqrt((u - SPRITE_CENTRE) * (u - SPRITE_CENTRE) +
+                                 (v - SPRITE_CENTRE) * (v - SPRITE_CENTRE));
+    float turned = angle + theta;
+    TurnedPoint point;
+    point.x = (float)(cos((double)turned) * distance);
+    point.y = (float)(sin((double)turned) * distance);
+    return point;
+}
+
+// One facing of one sprite row: a nearest-neighbour rotation stepped with
+// float additions, the source scaled by 35/36. Samples on or past the
+// sprite's edges become the colour key.
+static void build_facing(SDL_Surface *source, SDL_Surface *destination, int row_y, int facing,
+                         float angle)
+{
+    const int last = SPRITE_SIZE - 1;
+    TurnedPoint a = turn_reference_pixel(0, 0, angle);
+    TurnedPoint b = turn_reference_pixel(last, 0, angle);
+    TurnedPoint c = turn_reference_pixel(0, last, angle);
+    float column_dx = (a.x - b.x) / (float)SPRITE_SIZE;
+    float column_dy = (a.y - b.y) / (float)SPRITE_SIZE;
+    float row_dx = (a.x - c.x) / (float)SPRITE_SIZE;
+    float row_dy = (a.y - c.y) / (float)SPRITE_SIZE;
+    float origin_x = (float)((SPRITE_SIZE - SPRITE_SIZE * column_dx) * 0.5);
+    float origin_y = (float)((SPRITE_SIZE - SPRITE_SIZE * column_dy) * 0.5 + row_y);
+    Uint32 key = key_color(destination);
+
+    for (int row = 0; row < SPRITE_SIZE; row++) {
+        int r = row - (int)SPRITE_CENTRE;
+        float sx = r * row_dx + origin_x;
+        float sy = r * row_dy + origin_y;
+        for (int column = 0; column < SPRITE_SIZE; column++) {
+            sx += column_dx;
+            sy += column_dy;
+            bool inside = sx > 0.0f && sx < (float)SPRITE_SIZE && sy > (float)row_y &&
+                          sy < (float)(row_y + SPRITE_SIZE);
+            Uint32 pixel = inside && source ? get_pixel(source, (int)sx, (int)sy) : key;
+            put_pixel(destination, SPRITE_SIZE * facing + column, row_y + row, pixel);
+        }
+    }
+}
+
+// Builds the 64 facings of the player, zombie and corpse rows into
+// `destination` (2304x108) from `source` (36x108, same pixel format). A
+// missing or too small source leaves every facing blank.
+void build_rotated_frames(SDL_Surface *source, SDL_Surface *destination)
+{
+    if (source && (source->w < SPRITE_SIZE || source->h < PEOPLE_SHEET_H ||
+                   source->format->BytesPerPixel != destination->format->BytesPerPixel))
+        source = nullptr;
+    if (source)
+        SDL_LockSurface(source);
+    SDL_LockSurface(destination);
+    const int rows[] = {PLAYER_ROW_Y, ZOMBIE_ROW_Y, CORPSE_ROW_Y};
+    for (int row_y : rows) {
+        float angle = 0.0f;
+        for (int facing = 0; facing < FACING_COUNT; facing++) {
+            // Frame k shows the sprite turned by (k + 1) pi/32: frame 63 is a full turn.
+            angle = (float)(angle + FACING_STEP);
+            build_facing(source, destination, row_y, facing, angle);
+        }
+    }
+    SDL_UnlockSurface(destination);
+    if (source)
+        SDL_UnlockSurface(source);
+}
+
+static Uint8 red_of(SDL_Surface *surface, Uint32 pixel)
+{
+    const SDL_PixelFormat *format = surface->format;
+    if (format->palette)
+        return pixel < (Uint32)format->palette->ncolors ? format->palette->colors[pixel].r : 0;
+    return (Uint8)(((pixel & format->Rmask) >> format->Rshift) << format->Rloss);
+}
+
+// Stores red - 255 for every view pixel, column by column. Where the picture
+// has no pixel (missing or smaller than the view) the view stays fully lit.
+void read_border_darkness(SDL_Surface *picture)
+{
+    for (int i = 0; i < VIEW_W * VIEW_H; i++)
+        border_darkness[i] = 0;
+    if (!picture)
+        return;
+    SDL_LockSurface(picture);
+    int width = picture->w < VIEW_W ? picture->w : VIEW_W;
+    int height = picture->h < VIEW_H ? picture->h : VIEW_H;
+    for (int x = 0; x < width; x++)
+        for (int y = 0; y < height; y++)
+            border_darkness[x * VIEW_H + y] = red_of(picture, get_pixel(picture, x, y)) - 255;
+    SDL_UnlockSurface(picture);
+}
+
+static SDL_Surface *create_display_like_surface(int width, int height)
+{
+    const SDL_PixelFormat *format = display_surface->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel,
+                                format->Rmask, format->Gmask, format->Bmask, format->Amask);
+}
+
+static void load_people()
+{
+    people_image = create_display_like_surface(PEOPLE_SHEET_W, PEOPLE_SHEET_H);
+    SDL_Surface *source = load_keyed_image(PEOPLE_FILE);
+    build_rotated_frames(source, people_image);
+    SDL_SetColorKey(people_image, SDL_SRCCOLORKEY, key_color(people_image));
+    SDL_FreeSurface(source);
+}
+
+static void load_border_darkness()
+{
+    SDL_Surface *picture = IMG_Load(BORDER_DARKNESS_FILE);
+    if (!picture)
+        report_missing(BORDER_DARKNESS_FILE, IMG_GetError());
+    read_border_darkness(picture);
+    SDL_FreeSurface(picture);
+}
+
+static void start_music()
+{
+    // Zeros ask SDL for its default rate, format, channels and buffer.
+    if (Mix_OpenAudio(0, 0, 0, 0) < 0) {
+        fprintf(stderr, "rotwalk: no sound: %s\n", Mix_GetError());
+        return;
+    }
+    music_track = Mix_LoadMUS(MUSIC_FILE);
+    if (!music_track) {
+        report_missing(MUSIC_FILE, Mix_GetError());
+        return;
+    }
+    Mix_PlayMusic(music_track, -1);
+}
+
+void load_assets()
+{
+    snprintf(game_name, sizeof game_name, "%s", GAME_NAME);
+    version_number = VERSION;
+    scan_map_folder();
+    fill_sprite_tables();
+    view_surface = SDL_DisplayFormat(display_surface);
+    background_image = load_opaque_image(BACKGROUND_FILE);
+    background_bright_image = load_opaque_image(BACKGROUND_BRIGHT_FILE);
+    font_image = load_keyed_image(FONT_FILE);
+    tile_image = load_keyed_image(TILES_FILE);
+    load_people();
+    blood_image = load_alpha_image(BLOOD_FILE);
+    world_surface = create_display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
+    load_border_darkness();
+    start_music();
+}

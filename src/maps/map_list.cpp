@@ -1,0 +1,43 @@
+// map_list.cpp -- listing the entries of Maps/
+#include "maps/map_list.h"
+
+#include <dirent.h>
+
+#include <cstring>
+
+char *map_names[MAX_MAP_NAMES];
+int map_name_count = 0;
+
+void clear_map_names()
+{
+    while (map_name_count > 0) {
+        delete[] map_names[0];
+        for (int i = 0; i < map_name_count - 1; i++)
+            map_names[i] = map_names[i + 1];
+        map_name_count--;
+        map_names[map_name_count] = nullptr;
+    }
+}
+
+// Every entry in the listing's order, "." and ".." included; the choice
+// screens pick the maps. A cut name would open another file, so names too
+// long to hold are skipped; entries past the list's capacity are dropped.
+void scan_map_folder()
+{
+    clear_map_names();
+    DIR *folder = opendir(MAP_FOLDER);
+    if (!folder)
+        return;
+    while (map_name_count < MAX_MAP_NAMES) {
+        const struct dirent *entry = readdir(folder);
+        if (!entry)
+            break;
+        size_t length = strlen(entry->d_name);
+        if (length > (size_t)MAP_NAME_MAX)
+            continue;
+        char *name = new char[length + 1];
+        memcpy(name, entry->d_name, length + 1);
+        map_names[map_name_count++] = name;
+    }
+    closedir(folder);
+}

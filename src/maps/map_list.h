@@ -1,0 +1,13 @@
+// map_list.h -- the names of the entries of Maps/, listed once at start-up
+#pragma once
+
+const int MAX_MAP_NAMES = 500;
+const int MAP_NAME_MAX = 255;        // longer names are skipped, never cut
+const char MAP_FOLDER[] = "Maps";
+
+// Set once at start-up
+extern char *map_names[MAX_MAP_NAMES];  // in the order the folder listing gives them
+extern int map_name_count;
+
+void scan_map_folder();
+void clear_map_names();

@@ -1,0 +1,62 @@
+// buttons.cpp -- box buttons, panels and full-width menu rows
+#include "ui/buttons.h"
+
+#include "app/assets.h"
+#include "app/display.h"
+#include "app/input.h"
+#include "ui/text.h"
+
+int menu_line = MENU_FIRST_LINE;
+
+static void draw_frame(int x, int y, int w, int h, bool bright)
+{
+    SDL_Rect frame = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
+    SDL_FillRect(display_surface, &frame, SDL_MapRGB(display_surface->format, 0, 0, 0));
+    copy_background_area(bright, x + FRAME_THICKNESS, y + FRAME_THICKNESS,
+                         w - 2 * FRAME_THICKNESS, h - 2 * FRAME_THICKNESS);
+}
+
+// Strict on all sides: the left column and top row of the frame do not
+// count, the right column and bottom row do.
+static bool box_hovered(int x, int y, int w, int h)
+{
+    return x < mouse_x[0] && mouse_x[0] < x + w && y < mouse_y[0] && mouse_y[0] < y + h;
+}
+
+static bool draw_box_button(int x, int y, int w, int h, const char *label)
+{
+    bool hovered = box_hovered(x, y, w, h);
+    draw_frame(x, y, w, h, hovered);
+    draw_text(x + w / 2, y - BUTTON_LABEL_RISE, label, TEXT_CENTER);
+    return hovered;
+}
+
+// Clicked only in the frame in which the left button went down.
+bool draw_button(int x, int y, int w, int h, const char *label)
+{
+    return draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED;
+}
+
+// Reports every frame while the left button is down over it (the zoom buttons).
+bool draw_hold_button(int x, int y, int w, int h, const char *label)
+{
+    return draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP;
+}
+
+void draw_panel(int x, int y, int w, int h)
+{
+    draw_frame(x, y, w, h, false);
+}
+
+// A row spans the whole width; hover bands of neighbouring rows leave a gap,
+// so at most one row is ever lit.
+bool draw_menu_row(const char *label)
+{
+    int y = MENU_LINE_HEIGHT * menu_line;
+    bool hovered = y < mouse_y[0] && mouse_y[0] < y + MENU_ROW_HEIGHT;
+    if (hovered)
+        copy_background_area(true, 0, y, VIEW_W, MENU_ROW_HEIGHT);
+    draw_text(MENU_TEXT_X, y, label, TEXT_LEFT);
+    menu_line++;
+    return hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED;
+}

@@ -1,0 +1,16 @@
+// buttons.h -- box buttons, panels and full-width menu rows
+#pragma once
+
+const int MENU_FIRST_LINE = 6;     // a menu screen's first row is at y 144
+const int MENU_LINE_HEIGHT = 24;   // row n has its top edge at y = 24 n
+const int MENU_ROW_HEIGHT = 22;    // hover band and highlight of a row
+const int MENU_TEXT_X = 20;        // left edge of menu texts
+const int BUTTON_LABEL_RISE = 5;   // a label's top stands 5 px above its frame
+
+// Per frame
+extern int menu_line;  // row counter of the current menu screen
+
+bool draw_button(int x, int y, int w, int h, const char *label);
+bool draw_hold_button(int x, int y, int w, int h, const char *label);
+void draw_panel(int x, int y, int w, int h);
+bool draw_menu_row(const char *label);
