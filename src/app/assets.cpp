@@ -284,3 +284,26 @@ void load_assets()
     load_border_darkness();
     start_music();
 }
+
+static void free_surface(SDL_Surface *&surface)
+{
+    SDL_FreeSurface(surface);
+    surface = nullptr;
+}
+
+// Everything load_assets made, so a shut-down leaves nothing behind.
+void release_assets()
+{
+    if (music_track) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(music_track);
+        music_track = nullptr;
+    }
+    Mix_CloseAudio();
+    SDL_Surface **surfaces[] = {&view_surface, &background_image, &background_bright_image,
+                                &font_image, &tile_image, &people_image, &blood_image,
+                                &world_surface};
+    for (SDL_Surface **surface : surfaces)
+        free_surface(*surface);
+    clear_map_names();
+}

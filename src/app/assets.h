@@ -53,6 +53,7 @@ extern int border_darkness[VIEW_W * VIEW_H];     // column-major: x*480 + y; -25
 extern Mix_Music *music_track;
 
 void load_assets();
+void release_assets();
 SDL_Surface *load_keyed_image(const char *path);
 SDL_Surface *load_alpha_image(const char *path);
 SDL_Surface *load_opaque_image(const char *path);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/assets.h"
 #include "app/backdrop.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
@@ -42,6 +43,7 @@ void start_up()
     display_height = DISPLAY_HEIGHT;
     srand((unsigned)time(nullptr));
     init_display();
+    load_assets();
 }
 
 void run_frame()
@@ -59,6 +61,7 @@ void run_frame()
 
 void shut_down()
 {
+    release_assets();
     SDL_Quit();
 }
 
