@@ -104,3 +104,51 @@ bool save_surface_png(SDL_Surface *surface, const char *path)
         }
     return lodepng_encode24_file(path, rgb.data(), surface->w, surface->h) == 0;
 }
+
+#include "app/assets.h"
+
+static SDL_Surface *display_format_surface(int w, int h)
+{
+    const SDL_PixelFormat *f = display_surface->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                f->Bmask, f->Amask);
+}
+
+void make_test_artwork()
+{
+    fill_sprite_tables();
+    font_image = display_format_surface(893, 50);
+    SDL_FillRect(font_image, nullptr, key_color(font_image));
+    for (int c = 33; c <= 126; c++) {
+        SDL_Rect cell = glyph_rects[c - 33];
+        SDL_FillRect(font_image, &cell, SDL_MapRGB(font_image->format, (Uint8)c, TEST_GLYPH_GREEN, 0));
+    }
+    SDL_SetColorKey(font_image, SDL_SRCCOLORKEY, key_color(font_image));
+    background_image = display_format_surface(640, 480);
+    SDL_FillRect(background_image, nullptr,
+                 SDL_MapRGB(background_image->format, TEST_PLAIN_GREY, TEST_PLAIN_GREY, TEST_PLAIN_GREY));
+    background_bright_image = display_format_surface(640, 480);
+    SDL_FillRect(background_bright_image, nullptr,
+                 SDL_MapRGB(background_bright_image->format, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY,
+                            TEST_BRIGHT_GREY));
+}
+
+void free_test_artwork()
+{
+    SDL_FreeSurface(font_image);
+    SDL_FreeSurface(background_image);
+    SDL_FreeSurface(background_bright_image);
+    font_image = background_image = background_bright_image = nullptr;
+}
+
+// Compares with the colour as the surface can hold it (5-6-5 loses low bits).
+void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b)
+{
+    Uint8 er, eg, eb, ar, ag, ab;
+    SDL_GetRGB(SDL_MapRGB(surface->format, (Uint8)r, (Uint8)g, (Uint8)b), surface->format, &er,
+               &eg, &eb);
+    pixel_rgb(surface, x, y, &ar, &ag, &ab);
+    EXPECT_TRUE(ar == er && ag == eg && ab == eb)
+        << "at " << x << "," << y << ": (" << (int)ar << "," << (int)ag << "," << (int)ab
+        << ") expected (" << (int)er << "," << (int)eg << "," << (int)eb << ")";
+}

@@ -38,3 +38,13 @@ void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b)
 
 // Saves a surface as a PNG for a person to look at; returns false on failure.
 bool save_surface_png(SDL_Surface *surface, const char *path);
+
+// Small stand-ins for the menu artwork, in the display's format: a font whose
+// glyph for character c is a solid 17x23 block of red c, green 200, blue 0;
+// a plain background of grey 40 and a bright one of grey 200. Sets
+// font_image, background_image, background_bright_image and the rectangle
+// tables; free_test_artwork() frees them.
+void make_test_artwork();
+void free_test_artwork();
+void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b);
+const int TEST_PLAIN_GREY = 40, TEST_BRIGHT_GREY = 200, TEST_GLYPH_GREEN = 200;
