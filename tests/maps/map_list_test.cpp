@@ -1,0 +1,51 @@
+// map_list_test.cpp -- listing the entries of Maps/
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "maps/map_list.h"
+#include "support.h"
+
+using MapList = ScratchFolderTest;
+
+static std::vector<std::string> listed_names()
+{
+    std::vector<std::string> names(map_names, map_names + map_name_count);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(MapList, EveryEntryIsListedOnceEvenAfterASecondScan)
+{
+    ASSERT_EQ(mkdir("Maps", 0755), 0);
+    write_text_file("Maps/a.map", "x");
+    write_text_file("Maps/b.map", "x");
+    ASSERT_EQ(mkdir("Maps/sub", 0755), 0);
+    scan_map_folder();
+    scan_map_folder();
+    std::vector<std::string> expected = {".", "..", "a.map", "b.map", "sub"};
+    EXPECT_EQ(listed_names(), expected);
+
+    write_text_file("Maps/c.map", "x");  // added after the scan: not listed
+    EXPECT_EQ(listed_names(), expected);
+    clear_map_names();
+    EXPECT_EQ(map_name_count, 0);
+}
+
+TEST_F(MapList, NoFolderGivesAnEmptyList)
+{
+    scan_map_folder();
+    EXPECT_EQ(map_name_count, 0);
+}
+
+TEST_F(MapList, TheListHoldsAtMostItsCapacity)
+{
+    ASSERT_EQ(mkdir("Maps", 0755), 0);
+    for (int i = 0; i < MAX_MAP_NAMES + 20; i++)
+        write_text_file(("Maps/m" + std::to_string(i) + ".map").c_str(), "");
+    scan_map_folder();
+    EXPECT_EQ(map_name_count, MAX_MAP_NAMES);
+    clear_map_names();
+}
