@@ -1,5 +1,216 @@
-// backdrop.cpp -- open/closed state and fade level of the system overlay
+// backdrop.cpp -- Escape toggle, fade level, snapshot, blur and cross-fade of the system overlay
 #include "app/backdrop.h"
 
+#include <cstring>
+
+#include "app/display.h"
+#include "app/input.h"
+
+SDL_Surface *backdrop_snapshot = nullptr;
+SDL_Surface *backdrop_image = nullptr;
+Uint8 blur_buffer_a[BLUR_BUFFER_SIZE];
+Uint8 blur_buffer_b[BLUR_BUFFER_SIZE];
 bool overlay_open = false;
 float overlay_level = 0.0f;
+
+const int BLUR_COLUMN_STRIDE = BLUR_HEIGHT * 3;  // bytes from one column to the next
+const int BLUR_ROW_STRIDE = 3;                   // bytes from one row to the next
+const int FAST_PITCH = BLUR_WIDTH * 2;           // a 16-bit row without padding
+const int CHANNEL_MAX = 255;
+
+static int blur_index(int x, int y)
+{
+    return (x * BLUR_HEIGHT + y) * 3;
+}
+
+Uint32 read_surface_pixel(SDL_Surface *surface, int x, int y)
+{
+    Uint8 *p = (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
+    switch (surface->format->BytesPerPixel) {
+    case 1: return *p;
+    case 2: return *(Uint16 *)p;
+    case 3: return (Uint32)p[0] | (Uint32)p[1] << 8 | (Uint32)p[2] << 16;
+    case 4: return *(Uint32 *)p;
+    default: return 0;
+    }
+}
+
+static void write_surface_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
+{
+    Uint8 *p = (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
+    switch (surface->format->BytesPerPixel) {
+    case 1: *p = (Uint8)value; break;
+    case 2: *(Uint16 *)p = (Uint16)value; break;
+    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
+    case 4: *(Uint32 *)p = value; break;
+    default: break;
+    }
+}
+
+// Unlike SDL_GetRGB, the missing low bits stay 0, so the general path and
+// the 16-bit fast path see exactly the same channels. A palette display
+// has no masks and is looked up instead.
+void split_pixel(Uint32 pixel, const SDL_PixelFormat *format, Uint8 *r, Uint8 *g, Uint8 *b)
+{
+    if (format->palette) {
+        SDL_GetRGB(pixel, (SDL_PixelFormat *)format, r, g, b);
+        return;
+    }
+    *r = (Uint8)(((pixel & format->Rmask) >> format->Rshift) << format->Rloss);
+    *g = (Uint8)(((pixel & format->Gmask) >> format->Gshift) << format->Gloss);
+    *b = (Uint8)(((pixel & format->Bmask) >> format->Bshift) << format->Bloss);
+}
+
+// The fast paths treat the pixels as one run of 5-6-5 values in row order.
+static bool has_fast_layout(SDL_Surface *surface)
+{
+    const SDL_PixelFormat *f = surface->format;
+    return f->BytesPerPixel == 2 && surface->pitch == FAST_PITCH && f->Rmask == 0xF800 &&
+           f->Gmask == 0x07E0 && f->Bmask == 0x001F;
+}
+
+static bool fits_blur(SDL_Surface *surface)
+{
+    return surface && surface->w == BLUR_WIDTH && surface->h == BLUR_HEIGHT;
+}
+
+static void capture_display()
+{
+    SDL_Surface *source = display_surface;
+    if (SDL_MUSTLOCK(source))
+        SDL_LockSurface(source);
+    if (has_fast_layout(source)) {
+        const Uint16 *pixels = (const Uint16 *)source->pixels;
+        for (int y = 0; y < BLUR_HEIGHT; y++)
+            for (int x = 0; x < BLUR_WIDTH; x++) {
+                Uint16 p = pixels[y * BLUR_WIDTH + x];
+                Uint8 *out = &blur_buffer_a[blur_index(x, y)];
+                out[0] = (Uint8)((p >> 8) & 0xF8);
+                out[1] = (Uint8)((p >> 3) & 0xFC);
+                out[2] = (Uint8)((p << 3) & 0xF8);
+            }
+    } else {
+        for (int x = 0; x < BLUR_WIDTH; x++)
+            for (int y = 0; y < BLUR_HEIGHT; y++) {
+                Uint8 *out = &blur_buffer_a[blur_index(x, y)];
+                split_pixel(read_surface_pixel(source, x, y), source->format, &out[0], &out[1],
+                            &out[2]);
+            }
+    }
+    if (SDL_MUSTLOCK(source))
+        SDL_UnlockSurface(source);
+}
+
+// Every centre at least `reach` from the edges becomes the average of its
+// four neighbours at that distance; the centre itself takes no part.
+static void smoothing_pass(const Uint8 *from, Uint8 *to, int reach, int rounding)
+{
+    int across = reach * BLUR_COLUMN_STRIDE;
+    int down = reach * BLUR_ROW_STRIDE;
+    for (int cx = reach; cx < BLUR_WIDTH - reach; cx++)
+        for (int cy = reach; cy < BLUR_HEIGHT - reach; cy++) {
+            int i = blur_index(cx, cy);
+            for (int c = 0; c < 3; c++, i++)
+                to[i] = (Uint8)((from[i + down] + from[i + across] + from[i - down] +
+                                 from[i - across] + rounding) / 4);
+        }
+}
+
+static void brighten_blur()
+{
+    for (int i = 0; i < BLUR_BUFFER_SIZE; i++) {
+        int value = blur_buffer_a[i] + BACKDROP_BRIGHTENING;
+        blur_buffer_a[i] = (Uint8)(value > CHANNEL_MAX ? CHANNEL_MAX : value);
+    }
+}
+
+static void write_backdrop_image()
+{
+    SDL_Surface *target = backdrop_image;
+    if (SDL_MUSTLOCK(target))
+        SDL_LockSurface(target);
+    if (has_fast_layout(target)) {
+        Uint16 *pixels = (Uint16 *)target->pixels;
+        for (int y = 0; y < BLUR_HEIGHT; y++)
+            for (int x = 0; x < BLUR_WIDTH; x++) {
+                const Uint8 *in = &blur_buffer_a[blur_index(x, y)];
+                pixels[y * BLUR_WIDTH + x] =
+                    (Uint16)((in[0] & 0xF8) << 8 | (in[1] & 0xFC) << 3 | in[2] >> 3);
+            }
+    } else {
+        for (int y = 0; y < BLUR_HEIGHT; y++)
+            for (int x = 0; x < BLUR_WIDTH; x++) {
+                const Uint8 *in = &blur_buffer_a[blur_index(x, y)];
+                write_surface_pixel(target, x, y, SDL_MapRGB(target->format, in[0], in[1], in[2]));
+            }
+    }
+    if (SDL_MUSTLOCK(target))
+        SDL_UnlockSurface(target);
+}
+
+// The wide iterations round their second pass to nearest, the narrow ones
+// always round down; the outermost pixels keep their captured colour.
+void blur_backdrop()
+{
+    if (!fits_blur(display_surface) || !fits_blur(backdrop_image))
+        return;
+    capture_display();
+    memcpy(blur_buffer_b, blur_buffer_a, sizeof blur_buffer_b);
+    for (int i = 0; i < BLUR_ITERATIONS; i++) {
+        smoothing_pass(blur_buffer_a, blur_buffer_b, WIDE_BLUR_REACH, 0);
+        smoothing_pass(blur_buffer_b, blur_buffer_a, WIDE_BLUR_REACH, 1);
+    }
+    for (int i = 0; i < BLUR_ITERATIONS; i++) {
+        smoothing_pass(blur_buffer_a, blur_buffer_b, NARROW_BLUR_REACH, 0);
+        smoothing_pass(blur_buffer_b, blur_buffer_a, NARROW_BLUR_REACH, 0);
+    }
+    brighten_blur();
+    write_backdrop_image();
+}
+
+// Opacity of the sharp snapshot over the blurred picture: 242 at level 5,
+// 127 at 50, 12 at 95 (truncated, low 8 bits).
+Uint8 backdrop_fade_alpha(float level)
+{
+    double alpha = (100.0 - (double)level) * CHANNEL_MAX * OVERLAY_LEVEL_SCALE;
+    return (Uint8)((int)alpha & 0xFF);
+}
+
+static void toggle_overlay()
+{
+    if (overlay_open) {
+        overlay_open = false;
+        return;
+    }
+    overlay_open = true;
+    // Reopening during a fade-out keeps the picture of the first opening.
+    if (overlay_level == 0.0f) {
+        blit_at(0, 0, display_surface, backdrop_snapshot, nullptr);
+        blur_backdrop();
+    }
+}
+
+static void draw_backdrop()
+{
+    blit_at(0, 0, backdrop_image, display_surface, nullptr);
+    if (overlay_level == OVERLAY_LEVEL_OPEN || !backdrop_snapshot)
+        return;
+    SDL_SetAlpha(backdrop_snapshot, SDL_SRCALPHA, backdrop_fade_alpha(overlay_level));
+    blit_at(0, 0, backdrop_snapshot, display_surface, nullptr);
+    SDL_SetAlpha(backdrop_snapshot, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+}
+
+void update_overlay_backdrop(float step)
+{
+    if (key_state[SDLK_ESCAPE] == KEY_PRESSED)
+        toggle_overlay();
+    if (overlay_level != 0.0f)
+        draw_backdrop();
+    double change = (double)step * OVERLAY_FADE_STEP;
+    float level = (float)(overlay_open ? overlay_level + change : overlay_level - change);
+    if (level > OVERLAY_LEVEL_OPEN)
+        level = OVERLAY_LEVEL_OPEN;
+    else if (!(level >= 0.0f))  // below 0, or not a number
+        level = 0.0f;
+    overlay_level = level;
+}

@@ -1,6 +1,36 @@
-// backdrop.h -- open/closed state and fade level of the system overlay
+// backdrop.h -- the system overlay's open state, fade level, snapshot and blurred backdrop
 #pragma once
+
+#include <SDL.h>
+
+const int BLUR_WIDTH = 640;    // the blur works on exactly the 640 by 480 display
+const int BLUR_HEIGHT = 480;
+const int BLUR_BUFFER_SIZE = BLUR_WIDTH * BLUR_HEIGHT * 3;  // column-major: (x * 480 + y) * 3, red green blue
+const int WIDE_BLUR_REACH = 3;     // pixels between a centre and its neighbours, wide passes
+const int NARROW_BLUR_REACH = 1;   // the same, narrow passes
+const int BLUR_ITERATIONS = 2;     // of each kind, each a pair of passes
+const int BACKDROP_BRIGHTENING = 50;  // added to every channel of the blurred picture
+const float OVERLAY_LEVEL_OPEN = 100.0f;
+const double OVERLAY_FADE_STEP = 5.0;   // level units per frame at step 1
+const double OVERLAY_LEVEL_SCALE = (double)0.01f;  // level to fraction, the float's value in double
+
+// Set once at start-up
+extern SDL_Surface *backdrop_snapshot;  // the sharp picture taken when the overlay opened
+extern SDL_Surface *backdrop_image;     // the same picture blurred and brightened
+
+// Per opening
+extern Uint8 blur_buffer_a[BLUR_BUFFER_SIZE];  // smoothing works back and forth between these
+extern Uint8 blur_buffer_b[BLUR_BUFFER_SIZE];
 
 // Per frame
 extern bool overlay_open;    // the overlay is wanted open (Escape toggles it)
 extern float overlay_level;  // 0 fully closed .. 100 fully open; screens run only at 0
+
+void update_overlay_backdrop(float step);
+void blur_backdrop();
+Uint8 backdrop_fade_alpha(float level);
+
+// Pixel access shared with the screenshot writer: channels keep the low
+// bits a 16-bit format lacks at 0, so 5-bit white reads as 248.
+Uint32 read_surface_pixel(SDL_Surface *surface, int x, int y);
+void split_pixel(Uint32 pixel, const SDL_PixelFormat *format, Uint8 *r, Uint8 *g, Uint8 *b);

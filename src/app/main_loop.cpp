@@ -11,6 +11,7 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/settings.h"
+#include "ui/overlay.h"
 
 int screen_number = SCREEN_MAIN_MENU;
 bool quit_requested = false;
@@ -43,6 +44,7 @@ void start_up()
     display_height = DISPLAY_HEIGHT;
     srand((unsigned)time(nullptr));
     init_display();
+    init_overlay();
     load_assets();
 }
 
@@ -54,6 +56,11 @@ void run_frame()
     if (overlay_level == 0.0f)
         run_current_screen();
     pace_frame();
+    update_overlay_backdrop(1.0f);
+    if (overlay_level != 0.0f) {
+        draw_overlay();
+        run_overlay_buttons();
+    }
     draw_pointer();
     SDL_Flip(display_surface);
     drain_events();

@@ -1,5 +1,193 @@
-// overlay.cpp -- the system overlay's dashboard artwork
+// overlay.cpp -- the system overlay's dashboard: bars, clock, small font and its three buttons
 #include "ui/overlay.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/assets.h"
+#include "app/backdrop.h"
+#include "app/display.h"
+#include "app/frame_clock.h"
+#include "app/input.h"
+#include "app/main_loop.h"
+#include "ui/screenshot.h"
 
 SDL_Surface *dashboard_image = nullptr;
 SDL_Rect pointer_rect = {440, 60, 40, 60};
+SDL_Rect small_glyph_rects[SMALL_GLYPH_COUNT];
+SDL_Rect panel_piece_rects[PANEL_SETS][3][3];
+SDL_Rect top_bar_rect;
+SDL_Rect bottom_bar_rect;
+char footer_line_1[FOOTER_LINE_SIZE];
+char footer_line_2[FOOTER_LINE_SIZE];
+
+const SDL_Rect POINTER_RECT = {440, 60, 40, 60};
+const SDL_Rect TOP_BAR_RECT = {0, 120, 640, OVERLAY_BAR_HEIGHT};
+const SDL_Rect BOTTOM_BAR_RECT = {0, 180, 640, OVERLAY_BAR_HEIGHT};
+const int BUTTON_HALF_W = 150;        // inner area starts this far left of the centre
+const int BUTTON_INNER_RISE = 7;      // inner area starts this far above the centre
+const int BUTTON_HOVER_LEFT = 164;    // hover box, exclusive on every side
+const int BUTTON_HOVER_RIGHT = 163;
+const int BUTTON_HOVER_HALF_H = 21;
+const int BUTTON_LABEL_RISE = 10;     // the label's cells start this far above the centre
+const int PANEL_MIDDLE_PIECES = PANEL_INNER_W / PANEL_PIECE_SIZE;  // 15 across the inner area
+const int TOP = 0, MIDDLE = 1, BOTTOM = 2;  // piece rows
+const int LEFT = 0, CENTRE = 1, RIGHT = 2;  // piece columns
+
+static SDL_Rect rect_at(int x, int y, int w, int h)
+{
+    SDL_Rect rect = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
+    return rect;
+}
+
+static void fill_overlay_rects()
+{
+    pointer_rect = POINTER_RECT;
+    for (int k = 0; k < SMALL_GLYPH_COUNT; k++)
+        small_glyph_rects[k] = rect_at(SMALL_GLYPH_SIZE * (k % SMALL_GLYPH_COLUMNS),
+                                       SMALL_GLYPH_SIZE * (k / SMALL_GLYPH_COLUMNS),
+                                       SMALL_GLYPH_SIZE, SMALL_GLYPH_SIZE);
+    for (int s = 0; s < PANEL_SETS; s++)
+        for (int j = 0; j < 3; j++)
+            for (int i = 0; i < 3; i++)
+                panel_piece_rects[s][j][i] =
+                    rect_at(PANEL_SET_WIDTH * s + PANEL_PIECE_SIZE * i,
+                            PANEL_PIECES_Y + PANEL_PIECE_SIZE * j, PANEL_PIECE_SIZE,
+                            PANEL_PIECE_SIZE);
+}
+
+// A surface of the display's size, flags and format, for the backdrop.
+static SDL_Surface *create_backdrop_surface()
+{
+    const SDL_PixelFormat *f = display_surface->format;
+    return SDL_CreateRGBSurface(display_surface->flags, display_surface->w, display_surface->h,
+                                f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+}
+
+static void replace_surface(SDL_Surface *&surface, SDL_Surface *replacement)
+{
+    SDL_FreeSurface(surface);
+    surface = replacement;
+}
+
+void init_overlay()
+{
+    replace_surface(dashboard_image, load_alpha_image(DASHBOARD_FILE));
+    fill_overlay_rects();
+    overlay_level = 0.0f;
+    overlay_open = false;
+    replace_surface(backdrop_snapshot, display_surface ? create_backdrop_surface() : nullptr);
+    replace_surface(backdrop_image, display_surface ? create_backdrop_surface() : nullptr);
+    top_bar_rect = TOP_BAR_RECT;
+    bottom_bar_rect = BOTTOM_BAR_RECT;
+    snprintf(footer_line_1, sizeof footer_line_1, "%s", "");
+    snprintf(footer_line_2, sizeof footer_line_2, "%s", WINDOW_CAPTION);
+}
+
+// The space has a cell like any other character; characters without a
+// cell draw nothing but still take their place.
+void draw_small_text(int x, int y, const char *text)
+{
+    for (int i = 0; text[i]; i++) {
+        int code = (unsigned char)text[i];
+        if (code < FIRST_SMALL_GLYPH || code > LAST_SMALL_GLYPH)
+            continue;
+        blit_at((Sint16)(x - SMALL_TEXT_SHIFT + SMALL_TEXT_ADVANCE * i), (Sint16)y, dashboard_image,
+                display_surface, &small_glyph_rects[code - FIRST_SMALL_GLYPH]);
+    }
+}
+
+// "v" and the number with its trailing zeros trimmed, one kept after the
+// point: 1.0 shows as v1.0, 1.25 as v1.25.
+void format_version_text(char *text, int size, float version)
+{
+    snprintf(text, (size_t)size, "%s%f", "v", (double)version);
+    size_t n = strlen(text);
+    while (n > 2 && text[n - 2] != '.' && text[n - 1] == '0')
+        text[--n] = '\0';
+}
+
+static void draw_piece(int set, int row, int column, int x, int y, int height)
+{
+    SDL_Rect piece = panel_piece_rects[set][row][column];
+    piece.h = (Uint16)height;
+    blit_at((Sint16)x, (Sint16)y, dashboard_image, display_surface, &piece);
+}
+
+// A 340 by 55 frame around the 300 by 15 inner area at (x, y); the middle
+// row of pieces is cut to the inner area's height.
+void draw_overlay_panel(int x, int y, bool highlighted)
+{
+    int s = highlighted ? 1 : 0;
+    int size = PANEL_PIECE_SIZE;
+    int right = x + PANEL_INNER_W;
+    int below = y + PANEL_INNER_H;
+    draw_piece(s, TOP, LEFT, x - size, y - size, size);
+    draw_piece(s, BOTTOM, LEFT, x - size, below, size);
+    draw_piece(s, TOP, RIGHT, right, y - size, size);
+    draw_piece(s, BOTTOM, RIGHT, right, below, size);
+    for (int i = 0; i < PANEL_MIDDLE_PIECES; i++)
+        draw_piece(s, BOTTOM, CENTRE, x + size * i, below, size);
+    for (int i = 0; i < PANEL_MIDDLE_PIECES; i++)
+        draw_piece(s, TOP, CENTRE, x + size * i, y - size, size);
+    draw_piece(s, MIDDLE, RIGHT, right, y, PANEL_INNER_H);
+    draw_piece(s, MIDDLE, LEFT, x - size, y, PANEL_INNER_H);
+    for (int i = 0; i < PANEL_MIDDLE_PIECES; i++)
+        draw_piece(s, MIDDLE, CENTRE, x + size * i, y, PANEL_INNER_H);
+}
+
+bool overlay_button(const char *label, int cx, int cy)
+{
+    bool hovered = cx - BUTTON_HOVER_LEFT < mouse_x[0] && mouse_x[0] < cx + BUTTON_HOVER_RIGHT &&
+                   cy - BUTTON_HOVER_HALF_H < mouse_y[0] && mouse_y[0] < cy + BUTTON_HOVER_HALF_H;
+    bool clicked = hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED;
+    draw_overlay_panel(cx - BUTTON_HALF_W, cy - BUTTON_INNER_RISE, hovered);
+    int n = (int)strlen(label);
+    draw_small_text(cx - n * SMALL_TEXT_SHIFT, cy - BUTTON_LABEL_RISE, label);
+    return clicked;
+}
+
+// Right-aligned texts end at the right margin whatever their length.
+static void draw_right_aligned(int y, const char *text)
+{
+    int right = (int)(display_width - (float)OVERLAY_MARGIN);
+    draw_small_text(right - SMALL_TEXT_ADVANCE * (int)strlen(text), y, text);
+}
+
+void draw_overlay()
+{
+    // The bars stand OVERLAY_SLIDE pixels off screen when closed, 0 when open.
+    double open_fraction = (double)overlay_level * OVERLAY_LEVEL_SCALE;
+    int slide = (int)((1.0 - open_fraction) * OVERLAY_SLIDE);
+    blit_at(0, (Sint16)-slide, dashboard_image, display_surface, &top_bar_rect);
+    draw_small_text(OVERLAY_MARGIN, OVERLAY_TEXT_LINE_1 - slide, game_name);
+    char version_text[VERSION_TEXT_SIZE];
+    format_version_text(version_text, sizeof version_text, version_number);
+    draw_small_text(OVERLAY_MARGIN, OVERLAY_TEXT_LINE_2 - slide, version_text);
+    draw_right_aligned(OVERLAY_TEXT_LINE_1 - slide, date_text);
+    draw_right_aligned(OVERLAY_TEXT_LINE_2 - slide, time_text);
+
+    float bar_top = display_height - (float)OVERLAY_BAR_HEIGHT;
+    blit_at(0, (Sint16)(int)(bar_top + (float)slide), dashboard_image, display_surface,
+            &bottom_bar_rect);
+    float footer_top = bar_top - 1.0f + (float)slide;
+    draw_small_text(OVERLAY_MARGIN, (int)(footer_top + (float)FOOTER_LINE_1_Y), footer_line_1);
+    draw_small_text(OVERLAY_MARGIN, (int)(footer_top + (float)FOOTER_LINE_2_Y), footer_line_2);
+}
+
+// The buttons rise from below the screen (centre 595) to their places
+// (115) with the level, and answer clicks all along the way.
+void run_overlay_buttons()
+{
+    double f = (double)overlay_level * OVERLAY_LEVEL_SCALE;
+    int cx = (int)(display_width * 0.5);
+    int closed_y = (int)(1.5 * display_height - OVERLAY_BUTTON_RISE);
+    int open_y = (int)(0.5 * display_height - OVERLAY_BUTTON_RISE);
+    int base = (int)((1.0 - f) * closed_y + f * open_y);
+    if (overlay_button("Resume game", cx, base))
+        overlay_open = false;
+    if (overlay_button("Exit", cx, base + OVERLAY_BUTTON_GAP))
+        quit_requested = true;
+    if (overlay_button("Save screenshot", cx, base + 2 * OVERLAY_BUTTON_GAP))
+        save_screenshot();
+}
