@@ -1,0 +1,12 @@
+// collision.h -- pushing persons out of wall rectangles and apart from each other
+#pragma once
+
+const float PERSON_SEPARATION = 34.0f;  // two persons' circles touch at this distance
+const double SEPARATION_SHARE = 0.25;   // each of the two moves this part of the overlap
+
+// Distance between two points as the game measures it: the differences and
+// the sum of their squares are 32-bit floats before the square root.
+float person_distance(float ax, float ay, float bx, float by);
+
+void push_out_of_walls(float &x, float &y);
+void separate_persons(float &ax, float &ay, float &bx, float &by);

@@ -1,0 +1,121 @@
+// players.cpp -- player control: walking directions, sprint, aim, separation, walls, view clamp
+#include "game/players.h"
+
+#include <SDL.h>
+
+#include <cmath>
+
+#include "app/assets.h"
+#include "app/input.h"
+#include "game/collision.h"
+#include "game/world.h"
+
+// Bits of the direction keys that are down, as an index into the table.
+enum {
+    KEYS_UP = 1,
+    KEYS_DOWN = 2,
+    KEYS_LEFT = 4,
+    KEYS_RIGHT = 8
+};
+
+// Degrees, growing clockwise on the screen since y points down. Opposite
+// keys cancel each other whatever else is down.
+static const int DIRECTION_BY_KEYS[16] = {
+    NO_DIRECTION,  // none
+    270,           // up
+    90,            // down
+    NO_DIRECTION,  // up + down
+    180,           // left
+    225,           // up + left
+    135,           // down + left
+    NO_DIRECTION,  // up + down + left
+    0,             // right
+    315,           // up + right
+    45,            // down + right
+    NO_DIRECTION,  // up + down + right
+    NO_DIRECTION,  // left + right
+    NO_DIRECTION,  // up + left + right
+    NO_DIRECTION,  // down + left + right
+    NO_DIRECTION,  // all four
+};
+
+static bool key_down(int symbol)
+{
+    return key_state[symbol] != KEY_UP;
+}
+
+// All players read the same keys, so they all walk the same way.
+static int walking_direction()
+{
+    int keys = 0;
+    if (key_down(SDLK_w) || key_down(SDLK_UP))
+        keys |= KEYS_UP;
+    if (key_down(SDLK_s) || key_down(SDLK_DOWN))
+        keys |= KEYS_DOWN;
+    if (key_down(SDLK_a) || key_down(SDLK_LEFT))
+        keys |= KEYS_LEFT;
+    if (key_down(SDLK_d) || key_down(SDLK_RIGHT))
+        keys |= KEYS_RIGHT;
+    return DIRECTION_BY_KEYS[keys];
+}
+
+// Every player that sprints takes its cost from the shared slot 0 energy,
+// which may go below 0; the game frame turns that deficit into damage.
+static void walk(int slot, int direction, float speed_factor)
+{
+    bool sprinting = key_down(SDLK_LSHIFT);
+    float step = sprinting ? SPRINT_STEP : WALK_STEP;
+    if (sprinting)
+        player_energy[0] = (float)(player_energy[0] - SPRINT_COST);
+    float a = (float)(direction * DEGREES_TO_RADIANS);
+    player_x[slot] = (float)(player_x[slot] + std::cos((double)a) * step * speed_factor);
+    player_y[slot] = (float)(player_y[slot] + std::sin((double)a) * step * speed_factor);
+}
+
+// Undoes the zoom of the view about its centre, with the previous frame's
+// view_scale and camera, so the aim point is the world point under the pointer.
+static void aim(int slot)
+{
+    aim_x = ((float)mouse_x[slot] - VIEW_CENTER_X) * view_scale + VIEW_CENTER_X + camera_x;
+    aim_y = ((float)mouse_y[slot] - VIEW_CENTER_Y) * view_scale + VIEW_CENTER_Y + camera_y;
+    player_angle[slot] = (float)std::atan2((double)(aim_y - player_y[slot]),
+                                           (double)(aim_x - player_x[slot]));
+}
+
+static void separate_from_other_players(int slot)
+{
+    for (int j = 0; j < player_count; j++) {
+        if (j != slot)
+            separate_persons(player_x[slot], player_y[slot], player_x[j], player_y[j]);
+    }
+}
+
+static float clamp(float value, float low, float high)
+{
+    if (value < low)
+        value = low;
+    if (value > high)
+        value = high;
+    return value;
+}
+
+// The limits come from the camera of the previous frame, so a player pushed
+// out of the view in this frame is brought back only by the next one.
+void update_players(float speed_factor)
+{
+    float left = camera_x + VIEW_MARGIN_NEAR;
+    float right = camera_x + (float)VIEW_W - VIEW_MARGIN_FAR;
+    float top = camera_y + VIEW_MARGIN_NEAR;
+    float bottom = camera_y + (float)VIEW_H - VIEW_MARGIN_FAR;
+    int direction = walking_direction();
+
+    for (int i = 0; i < player_count; i++) {
+        if (direction != NO_DIRECTION)
+            walk(i, direction, speed_factor);
+        aim(i);
+        separate_from_other_players(i);
+        push_out_of_walls(player_x[i], player_y[i]);
+        player_x[i] = clamp(player_x[i], left, right);
+        player_y[i] = clamp(player_y[i], top, bottom);
+    }
+}

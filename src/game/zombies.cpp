@@ -1,0 +1,112 @@
+// zombies.cpp -- the horde: spawning on a ring, chasing, crowding, stragglers, contact
+#include "game/zombies.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "game/collision.h"
+#include "game/world.h"
+
+// The angle is the integer itself, in radians, and the sine goes on x: the
+// 360 integers scatter over the whole circle in no particular order.
+static void ring_point(float &x, float &y)
+{
+    int r = rand() % SPAWN_DIRECTIONS;
+    x = (float)(player_x[0] + SPAWN_RING_RADIUS * std::sin((double)r));
+    y = (float)(player_y[0] + SPAWN_RING_RADIUS * std::cos((double)r));
+}
+
+static void spawn_on_ring()
+{
+    if (zombie_count >= ZOMBIE_SPAWN_LIMIT)
+        return;
+    float x, y;
+    ring_point(x, y);
+    spawn_zombie(x, y);
+}
+
+// A target outside the player slots can only come from a damaged save file;
+// such a zombie chases slot 0 instead of reading past the slot arrays.
+static int chased_slot(const Zombie &zombie)
+{
+    if (zombie.target_player < 0 || zombie.target_player >= MAX_PLAYERS)
+        return 0;
+    return zombie.target_player;
+}
+
+static void chase_targets(float speed_factor)
+{
+    float speed = (float)(ZOMBIE_SPEED * speed_factor);
+    for (int i = 0; i < zombie_count; i++) {
+        Zombie &zombie = *zombies[i];
+        int target = chased_slot(zombie);
+        zombie.angle = (float)std::atan2((double)(player_y[target] - zombie.y),
+                                         (double)(player_x[target] - zombie.x));
+        zombie.x = (float)(zombie.x + speed * std::cos((double)zombie.angle));
+        zombie.y = (float)(zombie.y + speed * std::sin((double)zombie.angle));
+    }
+}
+
+// Every ordered pair, so each pair is handled twice per frame; later pairs
+// see the positions the earlier ones left.
+static void separate_zombies()
+{
+    for (int i = 0; i < zombie_count; i++) {
+        Zombie &a = *zombies[i];
+        for (int j = 0; j < zombie_count; j++) {
+            if (j == i)
+                continue;
+            Zombie &b = *zombies[j];
+            separate_persons(a.x, a.y, b.x, b.y);
+        }
+    }
+}
+
+static void keep_zombies_out_of_walls()
+{
+    for (int i = 0; i < zombie_count; i++)
+        push_out_of_walls(zombies[i]->x, zombies[i]->y);
+}
+
+// The zombie steps back from the player and shoves it half as far; both are
+// then pushed out of the walls the shove may have driven them into.
+static void touch_player(Zombie &zombie, int slot, float distance)
+{
+    double towards = std::atan2((double)(player_y[slot] - zombie.y),
+                                (double)(player_x[slot] - zombie.x));
+    double push = (PERSON_SEPARATION - distance) * CONTACT_PUSH_SHARE;
+    double push_x = push * std::cos(towards);
+    double push_y = push * std::sin(towards);
+    zombie.x = (float)(zombie.x - push_x);
+    zombie.y = (float)(zombie.y - push_y);
+    player_x[slot] = (float)(player_x[slot] + push_x * CONTACT_PLAYER_SHARE);
+    player_y[slot] = (float)(player_y[slot] + push_y * CONTACT_PLAYER_SHARE);
+    pending_damage = (float)(pending_damage + CONTACT_DAMAGE);
+    push_out_of_walls(zombie.x, zombie.y);
+    push_out_of_walls(player_x[slot], player_y[slot]);
+}
+
+// Only slot 0 calls stragglers back, even for zombies chasing another slot;
+// a zombie moved to the ring is not tested for contact with slot 0 that frame.
+static void meet_players()
+{
+    for (int i = 0; i < zombie_count; i++) {
+        Zombie &zombie = *zombies[i];
+        for (int k = 0; k < player_count; k++) {
+            float distance = person_distance(zombie.x, zombie.y, player_x[k], player_y[k]);
+            if (k == 0 && distance > STRAGGLER_DISTANCE)
+                ring_point(zombie.x, zombie.y);
+            else if (distance < PERSON_SEPARATION)
+                touch_player(zombie, k, distance);
+        }
+    }
+}
+
+void update_zombies(float speed_factor)
+{
+    spawn_on_ring();
+    chase_targets(speed_factor);
+    separate_zombies();
+    keep_zombies_out_of_walls();
+    meet_players();
+}

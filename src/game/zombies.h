@@ -1,0 +1,12 @@
+// zombies.h -- the horde: spawning on a ring, chasing, crowding, stragglers, contact
+#pragma once
+
+const int SPAWN_DIRECTIONS = 360;         // rand() % 360, used directly as radians
+const double SPAWN_RING_RADIUS = 650.0;   // world pixels around player 0
+const float STRAGGLER_DISTANCE = 750.0f;  // farther from player 0 than this: back to the ring
+const double ZOMBIE_SPEED = 1.1;          // world pixels per frame at speed factor 1
+const double CONTACT_PUSH_SHARE = 0.5;    // part of the overlap the zombie gives back on contact
+const double CONTACT_PLAYER_SHARE = 0.5;  // part of the zombie's push the player receives
+const double CONTACT_DAMAGE = 0.4;        // pending damage per touching zombie per frame
+
+void update_zombies(float speed_factor);
