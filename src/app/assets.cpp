@@ -27,7 +27,6 @@ SDL_Rect blood_frames[BLOOD_SPLAT_COUNT];
 int border_darkness[VIEW_W * VIEW_H];
 Mix_Music *music_track = nullptr;
 
-const char GAME_NAME[] = "Rotwalk";
 const float VERSION = 1.0f;
 const int PEOPLE_SHEET_W = FACING_COUNT * SPRITE_SIZE;  // 2304
 const int PEOPLE_SHEET_H = 3 * SPRITE_SIZE;             // 108

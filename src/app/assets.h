@@ -7,6 +7,7 @@
 // Cyan marks transparent pixels in colour-keyed artwork.
 const Uint8 KEY_RED = 0, KEY_GREEN = 255, KEY_BLUE = 255;
 
+const char GAME_NAME[] = "Rotwalk";
 const int GAME_NAME_SIZE = 256;
 const int GLYPH_COUNT = 94;          // characters 33 to 126
 const int GLYPH_COLUMNS = 47;        // glyphs per row of font.png

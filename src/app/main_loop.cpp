@@ -11,6 +11,10 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/settings.h"
+#include "game/game_frame.h"
+#include "ui/game_menu.h"
+#include "ui/map_choice.h"
+#include "ui/menus.h"
 #include "ui/overlay.h"
 
 int screen_number = SCREEN_MAIN_MENU;
@@ -25,15 +29,15 @@ struct ScreenEntry {
 };
 
 static const ScreenEntry screen_table[SCREEN_COUNT] = {
-    {nullptr, nullptr},  // SCREEN_MAIN_MENU
-    {nullptr, nullptr},  // SCREEN_CREDITS
-    {nullptr, nullptr},  // SCREEN_CHOOSE_MAP_TO_PLAY
-    {nullptr, nullptr},  // SCREEN_START_GAME
-    {nullptr, nullptr},  // SCREEN_GAME
-    {nullptr, nullptr},  // SCREEN_CHOOSE_MAP_TO_EDIT
+    {main_menu_screen, nullptr},           // SCREEN_MAIN_MENU
+    {credits_screen, nullptr},             // SCREEN_CREDITS
+    {choose_map_to_play_screen, nullptr},  // SCREEN_CHOOSE_MAP_TO_PLAY
+    {start_game_screen, nullptr},          // SCREEN_START_GAME
+    {nullptr, game_frame},                 // SCREEN_GAME
+    {choose_map_to_edit_screen, nullptr},  // SCREEN_CHOOSE_MAP_TO_EDIT
     {nullptr, nullptr},  // SCREEN_START_EDITOR
     {nullptr, nullptr},  // SCREEN_EDITOR
-    {nullptr, nullptr},  // SCREEN_GAME_MENU
+    {game_menu_screen, nullptr},           // SCREEN_GAME_MENU
 };
 
 void start_up()

@@ -1,0 +1,32 @@
+// game_menu.cpp -- the pause screen of a game: the frozen scene, resume, save, exit
+#include "ui/game_menu.h"
+
+#include "app/main_loop.h"
+#include "game/game_frame.h"
+#include "game/view.h"
+#include "game/world.h"
+#include "maps/save_game.h"
+#include "ui/buttons.h"
+
+static bool game_menu_button(int y, const char *label)
+{
+    return draw_button(GAME_MENU_BUTTON_X, y, GAME_MENU_BUTTON_W, GAME_MENU_BUTTON_H, label);
+}
+
+// The last game frame's view is drawn over again, so the scene stands still
+// with its heads-up display while nothing of the world moves.
+void game_menu_screen()
+{
+    draw_scene_sprites();
+    view_scale = player_health[0] / 100;
+    composite_view();
+    draw_hud();
+    if (game_menu_button(RESUME_Y, "Resume"))
+        screen_number = SCREEN_GAME;
+    if (game_menu_button(SAVE_Y, "Save")) {
+        save_game();
+        screen_number = SCREEN_GAME;
+    }
+    if (game_menu_button(EXIT_Y, "Exit"))
+        end_game();
+}
