@@ -61,8 +61,12 @@ TEST(LineStepper, MatchesRoundingTheIdealLineForEveryEndInA41By41Square)
     EXPECT_FALSE(line_stepper_step(x, y, x, 99));
     EXPECT_EQ(Point(x, y), Point(4, 2));
     EXPECT_EQ(line_stepper.sx, 1);
+    EXPECT_EQ(line_stepper.sy, 1);
     EXPECT_EQ(line_stepper.dx2, 20);
     EXPECT_EQ(line_stepper.dy2, 10);
+    line_stepper_begin(5, 5, 5, 5);  // no distance counts as the negative direction
+    EXPECT_EQ(line_stepper.sx, -1);
+    EXPECT_EQ(line_stepper.sy, -1);
 }
 
 const int TEST_WORLD_W = 1200, TEST_WORLD_H = 800;  // enough floor for these shots
@@ -187,16 +191,18 @@ protected:
     {
         return read_pixel(view_surface, x, y) == SDL_MapRGB(view_surface->format, 255, 255, 255);
     }
-    // The tracer of a horizontal shot along row 240 covers rows 238 to 241
-    // and the columns from `first` to `last`, nothing else.
-    static void expect_tracer_columns(int first, int last)
+    // The tracer covers exactly the columns `left` to `right` of the rows
+    // `top` to `bottom`.
+    static void expect_tracer_box(int left, int right, int top, int bottom)
     {
         int wrong = 0;
         for (int y = 0; y < VIEW_H; y++)
             for (int x = 0; x < VIEW_W; x++)
-                wrong += white(x, y) != (y >= 238 && y <= 241 && x >= first && x <= last);
-        EXPECT_EQ(wrong, 0) << "tracer from " << first << " to " << last;
+                wrong += white(x, y) != (y >= top && y <= bottom && x >= left && x <= right);
+        EXPECT_EQ(wrong, 0) << "tracer " << left << "-" << right << " x " << top << "-" << bottom;
     }
+    // A shot along row 240 covers rows 238 to 241.
+    static void expect_tracer_columns(int first, int last) { expect_tracer_box(first, last, 238, 241); }
     static Zombie &place_zombie(float x, float y, float health = 100.0f)
     {
         spawn_zombie(x, y);
@@ -215,6 +221,19 @@ TEST_P(FireShot, AShotAtAngleZeroTracesToTheViewEdgeAndWalksOnOffScreen)
     expect_tracer_columns(329, 638);  // squares at x 331 to 637, 4 wide
     EXPECT_EQ(player_x[0], 320.0f);   // never the shooter
     expect_blood_at({});
+
+    // Squares stop 3 pixels from every edge of the view.
+    const float quarter = (float)M_PI / 2;
+    const struct { float angle; int left, right, top, bottom; } shots[] = {
+        {2 * quarter, 1, 310, 238, 241},   // left: squares at x 309 down to 3
+        {quarter, 318, 321, 249, 478},     // down: y 251 to 477
+        {-quarter, 318, 321, 1, 230},      // up: y 229 down to 3
+    };
+    for (const auto &shot : shots) {
+        SDL_FillRect(view_surface, nullptr, 0);
+        fire_shot(320, 240, shot.angle);
+        expect_tracer_box(shot.left, shot.right, shot.top, shot.bottom);
+    }
 
     // Beyond the view's edge the walk still hits, 662 pixels out.
     Zombie &far = place_zombie(1000.0f, 240.0f);
