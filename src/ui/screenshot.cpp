@@ -94,6 +94,7 @@ static void write_new_file(const char *file_name, const std::vector<unsigned cha
 
 void write_png_screenshot(const char *file_name)
 {
+    // The encoder would accept an empty image and write a PNG no viewer opens.
     SDL_Surface *picture = backdrop_snapshot;
     if (!picture || picture->w <= 0 || picture->h <= 0)
         return;
