@@ -56,8 +56,10 @@ void push_out_of_walls(float &x, float &y)
 {
     for (int i = 0; i < wall_rect_count; i++) {
         const WallRect &wall = *wall_rects[i];
-        if (!(wall.x - PERSON_RADIUS < x && x < wall.x + wall.w + PERSON_RADIUS &&
-              wall.y - PERSON_RADIUS < y && y < wall.y + wall.h + PERSON_RADIUS))
+        // Most walls are far: the four tests are combined without branches.
+        bool near = (wall.x - PERSON_RADIUS < x) & (x < wall.x + wall.w + PERSON_RADIUS) &
+                    (wall.y - PERSON_RADIUS < y) & (y < wall.y + wall.h + PERSON_RADIUS);
+        if (!near)
             continue;
         float qx, qy;
         nearest_wall_point(wall, x, y, qx, qy);
@@ -74,8 +76,7 @@ void push_out_of_walls(float &x, float &y)
 // frames, which keeps a crowd from jittering.
 void separate_persons(float &ax, float &ay, float &bx, float &by)
 {
-    if (!(bx + PERSON_SEPARATION > ax && ax > bx - PERSON_SEPARATION &&
-          by + PERSON_SEPARATION > ay && ay > by - PERSON_SEPARATION))
+    if (!persons_may_overlap(ax, ay, bx, by))
         return;
     float distance = person_distance(ax, ay, bx, by);
     if (!(distance < PERSON_SEPARATION))

@@ -48,7 +48,8 @@ static void chase_targets(float speed_factor)
 }
 
 // Every ordered pair, so each pair is handled twice per frame; later pairs
-// see the positions the earlier ones left.
+// see the positions the earlier ones left. The quick test is repeated here so
+// that the far pairs of a full horde cost no call.
 static void separate_zombies()
 {
     for (int i = 0; i < zombie_count; i++) {
@@ -57,7 +58,8 @@ static void separate_zombies()
             if (j == i)
                 continue;
             Zombie &b = *zombies[j];
-            separate_persons(a.x, a.y, b.x, b.y);
+            if (persons_may_overlap(a.x, a.y, b.x, b.y))
+                separate_persons(a.x, a.y, b.x, b.y);
         }
     }
 }
