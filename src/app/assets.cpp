@@ -26,6 +26,9 @@ SDL_Rect corpse_frames[FACING_COUNT];
 SDL_Rect blood_frames[BLOOD_SPLAT_COUNT];
 int border_darkness[VIEW_W * VIEW_H];
 Mix_Music *music_track = nullptr;
+Sint16 darkness_rows[VIEW_W * VIEW_H];
+DarknessRun darkness_runs[VIEW_W * VIEW_H];
+int darkness_row_first_run[VIEW_H + 1];
 
 const float VERSION = 1.0f;
 const int PEOPLE_SHEET_W = FACING_COUNT * SPRITE_SIZE;  // 2304
@@ -215,8 +218,10 @@ void read_border_darkness(SDL_Surface *picture)
 {
     for (int i = 0; i < VIEW_W * VIEW_H; i++)
         border_darkness[i] = 0;
-    if (!picture)
+    if (!picture) {
+        index_border_darkness();
         return;
+    }
     SDL_LockSurface(picture);
     int width = picture->w < VIEW_W ? picture->w : VIEW_W;
     int height = picture->h < VIEW_H ? picture->h : VIEW_H;
@@ -224,6 +229,25 @@ void read_border_darkness(SDL_Surface *picture)
         for (int y = 0; y < height; y++)
             border_darkness[x * VIEW_H + y] = red_of(picture, get_pixel(picture, x, y)) - 255;
     SDL_UnlockSurface(picture);
+    index_border_darkness();
+}
+
+void index_border_darkness()
+{
+    int run_count = 0;
+    for (int y = 0; y < VIEW_H; y++) {
+        darkness_row_first_run[y] = run_count;
+        for (int x = 0; x < VIEW_W; x++) {
+            int darkness = border_darkness[x * VIEW_H + y];
+            darkness_rows[y * VIEW_W + x] = (Sint16)darkness;
+            bool lit = darkness == 0;
+            if (x == 0 || darkness_runs[run_count - 1].lit != lit)
+                darkness_runs[run_count++] = DarknessRun{(Sint16)x, (Sint16)(x + 1), lit};
+            else
+                darkness_runs[run_count - 1].end = (Sint16)(x + 1);
+        }
+    }
+    darkness_row_first_run[VIEW_H] = run_count;
 }
 
 static SDL_Surface *create_display_like_surface(int width, int height)

@@ -53,6 +53,17 @@ extern SDL_Rect blood_frames[BLOOD_SPLAT_COUNT];
 extern int border_darkness[VIEW_W * VIEW_H];     // column-major: x*480 + y; -255 black .. 0 lit
 extern Mix_Music *music_track;
 
+// The darkness again, row by row, cut into runs of fully lit and of dark
+// pixels, so the per-frame lighting reads it in order and copies lit runs
+// straight. Rebuilt from border_darkness by index_border_darkness().
+struct DarknessRun {
+    Sint16 start, end;  // columns start .. end - 1
+    bool lit;           // every darkness value of the run is 0
+};
+extern Sint16 darkness_rows[VIEW_W * VIEW_H];              // row-major: y*640 + x
+extern DarknessRun darkness_runs[VIEW_W * VIEW_H];
+extern int darkness_row_first_run[VIEW_H + 1];             // runs of row y: first[y] .. first[y+1]-1
+
 void load_assets();
 void release_assets();
 SDL_Surface *load_keyed_image(const char *path);
@@ -63,3 +74,4 @@ Uint32 key_color(SDL_Surface *surface);
 void fill_sprite_tables();
 void build_rotated_frames(SDL_Surface *source, SDL_Surface *destination);
 void read_border_darkness(SDL_Surface *picture);
+void index_border_darkness();

@@ -1,6 +1,8 @@
 // view.cpp -- compositing the game view onto the display: health zoom, border darkness, hurt tint
 #include "game/view.h"
 
+#include <cstring>
+
 #include "app/assets.h"
 #include "app/display.h"
 #include "game/world.h"
@@ -22,7 +24,7 @@ static void sample_positions(int *index, int count, int centre, float scale)
     }
 }
 
-static inline int clamp_channel(int value)
+static int clamp_channel(int value)
 {
     return value <= 0 ? 0 : (value >= 255 ? 255 : value);
 }
@@ -33,59 +35,115 @@ struct Shade {
     int red_offset, other_offset;
 };
 
-static inline Shade shade_at(int darkness)
+static Shade shade_at(int darkness)
 {
     int flash = hurt_flash < -darkness ? hurt_flash : -darkness;
     Shade shade = {darkness + flash, darkness - flash};
     return shade;
 }
 
-static void composite_rows_16(const int *column_source, const int *row_source)
+// The source pixels of one output row: the view's row itself when column x
+// samples column x, else gathered into `gathered`.
+// A zoomed view repeats source rows; a repeated row is gathered once.
+template <typename Pixel>
+static const Pixel *sample_row(const Pixel *view_row, const int *column_source, bool identity,
+                               bool same_as_previous, Pixel *gathered)
 {
+    if (identity)
+        return view_row;
+    if (!same_as_previous) {
+        for (int x = 0; x < VIEW_W; x++)
+            gathered[x] = view_row[column_source[x]];
+    }
+    return gathered;
+}
+
+// Straight-line code over a run, so the compiler can vectorise it. Every
+// intermediate fits in 16 bits (channels 0..255, offsets -510..255).
+static Sint16 clamp_channel_16(Sint16 value)
+{
+    return value < 0 ? 0 : (value > 255 ? 255 : value);
+}
+
+static void shade_run_16(Uint16 *out, const Uint16 *source, const Sint16 *darkness, int count,
+                         int flash_strength)
+{
+    const Sint16 strength = (Sint16)flash_strength;
+    for (int i = 0; i < count; i++) {
+        Sint16 a = darkness[i];
+        Sint16 depth = (Sint16)-a;
+        Sint16 flash = strength < depth ? strength : depth;
+        Uint16 p = source[i];
+        Sint16 red = clamp_channel_16((Sint16)(((p >> 8) & 0xF8) + a + flash));
+        Sint16 green = clamp_channel_16((Sint16)(((p >> 3) & 0xFC) + a - flash));
+        Sint16 blue = clamp_channel_16((Sint16)(((p & 0x1F) << 3) + a - flash));
+        out[i] = (Uint16)(((red & 0xF8) << 8) | ((green & 0xFC) << 3) | (blue >> 3));
+    }
+}
+
+static void shade_run_32(Uint32 *out, const Uint32 *source, const Sint16 *darkness, int count,
+                         int flash_strength, const SDL_PixelFormat *f)
+{
+    const Sint16 strength = (Sint16)flash_strength;
+    for (int i = 0; i < count; i++) {
+        Sint16 a = darkness[i];
+        Sint16 depth = (Sint16)-a;
+        Sint16 flash = strength < depth ? strength : depth;
+        Uint32 p = source[i];
+        Sint16 red = clamp_channel_16((Sint16)((Sint16)((((p & f->Rmask) >> f->Rshift) << f->Rloss) & 0xFF) + a + flash));
+        Sint16 green = clamp_channel_16((Sint16)((Sint16)((((p & f->Gmask) >> f->Gshift) << f->Gloss) & 0xFF) + a - flash));
+        Sint16 blue = clamp_channel_16((Sint16)((Sint16)((((p & f->Bmask) >> f->Bshift) << f->Bloss) & 0xFF) + a - flash));
+        out[i] = ((Uint32)red >> f->Rloss) << f->Rshift | ((Uint32)green >> f->Gloss) << f->Gshift |
+                 ((Uint32)blue >> f->Bloss) << f->Bshift;
+    }
+}
+
+// 5-6-5 decodes and encodes to itself, so lit runs are plain copies.
+static void composite_rows_16(const int *column_source, bool identity, const int *row_source)
+{
+    Uint16 gathered[VIEW_W];
     for (int y = 0; y < VIEW_H; y++) {
-        const Uint16 *source = (const Uint16 *)((const Uint8 *)view_surface->pixels +
-                                                row_source[y] * view_surface->pitch);
+        const Uint16 *view_row = (const Uint16 *)((const Uint8 *)view_surface->pixels +
+                                                  row_source[y] * view_surface->pitch);
+        bool repeated = y > 0 && row_source[y] == row_source[y - 1];
+        const Uint16 *source = sample_row(view_row, column_source, identity, repeated, gathered);
         Uint16 *out = (Uint16 *)((Uint8 *)display_surface->pixels + y * display_surface->pitch);
-        const int *darkness = border_darkness + y;
-        for (int x = 0; x < VIEW_W; x++) {
-            Uint16 p = source[column_source[x]];
-            int a = darkness[x * VIEW_H];
-            if (a == 0) {  // fully lit: 5-6-5 decodes and encodes to itself
-                out[x] = p;
-                continue;
-            }
-            Shade s = shade_at(a);
-            int r = clamp_channel(((p >> 8) & 0xF8) + s.red_offset);
-            int g = clamp_channel(((p >> 3) & 0xFC) + s.other_offset);
-            int b = clamp_channel((p & 0x1F) * 8 + s.other_offset);
-            out[x] = (Uint16)(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3));
+        const Sint16 *darkness = darkness_rows + y * VIEW_W;
+        for (int r = darkness_row_first_run[y]; r < darkness_row_first_run[y + 1]; r++) {
+            const DarknessRun &run = darkness_runs[r];
+            int count = run.end - run.start;
+            if (run.lit)
+                memcpy(out + run.start, source + run.start, (size_t)count * sizeof(Uint16));
+            else
+                shade_run_16(out + run.start, source + run.start, darkness + run.start, count, hurt_flash);
         }
     }
 }
 
-static void composite_rows_32(const int *column_source, const int *row_source)
+// With 8 bits per channel a lit pixel is its source without the bits outside
+// the colour masks.
+static void composite_rows_32(const int *column_source, bool identity, const int *row_source)
 {
     const SDL_PixelFormat *f = display_surface->format;
     const Uint32 colour_bits = f->Rmask | f->Gmask | f->Bmask;
     const bool lit_is_copy = f->Rloss == 0 && f->Gloss == 0 && f->Bloss == 0;
+    Uint32 gathered[VIEW_W];
     for (int y = 0; y < VIEW_H; y++) {
-        const Uint32 *source = (const Uint32 *)((const Uint8 *)view_surface->pixels +
-                                                row_source[y] * view_surface->pitch);
+        const Uint32 *view_row = (const Uint32 *)((const Uint8 *)view_surface->pixels +
+                                                  row_source[y] * view_surface->pitch);
+        bool repeated = y > 0 && row_source[y] == row_source[y - 1];
+        const Uint32 *source = sample_row(view_row, column_source, identity, repeated, gathered);
         Uint32 *out = (Uint32 *)((Uint8 *)display_surface->pixels + y * display_surface->pitch);
-        const int *darkness = border_darkness + y;
-        for (int x = 0; x < VIEW_W; x++) {
-            Uint32 p = source[column_source[x]];
-            int a = darkness[x * VIEW_H];
-            if (a == 0 && lit_is_copy) {
-                out[x] = p & colour_bits;
-                continue;
+        const Sint16 *darkness = darkness_rows + y * VIEW_W;
+        for (int r = darkness_row_first_run[y]; r < darkness_row_first_run[y + 1]; r++) {
+            const DarknessRun &run = darkness_runs[r];
+            if (run.lit && lit_is_copy) {
+                for (int x = run.start; x < run.end; x++)
+                    out[x] = source[x] & colour_bits;
+            } else {
+                shade_run_32(out + run.start, source + run.start, darkness + run.start,
+                             run.end - run.start, hurt_flash, f);
             }
-            Shade s = shade_at(a);
-            int r = clamp_channel((int)((((p & f->Rmask) >> f->Rshift) << f->Rloss) & 0xFF) + s.red_offset);
-            int g = clamp_channel((int)((((p & f->Gmask) >> f->Gshift) << f->Gloss) & 0xFF) + s.other_offset);
-            int b = clamp_channel((int)((((p & f->Bmask) >> f->Bshift) << f->Bloss) & 0xFF) + s.other_offset);
-            out[x] = ((Uint32)r >> f->Rloss) << f->Rshift | ((Uint32)g >> f->Gloss) << f->Gshift |
-                     ((Uint32)b >> f->Bloss) << f->Bshift;
         }
     }
 }
@@ -124,7 +182,7 @@ static void composite_rows_general(const int *column_source, const int *row_sour
             Uint8 red, green, blue;
             SDL_GetRGB(read_raw(source + column_source[x] * view_bytes, view_bytes),
                        view_surface->format, &red, &green, &blue);
-            Shade s = shade_at(border_darkness[x * VIEW_H + y]);
+            Shade s = shade_at(darkness_rows[y * VIEW_W + x]);
             Uint32 pixel = SDL_MapRGB(display_surface->format, (Uint8)clamp_channel(red + s.red_offset),
                                       (Uint8)clamp_channel(green + s.other_offset),
                                       (Uint8)clamp_channel(blue + s.other_offset));
@@ -147,6 +205,9 @@ void composite_view()
     int row_source[VIEW_H];
     sample_positions(column_source, VIEW_W, VIEW_CENTRE_X, view_scale);
     sample_positions(row_source, VIEW_H, VIEW_CENTRE_Y, view_scale);
+    bool identity = true;
+    for (int x = 0; x < VIEW_W; x++)
+        identity = identity && column_source[x] == x;
 
     const SDL_PixelFormat *out_format = display_surface->format;
     bool same_format = view_surface->format->BitsPerPixel == out_format->BitsPerPixel &&
@@ -156,9 +217,9 @@ void composite_view()
     SDL_LockSurface(view_surface);
     SDL_LockSurface(display_surface);
     if (same_format && is_565(out_format))
-        composite_rows_16(column_source, row_source);
+        composite_rows_16(column_source, identity, row_source);
     else if (same_format && out_format->BitsPerPixel == 32)
-        composite_rows_32(column_source, row_source);
+        composite_rows_32(column_source, identity, row_source);
     else
         composite_rows_general(column_source, row_source);
     SDL_UnlockSurface(display_surface);

@@ -137,9 +137,22 @@ TEST(BorderDarkness, RedMinus255ColumnMajorAndLitWhereThePictureHasNoPixel)
     EXPECT_EQ(border_darkness[639 * 480 + 479], 0);
     SDL_FreeSurface(picture);
 
+    // The row-major index follows: row 0 is dark at x 1, lit elsewhere.
+    EXPECT_EQ(darkness_rows[0 * 640 + 1], -255);
+    EXPECT_EQ(darkness_rows[1 * 640 + 2], -127);
+    ASSERT_EQ(darkness_row_first_run[1] - darkness_row_first_run[0], 3);
+    const DarknessRun &dark = darkness_runs[darkness_row_first_run[0] + 1];
+    EXPECT_FALSE(dark.lit);
+    EXPECT_EQ(dark.start, 1);
+    EXPECT_EQ(dark.end, 2);
+    EXPECT_TRUE(darkness_runs[darkness_row_first_run[0] + 2].lit);
+    EXPECT_EQ(darkness_runs[darkness_row_first_run[0] + 2].end, 640);
+    EXPECT_EQ(darkness_row_first_run[480] - darkness_row_first_run[2], 478);  // one lit run a row
+
     border_darkness[10] = -9;
     read_border_darkness(nullptr);
     EXPECT_EQ(border_darkness[10], 0);
+    EXPECT_EQ(darkness_rows[10 * 640], 0);
 }
 
 using AssetLoading = ScratchFolderTest;

@@ -16,6 +16,7 @@ protected:
         view_surface = SDL_DisplayFormat(display_surface);
         for (int &a : border_darkness)
             a = 0;
+        index_border_darkness();
         hurt_flash = 0;
         view_scale = 1.0f;
     }
@@ -87,6 +88,7 @@ TEST_P(CompositeView, MatchesThePlainDefinitionExactly)
             int edge = std::min(std::min(x, 639 - x), std::min(y, 479 - y));
             border_darkness[x * 480 + y] = edge < 60 ? -(rand() % 256) : (rand() % 9 == 0 ? -(rand() % 40) : 0);
         }
+    index_border_darkness();
     for (float health : {100.0f, 73.0f, 50.0f, 0.0f})
         for (int flash : {0, 40, 100}) {
             view_scale = health / 100;
@@ -136,6 +138,7 @@ TEST_P(CompositeView, DarknessAndTintMoveChannelsAsTheTableSays)
     border_darkness[30 * 480 + 30] = -20;
     set_view_rgb(40, 40, 200, 160, 120);
     border_darkness[40 * 480 + 40] = -255;
+    index_border_darkness();
     hurt_flash = 100;
     composite_view();
     expect_rgb(display_surface, 10, 10, 100, 0, 0);
@@ -172,6 +175,7 @@ TEST(CompositeViewPitch, PaddedRowsAreAddressedByPitch)
             write_pixel(view, x, y, (Uint32)(x * 1000 + y) & 0xFFFFFF);
     for (int &a : border_darkness)
         a = 0;
+    index_border_darkness();
     view_scale = 1.0f;
     hurt_flash = 0;
     display_surface = padded;

@@ -1,0 +1,195 @@
+// bench.cpp -- times the game's per-frame hot paths at 16 and 32 bits against an opaque SDL blit
+//
+// Usage: bench [repetitions] [map file name in data/Maps]
+// Runs headless with the dummy video and audio drivers.
+#include <SDL.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/assets.h"
+#include "app/display.h"
+#include "app/input.h"
+#include "game/game_frame.h"
+#include "game/view.h"
+#include "game/world.h"
+#include "maps/map_file.h"
+#include "maps/map_list.h"
+#include "maps/map_prepare.h"
+#include "ui/map_choice.h"
+
+const int DEFAULT_REPETITIONS = 300;
+const int CROWD_SIZE = 250;
+
+struct Timing {
+    double median_us;
+    double p99_us;
+};
+
+static double now_us()
+{
+    using namespace std::chrono;
+    return duration<double, std::micro>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Runs prepare() untimed and run() timed, `repetitions` times.
+static Timing measure(int repetitions, void (*prepare)(), void (*run)())
+{
+    std::vector<double> samples;
+    for (int i = 0; i < repetitions; i++) {
+        if (prepare)
+            prepare();
+        double start = now_us();
+        run();
+        samples.push_back(now_us() - start);
+    }
+    std::sort(samples.begin(), samples.end());
+    Timing timing = {samples[samples.size() / 2], samples[(samples.size() * 99) / 100]};
+    return timing;
+}
+
+static std::vector<Uint8> frame_copy(640 * 480 * 4);
+static SDL_Surface *opaque_picture = nullptr;
+
+static void run_memcpy()
+{
+    memcpy(frame_copy.data(), view_surface->pixels, (size_t)view_surface->pitch * 480);
+}
+
+static void run_blit()
+{
+    SDL_BlitSurface(opaque_picture, nullptr, display_surface, nullptr);
+}
+
+// 250 zombies packed around the player, full health and energy, the button
+// held: the heaviest frame the game meets.
+static void prepare_crowded_frame()
+{
+    player_health[0] = 100.0f;
+    player_energy[0] = 100.0f;
+    pending_damage = 0.0f;
+    while (zombie_count < CROWD_SIZE) {
+        int i = zombie_count;
+        float radius = (float)(40 + (i % 10) * 25);
+        float angle = (float)(i * 0.7);
+        spawn_zombie(player_x[0] + radius * std::cos(angle), player_y[0] + radius * std::sin(angle));
+    }
+    mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
+}
+
+static void run_game_frame()
+{
+    game_frame(1.0f);
+}
+
+static void run_composite()
+{
+    composite_view();
+}
+
+static void print_row(const char *name, int depth, Timing timing, double blit_us)
+{
+    printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us, timing.p99_us,
+           timing.median_us / blit_us);
+}
+
+// A scratch folder that looks like the game folder: Media/ and Maps/ linked in.
+static bool enter_game_folder()
+{
+    char folder[] = "/tmp/rotwalk_bench_XXXXXX";
+    if (!mkdtemp(folder) || chdir(folder) != 0)
+        return false;
+    return symlink(BENCH_MEDIA_DIR, "Media") == 0 && symlink(BENCH_MAPS_DIR, "Maps") == 0;
+}
+
+static void start_game_on(const char *map_name)
+{
+    snprintf(map_path, sizeof map_path, "Maps/%s", map_name);
+    start_game_screen();
+    srand(1);
+    prepare_crowded_frame();
+}
+
+static const char *first_map_name()
+{
+    const char *best = nullptr;
+    for (int i = 0; i < map_name_count; i++)
+        if (is_listed_map(map_names[i]) && (!best || strcmp(map_names[i], best) < 0))
+            best = map_names[i];
+    return best;
+}
+
+static void bench_depth(int depth, int repetitions, const char *map_name)
+{
+    display_surface = SDL_SetVideoMode(640, 480, depth, SDL_SWSURFACE);
+    if (!display_surface) {
+        fprintf(stderr, "bench: no %d-bit display: %s\n", depth, SDL_GetError());
+        return;
+    }
+    load_assets();
+    opaque_picture = SDL_DisplayFormat(display_surface);
+    SDL_FillRect(opaque_picture, nullptr, SDL_MapRGB(opaque_picture->format, 90, 60, 30));
+
+    int lit = 0;
+    for (int r = 0; r < darkness_row_first_run[VIEW_H]; r++)
+        lit += darkness_runs[r].lit ? darkness_runs[r].end - darkness_runs[r].start : 0;
+    printf("(%d bits: %.1f%% of the view is fully lit by the border darkness, in %d runs)\n", depth,
+           100.0 * lit / (VIEW_W * VIEW_H), darkness_row_first_run[VIEW_H]);
+    Timing blit = measure(repetitions, nullptr, run_blit);
+    print_row("opaque full-screen SDL blit", depth, blit, blit.median_us);
+    print_row("memcpy of one frame", depth, measure(repetitions, nullptr, run_memcpy), blit.median_us);
+
+    const char *map = map_name ? map_name : first_map_name();
+    if (map) {
+        start_game_on(map);
+        print_row("game_frame, 250 zombies, firing", depth, measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
+        clear_zombies();
+        clear_wall_rects();
+    } else {
+        fprintf(stderr, "bench: no map in %s\n", BENCH_MAPS_DIR);
+    }
+
+    for (float health : {100.0f, 50.0f, 0.0f})
+        for (int flash : {0, 100}) {
+            view_scale = health / 100;
+            hurt_flash = flash;
+            char name[80];
+            snprintf(name, sizeof name, "composite_view health %d flash %d", (int)health, flash);
+            print_row(name, depth, measure(repetitions, nullptr, run_composite), blit.median_us);
+        }
+    SDL_FreeSurface(opaque_picture);
+    release_assets();
+}
+
+int main(int argc, char *argv[])
+{
+    int repetitions = argc > 1 ? atoi(argv[1]) : DEFAULT_REPETITIONS;
+    if (repetitions < 1)
+        repetitions = DEFAULT_REPETITIONS;
+    const char *map_name = argc > 2 ? argv[2] : nullptr;
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (!enter_game_folder()) {
+        fprintf(stderr, "bench: cannot prepare a scratch game folder\n");
+        return 1;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        fprintf(stderr, "bench: SDL_Init failed: %s\n", SDL_GetError());
+        return 1;
+    }
+    printf("%d repetitions per row; times in microseconds; ratio = median / blit median\n\n", repetitions);
+    printf("| %-34s | bpp | median us | p99 us    | ratio  |\n", "row");
+    printf("|%s|-----|-----------|-----------|--------|\n", std::string(36, '-').c_str());
+    for (int depth : {16, 32})
+        bench_depth(depth, repetitions, map_name);
+    SDL_Quit();
+    return 0;
+}
