@@ -24,6 +24,37 @@ float aim_x = 0.0f, aim_y = 0.0f;
 float camera_x = 0.0f, camera_y = 0.0f;
 float view_scale = 1.0f;
 
+// Where a new game starts: the players in a diamond around the world's
+// centre, slot 0 at its top, and the view centred on slot 0.
+const float START_X[MAX_PLAYERS] = {2500.0f, 2550.0f, 2450.0f, 2500.0f};
+const float START_Y[MAX_PLAYERS] = {2450.0f, 2500.0f, 2500.0f, 2550.0f};
+const float START_CAMERA_X = 2180.0f;  // 2500 - 320
+const float START_CAMERA_Y = 2210.0f;  // 2450 - 240
+const float FULL_GAUGE = 100.0f;       // health and energy of a fresh player
+
+// The starting values shared by a new game and a loaded save. player_count
+// is the caller's (the menu's choice, or the save's), and player_angle is set
+// by the first frame. Damage still pending when the last game ended is
+// dropped, so it cannot hurt the player of the next one.
+void reset_world_for_new_game()
+{
+    for (int i = 0; i < MAX_PLAYERS; i++) {
+        player_x[i] = START_X[i];
+        player_y[i] = START_Y[i];
+        fire_cooldown[i] = 0;
+    }
+    player_health[0] = FULL_GAUGE;
+    player_energy[0] = FULL_GAUGE;
+    kill_count = 0;
+    pending_damage = 0.0f;
+    hurt_flash = 0;
+    aim_x = START_X[0];
+    aim_y = START_Y[0];
+    camera_x = START_CAMERA_X;
+    camera_y = START_CAMERA_Y;
+    view_scale = 1.0f;
+}
+
 // With one player no random number is drawn for the target: the order of
 // rand() draws is part of the game's behaviour.
 int spawn_zombie(float x, float y)

@@ -45,6 +45,7 @@ const int SPLAT_OFFSET = 23;        // a splat's corner lies 23 px left of and a
 const int SPLAT_SPREAD_HIT = 6;     // a hit zombie or a hurt player
 const int SPLAT_SPREAD_KILL = 20;   // a killed zombie
 
+void reset_world_for_new_game();
 int spawn_zombie(float x, float y);
 void remove_zombie(int index);
 void clear_zombies();
