@@ -1,0 +1,251 @@
+// save_game.cpp -- the save file: the grid, the zombies, the players and the shared values, one per line
+#include "maps/save_game.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <locale>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/assets.h"
+#include "app/main_loop.h"
+#include "game/world.h"
+#include "maps/map_file.h"
+#include "maps/map_prepare.h"
+#include "maps/safe_write.h"
+
+const float GAUGE_MAX = 100.0f;     // health and energy
+const int HURT_FLASH_MAX = 100;
+const float CAMERA_MAX_X = (float)(WORLD_PIXELS - VIEW_W);  // 4360
+const float CAMERA_MAX_Y = (float)(WORLD_PIXELS - VIEW_H);  // 4520
+const float VIEW_SCALE_MAX = 1.0f;  // health / 100 at full health
+
+// Everything a save file holds, read and checked before any of it is used.
+struct SavedGame {
+    int tiles[MAP_SIZE][MAP_SIZE];
+    std::vector<Zombie> zombies;
+    int player_count;
+    float x[MAX_PLAYERS], y[MAX_PLAYERS], angle[MAX_PLAYERS];
+    float health[MAX_PLAYERS], energy[MAX_PLAYERS];
+    int cooldown[MAX_PLAYERS];
+    float aim_x, aim_y, camera_x, camera_y, view_scale, pending_damage;
+    int hurt_flash, kill_count;
+};
+
+// Floats go out in the stream's default notation: 6 significant digits, the
+// shorter of fixed and exponent form.
+static void write_zombies(std::ostream &out)
+{
+    out << zombie_count << '\n';
+    for (int i = 0; i < zombie_count; i++) {
+        const Zombie *zombie = zombies[i];
+        out << zombie->x << '\n' << zombie->y << '\n' << zombie->angle << '\n'
+            << zombie->health << '\n' << zombie->target_player << '\n';
+    }
+}
+
+static void write_players(std::ostream &out)
+{
+    out << player_count << '\n';
+    for (int i = 0; i < player_count; i++)
+        out << player_x[i] << '\n' << player_y[i] << '\n' << player_angle[i] << '\n'
+            << player_health[i] << '\n' << player_energy[i] << '\n' << fire_cooldown[i] << '\n';
+}
+
+static void write_shared_values(std::ostream &out)
+{
+    out << aim_x << '\n' << aim_y << '\n' << camera_x << '\n' << camera_y << '\n'
+        << view_scale << '\n' << pending_damage << '\n' << hurt_flash << '\n'
+        << kill_count << '\n';
+}
+
+// The old save survives a failed write; the folder is made if it is missing,
+// since a save that silently goes nowhere would lose the game.
+void save_game()
+{
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    write_map_rows(text, map_tiles);
+    write_zombies(text);
+    write_players(text);
+    write_shared_values(text);
+    mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
+    replace_file(SAVE_FILE, text.str());
+}
+
+// A value is one whole word: "12abc" or "1.5" where an integer belongs is
+// damage, not an integer followed by more data.
+static bool read_int(std::istream &in, int &value)
+{
+    std::string word;
+    if (!(in >> word))
+        return false;
+    char *end = nullptr;
+    errno = 0;
+    long number = strtol(word.c_str(), &end, 10);
+    if (end == word.c_str() || *end != '\0' || errno == ERANGE || number < INT_MIN ||
+        number > INT_MAX)
+        return false;
+    value = (int)number;
+    return true;
+}
+
+// Infinities and NaNs are refused: every later step of the game does
+// arithmetic on these values.
+static bool read_float(std::istream &in, float &value)
+{
+    std::string word;
+    if (!(in >> word))
+        return false;
+    char *end = nullptr;
+    float number = strtof(word.c_str(), &end);
+    if (end == word.c_str() || *end != '\0' || !std::isfinite(number))
+        return false;
+    value = number;
+    return true;
+}
+
+// The count is bounded before anything is stored, so a damaged count cannot
+// make the loader allocate without limit.
+static bool read_zombies(std::istream &in, SavedGame &saved)
+{
+    int count = 0;
+    if (!read_int(in, count) || count < 0 || count > MAX_ZOMBIES)
+        return false;
+    saved.zombies.resize((size_t)count);
+    for (Zombie &zombie : saved.zombies)
+        if (!read_float(in, zombie.x) || !read_float(in, zombie.y) ||
+            !read_float(in, zombie.angle) || !read_float(in, zombie.health) ||
+            !read_int(in, zombie.target_player))
+            return false;
+    return true;
+}
+
+static bool read_players(std::istream &in, SavedGame &saved)
+{
+    if (!read_int(in, saved.player_count) || saved.player_count < 1 ||
+        saved.player_count > MAX_PLAYERS)
+        return false;
+    for (int i = 0; i < saved.player_count; i++)
+        if (!read_float(in, saved.x[i]) || !read_float(in, saved.y[i]) ||
+            !read_float(in, saved.angle[i]) || !read_float(in, saved.health[i]) ||
+            !read_float(in, saved.energy[i]) || !read_int(in, saved.cooldown[i]))
+            return false;
+    return true;
+}
+
+static bool read_shared_values(std::istream &in, SavedGame &saved)
+{
+    return read_float(in, saved.aim_x) && read_float(in, saved.aim_y) &&
+           read_float(in, saved.camera_x) && read_float(in, saved.camera_y) &&
+           read_float(in, saved.view_scale) && read_float(in, saved.pending_damage) &&
+           read_int(in, saved.hurt_flash) && read_int(in, saved.kill_count);
+}
+
+// A short grid or a character outside the tile kinds refuses the file, and
+// so does anything after the last value: the counts did not match the data.
+static bool read_saved_game(std::istream &in, SavedGame &saved)
+{
+    std::string extra;
+    return read_map_rows(in, saved.tiles) && read_zombies(in, saved) &&
+           read_players(in, saved) && read_shared_values(in, saved) && !(in >> extra);
+}
+
+static bool in_range(float value, float low, float high)
+{
+    return value >= low && value <= high;
+}
+
+// The rules that every game frame keeps. The zombie step reads the position
+// of the slot a zombie chases, so its target must be one of the four slots.
+static bool keeps_world_rules(const SavedGame &saved)
+{
+    for (const Zombie &zombie : saved.zombies)
+        if (zombie.target_player < 0 || zombie.target_player >= MAX_PLAYERS)
+            return false;
+    for (int i = 0; i < saved.player_count; i++)
+        if (!in_range(saved.health[i], 0.0f, GAUGE_MAX) ||
+            !in_range(saved.energy[i], 0.0f, GAUGE_MAX) ||
+            (saved.cooldown[i] != 0 && saved.cooldown[i] != 1))
+            return false;
+    return in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
+           in_range(saved.camera_y, 0.0f, CAMERA_MAX_Y) &&
+           in_range(saved.view_scale, 0.0f, VIEW_SCALE_MAX) && saved.hurt_flash >= 0 &&
+           saved.hurt_flash <= HURT_FLASH_MAX;
+}
+
+// With player_count at 1 while the zombies are made, spawning draws no
+// random number for their targets; the saved targets replace them.
+static void apply_zombies(const SavedGame &saved)
+{
+    for (const Zombie &stored : saved.zombies) {
+        Zombie *zombie = zombies[spawn_zombie(0.0f, 0.0f) - 1];
+        *zombie = stored;
+    }
+}
+
+static void apply_players(const SavedGame &saved)
+{
+    player_count = saved.player_count;
+    for (int i = 0; i < saved.player_count; i++) {
+        player_x[i] = saved.x[i];
+        player_y[i] = saved.y[i];
+        player_angle[i] = saved.angle[i];
+        player_health[i] = saved.health[i];
+        player_energy[i] = saved.energy[i];
+        fire_cooldown[i] = saved.cooldown[i];
+    }
+}
+
+static void apply_shared_values(const SavedGame &saved)
+{
+    aim_x = saved.aim_x;
+    aim_y = saved.aim_y;
+    camera_x = saved.camera_x;
+    camera_y = saved.camera_y;
+    view_scale = saved.view_scale;
+    pending_damage = saved.pending_damage;
+    hurt_flash = saved.hurt_flash;
+    kill_count = saved.kill_count;
+}
+
+// Walls and floor are rebuilt from the saved grid; the floor comes back
+// without the blood and corpses of the saved game. The lists are emptied
+// first so that nothing of an earlier game can double them.
+static void apply_saved_game(const SavedGame &saved)
+{
+    clear_zombies();
+    clear_wall_rects();
+    memcpy(map_tiles, saved.tiles, sizeof map_tiles);
+    prepare_map();
+    render_world_surface();
+    reset_world_for_new_game();
+    player_count = 1;
+    apply_zombies(saved);
+    apply_players(saved);
+    apply_shared_values(saved);
+}
+
+// A file that is missing leaves the main menu. A damaged one is refused as a
+// whole: the world, the lists and the screen stay exactly as they were.
+void load_game()
+{
+    std::ifstream file(SAVE_FILE);
+    if (!file.is_open()) {
+        screen_number = SCREEN_MAIN_MENU;
+        return;
+    }
+    file.imbue(std::locale::classic());
+    SavedGame saved;
+    if (!read_saved_game(file, saved) || !keeps_world_rules(saved))
+        return;
+    apply_saved_game(saved);
+    screen_number = SCREEN_GAME;
+}
