@@ -1,0 +1,90 @@
+// main.cpp -- the media generator: writes every picture, font and the music of Media/, and a contact sheet
+//
+// Usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER]
+// The output is the same bytes on every run: fixed seeds, nothing from the clock.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "backgrounds.h"
+#include "blood.h"
+#include "contact_sheet.h"
+#include "dashboard.h"
+#include "fonts.h"
+#include "lighting.h"
+#include "music.h"
+#include "people.h"
+#include "tiles.h"
+
+const char MUSIC_NAME[] = "Selvane - Surrounded loop.ogg";
+
+// Every file written so far is removed again if a later step fails, so the build
+// never takes a half-written Media/ for an up-to-date one.
+static bool fail(std::vector<std::string> &written, const std::string &message)
+{
+    fprintf(stderr, "mediagen: %s\n", message.c_str());
+    for (const std::string &path : written)
+        unlink(path.c_str());
+    return false;
+}
+
+static bool save(std::vector<std::string> &written, const std::string &path, const Picture &p, PngKind kind,
+                 bool quick = false)
+{
+    written.push_back(path);
+    if (!write_png(path, p, kind, quick))
+        return fail(written, "cannot write " + path);
+    return true;
+}
+
+static bool make_folder(const std::string &path)
+{
+    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+static bool generate(const std::string &media, const std::string &sheet_path, const std::string &maps_folder)
+{
+    std::vector<std::string> written;
+    std::string game = media + "/Game";
+    if (!make_folder(media) || !make_folder(game))
+        return fail(written, "cannot create " + game);
+    std::string error;
+    MediaSet m;
+    m.background = make_background();
+    m.bright_background = make_bright_background(m.background);
+    if (!make_big_font(m.font, error) || !make_dashboard(m.dashboard, error))
+        return fail(written, error);
+    m.tiles = make_tile_sheet();
+    m.people = make_people();
+    m.blood = make_blood();
+    m.border_darkness = make_border_darkness();
+    if (!save(written, game + "/bg.png", m.background, PNG_OPAQUE) ||
+        !save(written, game + "/bgbright.png", m.bright_background, PNG_OPAQUE) ||
+        !save(written, game + "/font.png", m.font, PNG_KEYED) ||
+        !save(written, game + "/maptiles.png", m.tiles, PNG_KEYED) ||
+        !save(written, game + "/people.png", m.people, PNG_KEYED) ||
+        !save(written, game + "/blood.png", m.blood, PNG_ALPHA) ||
+        !save(written, game + "/borderdarkness.png", m.border_darkness, PNG_OPAQUE) ||
+        !save(written, media + "/dashboard.png", m.dashboard, PNG_ALPHA))
+        return false;
+    m.music = make_music();
+    std::string music_path = game + "/" + MUSIC_NAME;
+    written.push_back(music_path);
+    if (!write_ogg(music_path, m.music, error))
+        return fail(written, error);
+    Picture sheet = make_contact_sheet(m, read_shipped_maps(maps_folder));
+    return save(written, sheet_path, sheet, PNG_OPAQUE, true);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER]\n");
+        return 2;
+    }
+    return generate(argv[1], argv[2], argc > 3 ? argv[3] : "") ? 0 : 1;
+}
