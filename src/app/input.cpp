@@ -42,3 +42,53 @@ void update_input()
     apply_events(SDL_MOUSEBUTTONUPMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_UP);
     SDL_GetMouseState(&mouse_x[0], &mouse_y[0]);
 }
+
+// Bits of the direction keys that are down, as an index into the table.
+enum {
+    KEYS_UP = 1,
+    KEYS_DOWN = 2,
+    KEYS_LEFT = 4,
+    KEYS_RIGHT = 8
+};
+
+// Degrees, growing clockwise on the screen since y points down. Opposite
+// keys cancel each other whatever else is down.
+static const int DIRECTION_BY_KEYS[16] = {
+    NO_DIRECTION,  // none
+    270,           // up
+    90,            // down
+    NO_DIRECTION,  // up + down
+    180,           // left
+    225,           // up + left
+    135,           // down + left
+    NO_DIRECTION,  // up + down + left
+    0,             // right
+    315,           // up + right
+    45,            // down + right
+    NO_DIRECTION,  // up + down + right
+    NO_DIRECTION,  // left + right
+    NO_DIRECTION,  // up + left + right
+    NO_DIRECTION,  // down + left + right
+    NO_DIRECTION,  // all four
+};
+
+static bool key_down(int symbol)
+{
+    return key_state[symbol] != KEY_UP;
+}
+
+// The walking (or scrolling) direction of W A S D and the arrow keys, in
+// degrees, or NO_DIRECTION.
+int keyboard_direction()
+{
+    int keys = 0;
+    if (key_down(SDLK_w) || key_down(SDLK_UP))
+        keys |= KEYS_UP;
+    if (key_down(SDLK_s) || key_down(SDLK_DOWN))
+        keys |= KEYS_DOWN;
+    if (key_down(SDLK_a) || key_down(SDLK_LEFT))
+        keys |= KEYS_LEFT;
+    if (key_down(SDLK_d) || key_down(SDLK_RIGHT))
+        keys |= KEYS_RIGHT;
+    return DIRECTION_BY_KEYS[keys];
+}

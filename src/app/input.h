@@ -18,4 +18,7 @@ extern int mouse_button_state[MOUSE_BUTTON_COUNT];
 extern int mouse_x[POINTER_SLOTS];  // display pixels
 extern int mouse_y[POINTER_SLOTS];
 
+const int NO_DIRECTION = -1;  // no walking or scrolling this frame
+
 void update_input();
+int keyboard_direction();

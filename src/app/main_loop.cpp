@@ -12,6 +12,7 @@
 #include "app/input.h"
 #include "app/settings.h"
 #include "game/game_frame.h"
+#include "maps/editor.h"
 #include "ui/game_menu.h"
 #include "ui/map_choice.h"
 #include "ui/menus.h"
@@ -35,8 +36,8 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
     {start_game_screen, nullptr},          // SCREEN_START_GAME
     {nullptr, game_frame},                 // SCREEN_GAME
     {choose_map_to_edit_screen, nullptr},  // SCREEN_CHOOSE_MAP_TO_EDIT
-    {nullptr, nullptr},  // SCREEN_START_EDITOR
-    {nullptr, nullptr},  // SCREEN_EDITOR
+    {enter_editor, nullptr},               // SCREEN_START_EDITOR
+    {nullptr, editor_screen},              // SCREEN_EDITOR
     {game_menu_screen, nullptr},           // SCREEN_GAME_MENU
 };
 

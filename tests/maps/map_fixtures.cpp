@@ -103,9 +103,10 @@ void FloorTest::TearDown()
     DisplayTest::TearDown();
 }
 
-static ::testing::AssertionResult shows(int x, int y, Uint32 expected, const char *what)
+static ::testing::AssertionResult shows(SDL_Surface *surface, int x, int y, Uint32 expected,
+                                        const char *what)
 {
-    Uint32 pixel = read_pixel(world_surface, x, y);
+    Uint32 pixel = read_pixel(surface, x, y);
     if (pixel == expected)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is " << std::hex
@@ -114,11 +115,16 @@ static ::testing::AssertionResult shows(int x, int y, Uint32 expected, const cha
 
 ::testing::AssertionResult FloorTest::shows_cell(int x, int y, int cell)
 {
-    return shows(x, y, cell_color(world_surface->format, cell), "the cell's colour");
+    return shows(world_surface, x, y, cell_color(world_surface->format, cell), "the cell's colour");
+}
+
+::testing::AssertionResult FloorTest::shows_cell_on_display(int x, int y, int cell)
+{
+    return shows(display_surface, x, y, cell_color(display_surface->format, cell), "the cell's colour");
 }
 
 ::testing::AssertionResult FloorTest::shows_paint(int x, int y)
 {
-    return shows(x, y, SDL_MapRGB(world_surface->format, PAINT_R, PAINT_G, PAINT_B),
+    return shows(world_surface, x, y, SDL_MapRGB(world_surface->format, PAINT_R, PAINT_G, PAINT_B),
                  "the earlier paint");
 }

@@ -25,6 +25,7 @@ protected:
     void TearDown() override;
     ::testing::AssertionResult shows_cell(int x, int y, int cell);  // the cell's solid colour
     ::testing::AssertionResult shows_paint(int x, int y);
+    ::testing::AssertionResult shows_cell_on_display(int x, int y, int cell);
     std::string folder;
     std::string previous_folder;
 };

@@ -21,6 +21,7 @@
 #include "game/game_frame.h"
 #include "game/view.h"
 #include "game/world.h"
+#include "maps/editor.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
@@ -95,6 +96,11 @@ static void run_composite()
     composite_view();
 }
 
+static void run_world_view()
+{
+    draw_world_view();
+}
+
 static void print_row(const char *name, int depth, Timing timing, double blit_us)
 {
     printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us, timing.p99_us,
@@ -165,6 +171,15 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
             snprintf(name, sizeof name, "composite_view health %d flash %d", (int)health, flash);
             print_row(name, depth, measure(repetitions, nullptr, run_composite), blit.median_us);
         }
+    // The editor's view of the whole world, centred as on entry.
+    for (float scale : {4.0f, 1.0f, 0.25f}) {
+        camera_x = 2180.0f;
+        camera_y = 2260.0f;
+        view_scale = scale;
+        char name[80];
+        snprintf(name, sizeof name, "editor world view scale %g", scale);
+        print_row(name, depth, measure(repetitions, nullptr, run_world_view), blit.median_us);
+    }
     SDL_FreeSurface(opaque_picture);
     release_assets();
 }
