@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/assets.h"
+#include "app/backdrop.h"
 #include "app/display.h"
 #include "app/input.h"
 #include "game/game_frame.h"
@@ -26,6 +27,7 @@
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
 #include "ui/map_choice.h"
+#include "ui/overlay.h"
 
 const int DEFAULT_REPETITIONS = 300;
 const int CROWD_SIZE = 250;
@@ -101,6 +103,25 @@ static void run_world_view()
     draw_world_view();
 }
 
+static void run_blur()
+{
+    blur_backdrop();
+}
+
+// The overlay halfway in: backdrop cross-fade, dashboard and its buttons.
+static void prepare_overlay_frame()
+{
+    overlay_open = true;
+    overlay_level = 50.0f;
+}
+
+static void run_overlay_frame()
+{
+    update_overlay_backdrop(1.0f);
+    draw_overlay();
+    run_overlay_buttons();
+}
+
 static void print_row(const char *name, int depth, Timing timing, double blit_us)
 {
     printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us, timing.p99_us,
@@ -140,6 +161,7 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         fprintf(stderr, "bench: no %d-bit display: %s\n", depth, SDL_GetError());
         return;
     }
+    init_overlay();
     load_assets();
     opaque_picture = SDL_DisplayFormat(display_surface);
     SDL_FillRect(opaque_picture, nullptr, SDL_MapRGB(opaque_picture->format, 90, 60, 30));
@@ -180,6 +202,11 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         snprintf(name, sizeof name, "editor world view scale %g", scale);
         print_row(name, depth, measure(repetitions, nullptr, run_world_view), blit.median_us);
     }
+    print_row("overlay blur (once per opening)", depth, measure(repetitions, nullptr, run_blur), blit.median_us);
+    print_row("overlay frame at level 50", depth,
+              measure(repetitions, prepare_overlay_frame, run_overlay_frame), blit.median_us);
+    overlay_open = false;
+    overlay_level = 0.0f;
     SDL_FreeSurface(opaque_picture);
     release_assets();
 }
