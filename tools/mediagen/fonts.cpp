@@ -79,7 +79,8 @@ static float rim_at(const Coverage &c, int x, int y, float radius, int shadow)
             float dj = j > 0 ? std::max(0, j - shadow) : j;
             float d = std::hypot(di, dj);
             float weight = clamp01(radius + 0.5f - d);
-            best = std::max(best, coverage_at(c, x - i, y - j) * weight);
+            // Even faint ink earns a full rim, so no lit pixel ever borders the key.
+            best = std::max(best, clamp01(coverage_at(c, x - i, y - j) * 3) * weight);
         }
     return best;
 }

@@ -62,8 +62,8 @@ static void draw_survivor(Pen &pen)
 {
     const Color sleeve = rgb(44, 64, 104), vest = rgb(234, 152, 38), skin = rgb(210, 162, 122);
     const Color gun = rgb(78, 80, 88), stock = rgb(110, 72, 40), pack = rgb(88, 92, 58);
-    limb(pen, 17.0f, 21.5f, 34.0f, 21.5f, 1.2f, gun);          // rifle
-    detail_limb(pen, 22.0f, 21.0f, 33.5f, 21.0f, 0.4f, rgb(140, 144, 152));  // light along the barrel
+    limb(pen, 17.0f, 21.5f, 32.5f, 21.5f, 1.2f, gun);          // rifle
+    detail_limb(pen, 22.0f, 21.0f, 32.0f, 21.0f, 0.4f, rgb(140, 144, 152));  // light along the barrel
     limb(pen, 12.5f, 21.5f, 18.0f, 21.5f, 1.7f, stock);
     ellipse(pen, 9.5f, 18.0f, 3.0f, 5.6f, 0, pack);             // backpack on the back
     limb(pen, 14.5f, 26.0f, 20.5f, 23.5f, 1.8f, sleeve);       // right arm to the grip
@@ -109,8 +109,8 @@ static void draw_corpse(Pen &pen)
         draw_disc(*pen.picture, 25.0f, 24.0f, 5.0f, pool);
         draw_disc(*pen.picture, 9.0f, 14.0f, 4.5f, pool);
     }
-    limb(pen, 11.0f, 15.5f, 4.0f, 11.0f, 2.2f, trousers);      // legs
-    limb(pen, 11.0f, 20.5f, 4.5f, 26.0f, 2.2f, trousers);
+    limb(pen, 11.0f, 15.5f, 5.0f, 11.5f, 2.1f, trousers);      // legs
+    limb(pen, 11.0f, 20.5f, 5.5f, 25.0f, 2.1f, trousers);
     limb(pen, 21.0f, 14.0f, 25.5f, 6.0f, 1.7f, skin);          // arms flung out
     limb(pen, 20.5f, 22.5f, 29.0f, 27.5f, 1.7f, skin);
     ellipse(pen, 16.0f, 18.0f, 7.0f, 5.2f, 0, shirt);          // torso

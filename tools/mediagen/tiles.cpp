@@ -144,7 +144,7 @@ static Color planks(int x, int y)
     const int board_h = 20;
     int board = y / board_h, by = y % board_h;
     float tone = hash_unit(board, 0, 61);
-    Color c = mix(rgb(70, 46, 28), rgb(102, 70, 42), tone);
+    Color c = mix(rgb(98, 64, 34), rgb(134, 92, 52), tone);
     float grain = tile_noise(x, y * 1.0f, 4, TILE, 62) * 0.5f + tile_noise(x, y, 10, TILE, 63) * 0.5f;
     float streak = std::sin((y + 7 * grain) * 1.9f + board) * 0.5f + 0.5f;
     c = shade(c, 0.82f + 0.22f * streak + 0.1f * hash_unit(x, y, 64));
@@ -164,7 +164,7 @@ static Color ceramic(int x, int y)
     const int square = 25;
     int cx = x / square, cy = y / square, sx = x % square, sy = y % square;
     bool light = (cx + cy) % 2 == 0;
-    Color c = light ? rgb(104, 106, 96) : rgb(52, 66, 64);
+    Color c = light ? rgb(112, 120, 112) : rgb(40, 72, 76);
     float dirt = tile_fbm(x, y, 5, 3, TILE, 71);
     c = mix(c, rgb(58, 50, 38), 0.45f * smoothstep(0.35f, 0.8f, dirt));
     c = shade(c, 0.93f + 0.1f * hash_unit(x, y, 72));
