@@ -219,7 +219,7 @@ static Picture game_scene(const MediaSet &m)
                 }
         }
     // Blood and the dead are painted into the floor.
-    const float CORPSES[][3] = {{520, 430, 2.1f}, {640, 150, 4.0f}, {235, 470, 0.6f}};
+    const float CORPSES[][3] = {{400, 340, 2.1f}, {620, 230, 4.0f}, {300, 120, 0.6f}};
     int splat = 0;
     Picture people = keyed(m.people);
     for (const float *c : CORPSES) {
