@@ -388,3 +388,21 @@ TEST_P(FireShot, TheRandomDrawsOfOneShotComeHitByHitThenCorpseThenPool)
     expect_blood_at(visible_blood(wound, 515.0f, 241.0f, pool));
     EXPECT_EQ(rand(), next);
 }
+
+TEST_P(FireShot, TheTracerStaysInsideASmallerViewAndAnAbsentViewOnlyLosesTheTracer)
+{
+    SDL_FreeSurface(view_surface);
+    view_surface = make_surface(100, 100);
+    fire_shot(50, 50, 0.0f);
+    int wrong = 0;
+    for (int y = 0; y < 100; y++)
+        for (int x = 0; x < 100; x++)
+            wrong += white(x, y) != (y >= 48 && y <= 51 && x >= 59);
+    EXPECT_EQ(wrong, 0);
+
+    SDL_FreeSurface(view_surface);
+    view_surface = nullptr;
+    Zombie &zombie = place_zombie(500.0f, 240.0f);
+    fire_shot(320, 240, 0.0f);
+    EXPECT_EQ(zombie.health, 80.0f);
+}
