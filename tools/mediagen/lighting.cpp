@@ -7,9 +7,9 @@
 
 // The view is lit like a torch beam in fog: a wide rounded middle at full light
 // (the game subtracts nothing there), falling to black at the frame.
-const float LIT_UNTIL = 0.58f;        // normalised distance where the fall-off starts
-const float DARK_FROM = 1.02f;        // and where it is black
-const float SQUARENESS = 3.0f;        // superellipse exponent: 2 is an ellipse, larger is boxier
+const float LIT_UNTIL = 0.78f;        // normalised distance where the fall-off starts
+const float DARK_FROM = 1.04f;        // and where it is black
+const float SQUARENESS = 4.0f;        // superellipse exponent: 2 is an ellipse, larger is boxier
 
 Picture make_border_darkness()
 {
