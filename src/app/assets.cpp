@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/display.h"
+#include "app/pixels.h"
 #include "maps/map_list.h"
 
 char game_name[GAME_NAME_SIZE];
@@ -103,30 +104,6 @@ void fill_sprite_tables()
         blood_frames[i] = rect_at(BLOOD_SPLAT_SIZE * i, 0, BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
 }
 
-static Uint32 get_pixel(SDL_Surface *surface, int x, int y)
-{
-    const Uint8 *p = (const Uint8 *)surface->pixels + y * surface->pitch +
-                     x * surface->format->BytesPerPixel;
-    switch (surface->format->BytesPerPixel) {
-    case 1: return *p;
-    case 2: return *(const Uint16 *)p;
-    case 3: return p[0] | p[1] << 8 | p[2] << 16;
-    case 4: return *(const Uint32 *)p;
-    default: return 0;
-    }
-}
-
-static void put_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
-{
-    Uint8 *p = (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
-    switch (surface->format->BytesPerPixel) {
-    case 1: *p = (Uint8)value; break;
-    case 2: *(Uint16 *)p = (Uint16)value; break;
-    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
-    case 4: *(Uint32 *)p = value; break;
-    }
-}
-
 // A reference pixel of the 36x36 sprite turned by `angle` about the centre,
 // through its polar position; every intermediate is stored as a float because
 // the exact pixels of the facings depend on it.
@@ -173,8 +150,8 @@ static void build_facing(SDL_Surface *source, SDL_Surface *destination, int row_
             sy += column_dy;
             bool inside = sx > 0.0f && sx < (float)SPRITE_SIZE && sy > (float)row_y &&
                           sy < (float)(row_y + SPRITE_SIZE);
-            Uint32 pixel = inside && source ? get_pixel(source, (int)sx, (int)sy) : key;
-            put_pixel(destination, SPRITE_SIZE * facing + column, row_y + row, pixel);
+            Uint32 pixel = inside && source ? read_surface_pixel(source, (int)sx, (int)sy) : key;
+            write_surface_pixel(destination, SPRITE_SIZE * facing + column, row_y + row, pixel);
         }
     }
 }
@@ -206,10 +183,9 @@ void build_rotated_frames(SDL_Surface *source, SDL_Surface *destination)
 
 static Uint8 red_of(SDL_Surface *surface, Uint32 pixel)
 {
-    const SDL_PixelFormat *format = surface->format;
-    if (format->palette)
-        return pixel < (Uint32)format->palette->ncolors ? format->palette->colors[pixel].r : 0;
-    return (Uint8)(((pixel & format->Rmask) >> format->Rshift) << format->Rloss);
+    Uint8 red, green, blue;
+    split_pixel(pixel, surface->format, &red, &green, &blue);
+    return red;
 }
 
 // Stores red - 255 for every view pixel, column by column. Where the picture
@@ -227,7 +203,7 @@ void read_border_darkness(SDL_Surface *picture)
     int height = picture->h < VIEW_H ? picture->h : VIEW_H;
     for (int x = 0; x < width; x++)
         for (int y = 0; y < height; y++)
-            border_darkness[x * VIEW_H + y] = red_of(picture, get_pixel(picture, x, y)) - 255;
+            border_darkness[x * VIEW_H + y] = red_of(picture, read_surface_pixel(picture, x, y)) - 255;
     SDL_UnlockSurface(picture);
     index_border_darkness();
 }

@@ -5,6 +5,7 @@
 
 #include "app/display.h"
 #include "app/input.h"
+#include "app/pixels.h"
 
 SDL_Surface *backdrop_snapshot = nullptr;
 SDL_Surface *backdrop_image = nullptr;
@@ -21,44 +22,6 @@ const int CHANNEL_MAX = 255;
 static int blur_index(int x, int y)
 {
     return (x * BLUR_HEIGHT + y) * 3;
-}
-
-Uint32 read_surface_pixel(SDL_Surface *surface, int x, int y)
-{
-    Uint8 *p = (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
-    switch (surface->format->BytesPerPixel) {
-    case 1: return *p;
-    case 2: return *(Uint16 *)p;
-    case 3: return (Uint32)p[0] | (Uint32)p[1] << 8 | (Uint32)p[2] << 16;
-    case 4: return *(Uint32 *)p;
-    default: return 0;
-    }
-}
-
-static void write_surface_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
-{
-    Uint8 *p = (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
-    switch (surface->format->BytesPerPixel) {
-    case 1: *p = (Uint8)value; break;
-    case 2: *(Uint16 *)p = (Uint16)value; break;
-    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
-    case 4: *(Uint32 *)p = value; break;
-    default: break;
-    }
-}
-
-// Unlike SDL_GetRGB, the missing low bits stay 0, so the general path and
-// the 16-bit fast path see exactly the same channels. A palette display
-// has no masks and is looked up instead.
-void split_pixel(Uint32 pixel, const SDL_PixelFormat *format, Uint8 *r, Uint8 *g, Uint8 *b)
-{
-    if (format->palette) {
-        SDL_GetRGB(pixel, (SDL_PixelFormat *)format, r, g, b);
-        return;
-    }
-    *r = (Uint8)(((pixel & format->Rmask) >> format->Rshift) << format->Rloss);
-    *g = (Uint8)(((pixel & format->Gmask) >> format->Gshift) << format->Gloss);
-    *b = (Uint8)(((pixel & format->Bmask) >> format->Bshift) << format->Bloss);
 }
 
 // The fast paths treat the pixels as one run of 5-6-5 values in row order.

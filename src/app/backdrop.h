@@ -30,7 +30,3 @@ void update_overlay_backdrop(float step);
 void blur_backdrop();
 Uint8 backdrop_fade_alpha(float level);
 
-// Pixel access shared with the screenshot writer: channels keep the low
-// bits a 16-bit format lacks at 0, so 5-bit white reads as 248.
-Uint32 read_surface_pixel(SDL_Surface *surface, int x, int y);
-void split_pixel(Uint32 pixel, const SDL_PixelFormat *format, Uint8 *r, Uint8 *g, Uint8 *b);

@@ -74,16 +74,16 @@ void update_camera()
 {
     float target_x, target_y;
     if (player_count == 1) {
-        target_x = (3 * aim_x + 7 * player_x[0]) / 10 - VIEW_CENTRE_X;
-        target_y = (3 * aim_y + 7 * player_y[0]) / 10 - VIEW_CENTRE_Y;
+        target_x = (3 * aim_x + 7 * player_x[0]) / 10 - VIEW_CENTER_X;
+        target_y = (3 * aim_y + 7 * player_y[0]) / 10 - VIEW_CENTER_Y;
     } else {
         float sum_x = 0.0f, sum_y = 0.0f;
         for (int i = 0; i < player_count; i++) {
             sum_x += player_x[i];
             sum_y += player_y[i];
         }
-        target_x = sum_x / player_count - VIEW_CENTRE_X;
-        target_y = sum_y / player_count - VIEW_CENTRE_Y;
+        target_x = sum_x / player_count - VIEW_CENTER_X;
+        target_y = sum_y / player_count - VIEW_CENTER_Y;
     }
     camera_x = clamp_float((9 * camera_x + target_x) / 10, 0.0f, CAMERA_MAX_X);
     camera_y = clamp_float((9 * camera_y + target_y) / 10, 0.0f, CAMERA_MAX_Y);

@@ -8,6 +8,7 @@
 #include "app/assets.h"
 #include "app/input.h"
 #include "game/collision.h"
+#include "game/view.h"
 #include "game/world.h"
 
 static bool key_down(int symbol)
@@ -32,8 +33,8 @@ static void walk(int slot, int direction, float speed_factor)
 // view_scale and camera, so the aim point is the world point under the pointer.
 static void aim(int slot)
 {
-    aim_x = ((float)mouse_x[slot] - VIEW_CENTER_X) * view_scale + VIEW_CENTER_X + camera_x;
-    aim_y = ((float)mouse_y[slot] - VIEW_CENTER_Y) * view_scale + VIEW_CENTER_Y + camera_y;
+    aim_x = ((float)mouse_x[slot] - (float)VIEW_CENTER_X) * view_scale + (float)VIEW_CENTER_X + camera_x;
+    aim_y = ((float)mouse_y[slot] - (float)VIEW_CENTER_Y) * view_scale + (float)VIEW_CENTER_Y + camera_y;
     player_angle[slot] = (float)std::atan2((double)(aim_y - player_y[slot]),
                                            (double)(aim_x - player_x[slot]));
 }

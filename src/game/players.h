@@ -7,7 +7,5 @@ const double SPRINT_COST = 1.35;       // slot 0 energy per frame of sprinting m
 const double DEGREES_TO_RADIANS = 0.0174532925;
 const float VIEW_MARGIN_NEAR = 20.0f;  // a player's centre stays this far from the left and top
 const float VIEW_MARGIN_FAR = 25.0f;   // and this far from the right and bottom of the view
-const float VIEW_CENTER_X = 320.0f;    // the zoom of the view is about this point
-const float VIEW_CENTER_Y = 240.0f;
 
 void update_players(float speed_factor);

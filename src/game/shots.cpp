@@ -6,6 +6,7 @@
 
 #include "app/assets.h"
 #include "app/display.h"
+#include "app/pixels.h"
 #include "game/collision.h"
 #include "game/world.h"
 
@@ -48,16 +49,6 @@ bool line_stepper_step(int &x, int &y, int x1, int y1)
     return step_along(y, x, y1, s.sy, s.sx, s.dy2, s.dx2);
 }
 
-static void write_pixel_bytes(Uint8 *p, int bytes, Uint32 color)
-{
-    switch (bytes) {
-    case 1: *p = (Uint8)color; break;
-    case 2: *(Uint16 *)p = (Uint16)color; break;
-    case 3: p[0] = (Uint8)color; p[1] = (Uint8)(color >> 8); p[2] = (Uint8)(color >> 16); break;
-    default: *(Uint32 *)p = color; break;
-    }
-}
-
 // A white 4 by 4 square with (x, y) right of and below its middle; squares
 // too near the view's edge are skipped. The check against the surface's own
 // size keeps a smaller view safe.
@@ -76,7 +67,7 @@ static void draw_tracer_square(int x, int y)
     for (int row = y - 2; row <= y + 1; row++) {
         Uint8 *line = (Uint8 *)view->pixels + row * view->pitch;
         for (int column = x - 2; column <= x + 1; column++)
-            write_pixel_bytes(line + column * bytes, bytes, white);
+            write_raw_pixel(line + column * bytes, bytes, white);
     }
     if (SDL_MUSTLOCK(view))
         SDL_UnlockSurface(view);

@@ -5,6 +5,7 @@
 
 #include "app/assets.h"
 #include "app/display.h"
+#include "app/pixels.h"
 #include "game/world.h"
 
 // The source index of each output column (or row): a float accumulated by
@@ -148,27 +149,6 @@ static void composite_rows_32(const int *column_source, bool identity, const int
     }
 }
 
-static Uint32 read_raw(const Uint8 *p, int bytes)
-{
-    switch (bytes) {
-    case 1: return *p;
-    case 2: return *(const Uint16 *)p;
-    case 3: return p[0] | p[1] << 8 | p[2] << 16;
-    case 4: return *(const Uint32 *)p;
-    default: return 0;
-    }
-}
-
-static void write_raw(Uint8 *p, int bytes, Uint32 value)
-{
-    switch (bytes) {
-    case 1: *p = (Uint8)value; break;
-    case 2: *(Uint16 *)p = (Uint16)value; break;
-    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
-    case 4: *(Uint32 *)p = value; break;
-    }
-}
-
 // Any other depth, or a 16-bit display that is not 5-6-5: through SDL's
 // colour conversion, pixel by pixel.
 static void composite_rows_general(const int *column_source, const int *row_source)
@@ -180,13 +160,13 @@ static void composite_rows_general(const int *column_source, const int *row_sour
         Uint8 *out = (Uint8 *)display_surface->pixels + y * display_surface->pitch;
         for (int x = 0; x < VIEW_W; x++) {
             Uint8 red, green, blue;
-            SDL_GetRGB(read_raw(source + column_source[x] * view_bytes, view_bytes),
+            SDL_GetRGB(read_raw_pixel(source + column_source[x] * view_bytes, view_bytes),
                        view_surface->format, &red, &green, &blue);
             Shade s = shade_at(darkness_rows[y * VIEW_W + x]);
             Uint32 pixel = SDL_MapRGB(display_surface->format, (Uint8)clamp_channel(red + s.red_offset),
                                       (Uint8)clamp_channel(green + s.other_offset),
                                       (Uint8)clamp_channel(blue + s.other_offset));
-            write_raw(out + x * out_bytes, out_bytes, pixel);
+            write_raw_pixel(out + x * out_bytes, out_bytes, pixel);
         }
     }
 }
@@ -203,8 +183,8 @@ void composite_view()
         return;
     int column_source[VIEW_W];
     int row_source[VIEW_H];
-    sample_positions(column_source, VIEW_W, VIEW_CENTRE_X, view_scale);
-    sample_positions(row_source, VIEW_H, VIEW_CENTRE_Y, view_scale);
+    sample_positions(column_source, VIEW_W, VIEW_CENTER_X, view_scale);
+    sample_positions(row_source, VIEW_H, VIEW_CENTER_Y, view_scale);
     bool identity = true;
     for (int x = 0; x < VIEW_W; x++)
         identity = identity && column_source[x] == x;

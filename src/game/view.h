@@ -1,7 +1,7 @@
 // view.h -- compositing the game view onto the display: health zoom, border darkness, hurt tint
 #pragma once
 
-const int VIEW_CENTRE_X = 320;  // the zoom is about the screen centre
-const int VIEW_CENTRE_Y = 240;
+const int VIEW_CENTER_X = 320;  // the view zooms about the screen centre; the camera centres here
+const int VIEW_CENTER_Y = 240;
 
 void composite_view();

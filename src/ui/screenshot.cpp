@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/backdrop.h"
+#include "app/pixels.h"
 
 const int RGBA_BYTES = 4;
 const Uint8 OPAQUE_ALPHA = 255;
