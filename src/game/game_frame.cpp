@@ -30,8 +30,8 @@ static void charge_overspent_energy()
 void update_energy()
 {
     player_energy[0] = (float)(player_energy[0] + ENERGY_REGEN);
-    if (player_energy[0] > 100.0f)
-        player_energy[0] = 100.0f;
+    if (player_energy[0] > GAUGE_MAX)
+        player_energy[0] = GAUGE_MAX;
     else
         charge_overspent_energy();
 }
@@ -49,7 +49,7 @@ void update_health()
     } else {
         if (hurt_flash != 0)
             hurt_flash -= HURT_FLASH_STEP;
-        double regen = player_energy[0] == 100.0f ? HEALTH_REGEN_FULL : HEALTH_REGEN;
+        double regen = player_energy[0] == GAUGE_MAX ? HEALTH_REGEN_FULL : HEALTH_REGEN;
         player_health[0] = (float)(player_health[0] + regen);
     }
     // A loaded flash need not be a multiple of 4: keep it within its range.
@@ -59,8 +59,8 @@ void update_health()
         hurt_flash = HURT_FLASH_MAX;
     if (player_health[0] < 0.0f)
         player_health[0] = 0.0f;
-    if (player_health[0] > 100.0f)
-        player_health[0] = 100.0f;
+    if (player_health[0] > GAUGE_MAX)
+        player_health[0] = GAUGE_MAX;
 }
 
 static float clamp_float(float value, float low, float high)
@@ -196,7 +196,7 @@ void game_frame(float speed_factor)
     blit_at((Sint16)-(int)camera_x, (Sint16)-(int)camera_y, world_surface, view_surface, nullptr);
     fire_weapons();
     draw_scene_sprites();
-    view_scale = player_health[0] / 100;
+    view_scale = player_health[0] / GAUGE_MAX;
     composite_view();
     draw_hud();
     if (player_health[0] != 0.0f) {

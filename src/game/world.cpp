@@ -30,7 +30,6 @@ const float START_X[MAX_PLAYERS] = {2500.0f, 2550.0f, 2450.0f, 2500.0f};
 const float START_Y[MAX_PLAYERS] = {2450.0f, 2500.0f, 2500.0f, 2550.0f};
 const float START_CAMERA_X = 2180.0f;  // 2500 - 320
 const float START_CAMERA_Y = 2210.0f;  // 2450 - 240
-const float FULL_GAUGE = 100.0f;       // health and energy of a fresh player
 
 // The starting values shared by a new game and a loaded save. player_count
 // is the caller's (the menu's choice, or the save's), and player_angle is set
@@ -43,8 +42,8 @@ void reset_world_for_new_game()
         player_y[i] = START_Y[i];
         fire_cooldown[i] = 0;
     }
-    player_health[0] = FULL_GAUGE;
-    player_energy[0] = FULL_GAUGE;
+    player_health[0] = GAUGE_MAX;
+    player_energy[0] = GAUGE_MAX;
     kill_count = 0;
     pending_damage = 0.0f;
     hurt_flash = 0;

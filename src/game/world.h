@@ -6,6 +6,10 @@ const int ZOMBIE_SPAWN_LIMIT = 250;   // spawning adds none at or above this cou
 const int MAX_ZOMBIES = 1000;         // list capacity; only a save file may exceed the spawn limit
 const int MAX_WALL_RECTS = 500;
 const float PERSON_RADIUS = 17.0f;    // a person against walls
+const float GAUGE_MAX = 100.0f;       // full health and full energy
+const int HURT_FLASH_MAX = 100;
+const float CAMERA_MAX_X = 4360.0f;   // the view's corner stays within 0..5000 - 640
+const float CAMERA_MAX_Y = 4520.0f;   // and 0..5000 - 480
 
 struct Zombie {
     float x;            // world centre

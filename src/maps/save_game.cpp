@@ -21,10 +21,6 @@
 #include "maps/map_prepare.h"
 #include "maps/safe_write.h"
 
-const float GAUGE_MAX = 100.0f;     // health and energy
-const int HURT_FLASH_MAX = 100;
-const float CAMERA_MAX_X = (float)(WORLD_PIXELS - VIEW_W);  // 4360
-const float CAMERA_MAX_Y = (float)(WORLD_PIXELS - VIEW_H);  // 4520
 const float VIEW_SCALE_MAX = 1.0f;  // health / 100 at full health
 
 // Everything a save file holds, read and checked before any of it is used.

@@ -18,7 +18,7 @@ static bool game_menu_button(int y, const char *label)
 void game_menu_screen()
 {
     draw_scene_sprites();
-    view_scale = player_health[0] / 100;
+    view_scale = player_health[0] / GAUGE_MAX;
     composite_view();
     draw_hud();
     if (game_menu_button(RESUME_Y, "Resume"))
