@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/assets.h"
+#include "app/owned_list.h"
 #include "app/display.h"
 
 float player_x[MAX_PLAYERS];
@@ -70,20 +71,6 @@ int spawn_zombie(float x, float y)
     return zombie_count;
 }
 
-// Deletes one record of an owned list; the later entries shift down and keep
-// their order.
-template <typename Record>
-static void remove_from_list(Record **list, int &count, int index)
-{
-    if (index < 0 || index >= count)
-        return;
-    delete list[index];
-    for (int i = index; i < count - 1; i++)
-        list[i] = list[i + 1];
-    count--;
-    list[count] = nullptr;
-}
-
 void remove_zombie(int index)
 {
     remove_from_list(zombies, zombie_count, index);
@@ -91,8 +78,7 @@ void remove_zombie(int index)
 
 void clear_zombies()
 {
-    while (zombie_count > 0)
-        remove_zombie(0);
+    clear_list(zombies, zombie_count);
 }
 
 // Walls beyond the list's capacity are dropped.
@@ -105,8 +91,7 @@ void add_wall_rect(float x, float y, float w, float h)
 
 void clear_wall_rects()
 {
-    while (wall_rect_count > 0)
-        remove_from_list(wall_rects, wall_rect_count, 0);
+    clear_list(wall_rects, wall_rect_count);
 }
 
 // Draws frame, then y offset, then x offset; the splat's centre lands within

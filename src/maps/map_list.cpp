@@ -5,18 +5,14 @@
 
 #include <cstring>
 
+#include "app/owned_list.h"
+
 char *map_names[MAX_MAP_NAMES];
 int map_name_count = 0;
 
 void clear_map_names()
 {
-    while (map_name_count > 0) {
-        delete[] map_names[0];
-        for (int i = 0; i < map_name_count - 1; i++)
-            map_names[i] = map_names[i + 1];
-        map_name_count--;
-        map_names[map_name_count] = nullptr;
-    }
+    clear_list(map_names, map_name_count);
 }
 
 // Every entry in the listing's order, "." and ".." included; the choice
