@@ -2,113 +2,75 @@
 #include <cmath>
 
 #include "game/collision.h"
-#include "game/world.h"
-#include "support.h"
+#include "game/world_fixture.h"
 
-class PushOutOfWalls : public ::testing::Test {
-protected:
-    void SetUp() override { clear_wall_rects(); }
-    void TearDown() override { clear_wall_rects(); }
+using PushOutOfWalls = CleanWorld;
 
-    // Pushes (x, y) and checks where it lands.
-    static void expect_pushed(float x, float y, float want_x, float want_y, float tolerance)
-    {
-        push_out_of_walls(x, y);
-        EXPECT_NEAR(x, want_x, tolerance);
-        EXPECT_NEAR(y, want_y, tolerance);
-    }
+struct Move {
+    float x, y, want_x, want_y;
 };
 
-TEST_F(PushOutOfWalls, PointsNearAnEdgeOrCornerEndSeventeenFromTheNearestPoint)
+static void expect_pushes(const char *walls, std::initializer_list<Move> moves)
 {
-    add_wall_rect(100, 100, 200, 12);  // right 300, bottom 112, middle (200, 106)
-    expect_pushed(200, 90, 200, 83, 0);      // above the top edge: straight up
-    expect_pushed(95, 106, 83, 106, 1e-4f);  // left of the left edge
-    expect_pushed(305, 106, 317, 106, 1e-4f);  // right of the right edge
-    expect_pushed(200, 120, 200, 129, 1e-4f);  // below the bottom edge
-
-    // 10 pixels diagonally off the top-left and bottom-right corners
-    const float off10 = 10.0f / std::sqrt(2.0f), off17 = 17.0f / std::sqrt(2.0f);
-    expect_pushed(100 - off10, 100 - off10, 100 - off17, 100 - off17, 1e-3f);
-    expect_pushed(300 + off10, 112 + off10, 300 + off17, 112 + off17, 1e-3f);
-    // top-right and bottom-left corners
-    expect_pushed(300 + off10, 100 - off10, 300 + off17, 100 - off17, 1e-3f);
-    expect_pushed(100 - off10, 112 + off10, 100 - off17, 112 + off17, 1e-3f);
+    for (const Move &m : moves) {
+        float x = m.x, y = m.y;
+        push_out_of_walls(x, y);
+        EXPECT_NEAR(x, m.want_x, 1e-3) << walls << " from " << m.x << "," << m.y;
+        EXPECT_NEAR(y, m.want_y, 1e-3) << walls << " from " << m.x << "," << m.y;
+    }
 }
 
-TEST_F(PushOutOfWalls, ExactlySeventeenAwayStaysAndJustInsideIsMovedOutToSeventeen)
+TEST_F(PushOutOfWalls, APointEndsSeventeenFromTheNearestPointOfTheFirstRuleThatMatches)
 {
-    add_wall_rect(100, 100, 200, 12);
-    // (8, 15, 17) off the top-left corner: exactly 17, and past the quick rejection
-    expect_pushed(92, 85, 92, 85, 0);
-    const float shrink = 16.9f / 17.0f;
-    expect_pushed(100 - 8 * shrink, 100 - 15 * shrink, 92, 85, 1e-3f);
-    expect_pushed(200, 83.1f, 200, 83, 1e-4f);
-    expect_pushed(200, 83, 200, 83, 0);  // rejected before any measuring
-}
-
-TEST_F(PushOutOfWalls, PointsInsideAWallAreMeasuredAgainstItsBottomOrRightEdge)
-{
-    add_wall_rect(100, 100, 200, 12);  // thin horizontal wall, bottom 112
-    expect_pushed(150, 104, 150, 95, 1e-4f);  // b - 17: 5 above the top edge
+    const float off10 = 10.0f / std::sqrt(2.0f), off17 = 17.0f / std::sqrt(2.0f), shrink = 16.9f / 17.0f;
+    add_wall_rect(100, 100, 200, 12);  // right 300, bottom 112
+    expect_pushes("thin horizontal wall", {
+        {200, 90, 200, 83},                                    // over the top edge: straight up
+        {95, 106, 83, 106},                                    // beside the left edge
+        {100 - off10, 100 - off10, 100 - off17, 100 - off17},  // off the top-left corner
+        {300 + off10, 112 + off10, 300 + off17, 112 + off17},  // off the bottom-right corner
+        {92, 85, 92, 85},                                      // (8, 15): exactly 17 stays
+        {100 - 8 * shrink, 100 - 15 * shrink, 92, 85},         // 16.9 is moved out to 17
+        {150, 104, 150, 95},                                   // inside: measured from the bottom, b - 17
+    });
     clear_wall_rects();
+    add_wall_rect(100, 100, 12, 300);  // bottom 400, middle (106, 250)
+    expect_pushes("thin vertical wall", {
+        {106, 200, 106, 200},  // inside, far from the bottom end: left where it is
+        {106, 390, 106, 383},  // near the bottom end: pushed up, still inside
+        {100, 250, 89, 250},   // on the left edge at mid height: away from the middle
+    });
 
-    add_wall_rect(100, 100, 12, 300);  // thin vertical wall, bottom 400
-    expect_pushed(106, 200, 106, 200, 0);      // the bottom edge is 200 away: left inside
-    expect_pushed(106, 390, 106, 383, 1e-4f);  // near the bottom end: pushed up, still inside
-    // On the left edge's line at the wall's middle height: no rule but the
-    // last matches, and the point is pushed away from the centre (106, 250).
-    expect_pushed(100, 250, 89, 250, 1e-4f);
-}
-
-TEST_F(PushOutOfWalls, WallsPushOneAfterTheOtherInListOrderWithoutASecondPass)
-{
-    // A 20-pixel gap between two vertical walls: no place in it is 17 from both.
+    // A 20-pixel gap between two walls: each wall in list order sees the point
+    // the previous one left, with no second pass.
+    clear_wall_rects();
     add_wall_rect(100, 0, 12, 400);
     add_wall_rect(132, 0, 12, 400);
-    expect_pushed(120, 200, 115, 200, 1e-4f);  // out of the first, then back in by the second
-
+    expect_pushes("gap, left wall first", {{120, 200, 115, 200}});
     clear_wall_rects();
     add_wall_rect(132, 0, 12, 400);
     add_wall_rect(100, 0, 12, 400);
-    expect_pushed(120, 200, 129, 200, 1e-4f);
+    expect_pushes("gap, right wall first", {{120, 200, 129, 200}});
 }
 
-TEST(SeparatePersons, OverlappingPersonsEachMoveAQuarterOfTheOverlap)
+TEST(SeparatePersons, OverlappingPersonsEachMoveAQuarterOfTheOverlapAlongTheLineBetweenThem)
 {
-    float ax = 100, ay = 50, bx = 130, by = 50;
-    separate_persons(ax, ay, bx, by);
-    EXPECT_FLOAT_EQ(ax, 99);
-    EXPECT_FLOAT_EQ(bx, 131);
-    EXPECT_FLOAT_EQ(ay, 50);
-    EXPECT_FLOAT_EQ(by, 50);
-
-    float cx = 0, cy = 30, dx = 0, dy = 0;  // A below B
-    separate_persons(cx, cy, dx, dy);
-    EXPECT_NEAR(cx, 0, 1e-6);
-    EXPECT_FLOAT_EQ(cy, 31);
-    EXPECT_FLOAT_EQ(dy, -1);
-
-    float ex = 100, ey = 50, fx = 134, fy = 50;  // touching: nothing happens
-    separate_persons(ex, ey, fx, fy);
-    EXPECT_EQ(ex, 100);
-    EXPECT_EQ(fx, 134);
-
-    float gx = 100, gy = 50, hx = 100, hy = 50;  // one point: apart along x
-    separate_persons(gx, gy, hx, hy);
-    EXPECT_FLOAT_EQ(gx, 108.5f);
-    EXPECT_FLOAT_EQ(hx, 91.5f);
-    EXPECT_EQ(gy, 50);
-    EXPECT_EQ(hy, 50);
-
-    float ix = 0, iy = 0, jx = 21, jy = 28;  // 35 apart along a slope: untouched
-    separate_persons(ix, iy, jx, jy);
-    EXPECT_EQ(ix, 0);
-    EXPECT_EQ(jy, 28);
-    float kx = 0, ky = 0, lx = 18, ly = 24;  // 30 apart along a (3, 4) slope
-    separate_persons(kx, ky, lx, ly);
-    EXPECT_NEAR(kx, -0.6, 1e-5);
-    EXPECT_NEAR(ky, -0.8, 1e-5);
-    EXPECT_NEAR(lx, 18.6, 1e-5);
-    EXPECT_NEAR(ly, 24.8, 1e-5);
+    const struct {
+        float ax, ay, bx, by, want_ax, want_ay, want_bx, want_by;
+    } pairs[] = {
+        {100, 50, 130, 50, 99, 50, 131, 50},              // 30 apart end 32 apart
+        {0, 30, 0, 0, 0, 31, 0, -1},                      // the same below
+        {0, 0, 18, 24, -0.6f, -0.8f, 18.6f, 24.8f},        // 30 apart along a (3, 4) slope
+        {100, 50, 100, 50, 108.5f, 50, 91.5f, 50},        // one point: apart along x
+        {100, 50, 134, 50, 100, 50, 134, 50},             // touching
+        {0, 0, 21, 28, 0, 0, 21, 28},                     // 35 apart though near on both axes
+    };
+    for (const auto &p : pairs) {
+        float ax = p.ax, ay = p.ay, bx = p.bx, by = p.by;
+        separate_persons(ax, ay, bx, by);
+        EXPECT_NEAR(ax, p.want_ax, 1e-5) << p.ax << "," << p.ay;
+        EXPECT_NEAR(ay, p.want_ay, 1e-5) << p.ax << "," << p.ay;
+        EXPECT_NEAR(bx, p.want_bx, 1e-5) << p.ax << "," << p.ay;
+        EXPECT_NEAR(by, p.want_by, 1e-5) << p.ax << "," << p.ay;
+    }
 }

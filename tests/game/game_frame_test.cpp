@@ -1,157 +1,90 @@
 // game_frame_test.cpp -- facings, energy and health, the camera, firing, pause and game over
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "app/assets.h"
-#include "app/display.h"
 #include "app/input.h"
 #include "app/main_loop.h"
 #include "game/game_frame.h"
-#include "game/world.h"
-#include "maps/map_file.h"
-#include "support.h"
+#include "game/world_fixture.h"
 
-TEST(FacingFrame, FallsAsTheAngleGrowsAndStaysInRangeForAnyAngle)
+TEST(FacingFrame, OneFrameInSixtyFourFallingAsTheAngleGrowsForAnyAngle)
 {
-    EXPECT_EQ(facing_frame(0.0f), 63);
-    EXPECT_EQ(facing_frame((float)(M_PI / 2)), 47);
-    EXPECT_EQ(facing_frame((float)M_PI), 31);
-    EXPECT_EQ(facing_frame((float)-M_PI), 31);
-    EXPECT_EQ(facing_frame((float)(-M_PI / 2)), 15);
-    EXPECT_EQ(facing_frame((float)(M_PI / 2 + 20 * M_PI)), 47);  // reduced first
-    EXPECT_EQ(facing_frame((float)(-M_PI / 2 - 8 * M_PI)), 15);
-    for (float angle : {1e30f, -1e30f, 7.0f, -7.0f, INFINITY, -INFINITY, NAN}) {
+    const struct { double angle; int frame; } facings[] = {
+        {0, 63}, {M_PI / 2, 47}, {M_PI, 31}, {-M_PI, 31}, {-M_PI / 2, 15},
+        {M_PI / 2 + 20 * M_PI, 47}, {-M_PI / 2 - 8 * M_PI, 15}};  // far outside: reduced first
+    for (const auto &f : facings)
+        EXPECT_EQ(facing_frame((float)f.angle), f.frame) << f.angle;
+    for (float angle : {1e30f, -1e30f, INFINITY, -INFINITY, NAN}) {
         int frame = facing_frame(angle);
-        EXPECT_GE(frame, 0) << angle;
-        EXPECT_LE(frame, 63) << angle;
+        EXPECT_TRUE(frame >= 0 && frame <= 63) << angle;
     }
-    // One frame per 1/64 turn, falling as the angle grows (63 follows 0).
-    int previous = facing_frame((float)(-M_PI + 0.01));
-    for (int k = 1; k < 64; k++) {
-        int frame = facing_frame((float)(-M_PI + 0.01 + k * M_PI / 32));
-        EXPECT_EQ(frame, (previous + 63) % 64) << k;
-        previous = frame;
-    }
+    for (int k = 1; k < 64; k++)  // 63 follows 0
+        EXPECT_EQ(facing_frame((float)(-M_PI + 0.01 + k * M_PI / 32)),
+                  (facing_frame((float)(-M_PI + 0.01 + (k - 1) * M_PI / 32)) + 63) % 64) << k;
 }
 
-class GameFrame : public DisplayTest {
-protected:
-    void SetUp() override
-    {
-        DisplayTest::SetUp();
-        make_test_artwork();
-        view_surface = SDL_DisplayFormat(display_surface);
-        memset(key_state, 0, sizeof key_state);
-        memset(mouse_button_state, 0, sizeof mouse_button_state);
-        memset(map_tiles, 0, sizeof map_tiles);
-        mouse_x[0] = 320;
-        mouse_y[0] = 240;
-        player_count = 1;
-        reset_world_for_new_game();
-        screen_number = SCREEN_GAME;
-        srand(1);
-    }
-    void TearDown() override
-    {
-        clear_zombies();
-        clear_wall_rects();
-        SDL_FreeSurface(view_surface);
-        view_surface = nullptr;
-        free_test_artwork();
-        DisplayTest::TearDown();
-    }
-};
+using EnergyAndHealth = CleanWorld;
 
-TEST_P(GameFrame, HealthRegeneratesFasterOnFullEnergy)
+TEST_F(EnergyAndHealth, HealthRegeneratesFasterOnlyOnExactlyFullEnergyAndStaysWithinItsRange)
 {
     player_health[0] = 50.0f;
-    player_energy[0] = 100.0f;
     update_energy();
     update_health();
     EXPECT_FLOAT_EQ(player_health[0], 50.2f);
     player_energy[0] = 98.5f;
     update_energy();
-    EXPECT_FLOAT_EQ(player_energy[0], 99.25f);
+    EXPECT_EQ(player_energy[0], 99.25f);
     update_health();
     EXPECT_FLOAT_EQ(player_health[0], 50.3f);
     player_health[0] = 99.95f;
     update_health();
     EXPECT_EQ(player_health[0], 100.0f);
+    player_energy[0] = 99.8f;
+    update_energy();
+    EXPECT_EQ(player_energy[0], 100.0f);
 }
 
-TEST_P(GameFrame, OverspentEnergyBecomesDamageNextFrameWithBloodAndFlash)
+TEST_F(EnergyAndHealth, OverspentEnergyBecomesDamageThatBleedsOnceAndFlashesInStepsOfFour)
 {
     player_energy[0] = 0.25f;
-    update_energy();  // 1.0
+    update_energy();  // 1.0, then a shot costs 1.5
     mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
     fire_weapons();
     EXPECT_EQ(player_energy[0], 0.0f);
     EXPECT_NEAR(pending_damage, 0.1f, 1e-6);
-    EXPECT_EQ(fire_cooldown[0], 1);
+    player_energy[0] = -2.0f;  // a sprint's overspending, charged by the energy step
+    update_energy();
+    EXPECT_EQ(player_energy[0], 0.0f);
+    EXPECT_NEAR(pending_damage, 0.35f, 1e-6);
 
-    float health = player_health[0] = 80.0f;
+    player_health[0] = 80.0f;
+    hurt_flash = 96;
+    srand(5);
+    int draws[4];
+    for (int &d : draws)
+        d = rand();
     srand(5);
     update_health();
-    EXPECT_NEAR(player_health[0], health - 0.1f, 1e-5);
+    EXPECT_EQ(rand(), draws[3]);  // one splat: frame, y and x offsets
+    EXPECT_NEAR(player_health[0], 79.65f, 1e-5);
     EXPECT_EQ(pending_damage, 0.0f);
-    EXPECT_EQ(hurt_flash, 4);
-    // One splat: three draws (frame, y offset, x offset) came from rand().
-    srand(5);
-    rand(), rand(), rand();
-    int next = rand();
-    srand(5);
-    paint_blood_splat(0, 0, SPLAT_SPREAD_HIT);
-    EXPECT_EQ(rand(), next);
-}
-
-TEST_P(GameFrame, HurtFlashStepsByFourWithinItsRange)
-{
-    hurt_flash = 96;
-    for (int i = 0; i < 3; i++) {
-        pending_damage = 1.0f;
-        update_health();
-    }
+    EXPECT_EQ(hurt_flash, 100);
+    pending_damage = 1.0f;
+    update_health();
     EXPECT_EQ(hurt_flash, 100);
     update_health();
     EXPECT_EQ(hurt_flash, 96);
-    hurt_flash = 2;  // only a save file can hold this
+    hurt_flash = 2;  // only a save file holds this
     update_health();
     EXPECT_EQ(hurt_flash, 0);
+    player_health[0] = 0.5f;
+    pending_damage = 5.0f;
     update_health();
-    EXPECT_EQ(hurt_flash, 0);
+    EXPECT_EQ(player_health[0], 0.0f);
 }
 
-TEST_P(GameFrame, TheCameraLeadsTowardsTheAimAndStopsAtTheEdges)
-{
-    aim_x = 2700.0f;
-    aim_y = 2450.0f;
-    for (int i = 0; i < 400; i++)
-        update_camera();
-    EXPECT_NEAR(camera_x, 2240.0f, 0.01f);
-    EXPECT_NEAR(camera_y, 2210.0f, 0.01f);
-
-    player_x[0] = aim_x = 10.0f;
-    player_y[0] = aim_y = 4990.0f;
-    for (int i = 0; i < 400; i++)
-        update_camera();
-    EXPECT_EQ(camera_x, 0.0f);
-    EXPECT_EQ(camera_y, 4520.0f);
-
-    // Two players: their mean, whatever the aim.
-    player_count = 2;
-    camera_x = 0;
-    camera_y = 0;
-    player_x[0] = 1000.0f, player_y[0] = 1000.0f;
-    player_x[1] = 2000.0f, player_y[1] = 3000.0f;
-    aim_x = 4000.0f;
-    for (int i = 0; i < 400; i++)
-        update_camera();
-    EXPECT_NEAR(camera_x, 1500.0f - 320.0f, 0.01f);
-    EXPECT_NEAR(camera_y, 2000.0f - 240.0f, 0.01f);
-}
-
-TEST_P(GameFrame, AHeldButtonFiresEverySecondFrameAndCostsEnergy)
+TEST_F(EnergyAndHealth, AHeldButtonFiresEverySecondFrameAndEachShotCostsEnergy)
 {
     mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
     int fired = 0;
@@ -164,35 +97,52 @@ TEST_P(GameFrame, AHeldButtonFiresEverySecondFrameAndCostsEnergy)
     EXPECT_FLOAT_EQ(player_energy[0], 95.5f);
 }
 
-TEST_P(GameFrame, PauseOnlyInsideItsFrameAndHealthZeroEndsTheGame)
+using Camera = CleanWorld;
+
+TEST_F(Camera, LeadsTowardsTheAimWithOnePlayerFollowsTheMeanOfSeveralAndStopsAtTheEdges)
 {
-    mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
-    for (int x : {500, 600}) {
-        mouse_x[0] = x;
-        mouse_y[0] = 410;
-        game_frame(1.0f);
-        EXPECT_EQ(screen_number, SCREEN_GAME);
-        mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
-        fire_cooldown[0] = 1;  // keep the pointer's clicks from costing energy
+    const struct { int players; float x0, y0, x1, y1, aim_x, aim_y, want_x, want_y; } cases[] = {
+        {1, 2500, 2450, 0, 0, 2700, 2450, 2240, 2210},      // 30 percent of the way to the aim
+        {1, 10, 4990, 0, 0, 10, 4990, 0, 4520},             // the map's corner
+        {1, 4990, 10, 0, 0, 4990, 10, 4360, 0},
+        {2, 1000, 1000, 2000, 3000, 4000, 4000, 1180, 1760},  // the mean, whatever the aim
+    };
+    for (const auto &c : cases) {
+        player_count = c.players;
+        player_x[0] = c.x0, player_y[0] = c.y0, player_x[1] = c.x1, player_y[1] = c.y1;
+        aim_x = c.aim_x, aim_y = c.aim_y;
+        for (int i = 0; i < 400; i++)
+            update_camera();
+        EXPECT_NEAR(camera_x, c.want_x, 0.01f) << c.x0 << "," << c.y0;
+        EXPECT_NEAR(camera_y, c.want_y, 0.01f) << c.x0 << "," << c.y0;
     }
-    mouse_x[0] = 550;
-    mouse_y[0] = 420;
-    game_frame(1.0f);
-    EXPECT_EQ(screen_number, SCREEN_GAME);
-    mouse_y[0] = 419;
-    mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
-    game_frame(1.0f);
-    EXPECT_EQ(screen_number, SCREEN_GAME_MENU);
+}
+
+class GameFrame : public WorldPicture {};
+
+TEST_P(GameFrame, PauseOnlyFromInsideItsFrameAndHealthZeroEndsTheGame)
+{
+    view_surface = surface(VIEW_W, VIEW_H);
+    screen_number = SCREEN_GAME;
+    const struct { int x, y, screen; } clicks[] = {  // the button spans 500..600 by 400..420
+        {500, 410, SCREEN_GAME}, {600, 410, SCREEN_GAME}, {550, 400, SCREEN_GAME},
+        {550, 420, SCREEN_GAME}, {599, 419, SCREEN_GAME_MENU}};
+    for (const auto &click : clicks) {
+        mouse_x[0] = click.x, mouse_y[0] = click.y;
+        mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
+        game_frame(1.0f);
+        EXPECT_EQ(screen_number, click.screen) << click.x << "," << click.y;
+    }
 
     screen_number = SCREEN_GAME;
-    spawn_zombie(100, 100);
+    mouse_button_state[SDL_BUTTON_LEFT] = KEY_UP;
+    place_zombie(100, 100);
     add_wall_rect(0, 0, 10, 10);
     player_health[0] = 0.05f;
     pending_damage = 5.0f;
     game_frame(1.0f);
     EXPECT_EQ(player_health[0], 0.0f);
-    EXPECT_EQ(zombie_count, 0);
-    EXPECT_EQ(wall_rect_count, 0);
+    EXPECT_EQ(zombie_count + wall_rect_count, 0);
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
 }
 

@@ -3,20 +3,17 @@
 #include <cstdlib>
 #include <set>
 #include <utility>
-#include <vector>
 
 #include "app/assets.h"
 #include "app/display.h"
 #include "game/shots.h"
-#include "game/world.h"
-#include "support.h"
+#include "game/world_fixture.h"
 
 typedef std::pair<int, int> Point;
 
-// The pixels of a line as rounding the ideal line gives them: at each step
-// along the major axis the minor offset is the nearest integer to
-// k * minor / major; an exact half rounds away from the start only when the
-// major axis runs in the positive direction.
+// The pixels of the ideal line rounded: at step k along the major axis the
+// minor offset is k * minor / major to the nearest integer; an exact half
+// moves away from the start only when the major axis runs positive.
 static std::vector<Point> reference_line(int x0, int y0, int x1, int y1)
 {
     int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
@@ -26,227 +23,125 @@ static std::vector<Point> reference_line(int x0, int y0, int x1, int y1)
     int minor_dir = (x_major ? y1 > y0 : x1 > x0) ? 1 : -1;
     std::vector<Point> points;
     for (int k = 1; k <= major; k++) {
-        int numerator = 2 * k * minor, denominator = 2 * major;
-        int m = numerator / denominator, rest = numerator % denominator;
+        int m = k * minor / major, rest = 2 * (k * minor % major);
         if (rest > major || (rest == major && major_dir > 0))
             m++;
-        if (x_major)
-            points.push_back(Point(x0 + major_dir * k, y0 + minor_dir * m));
-        else
-            points.push_back(Point(x0 + minor_dir * m, y0 + major_dir * k));
+        points.push_back(x_major ? Point(x0 + major_dir * k, y0 + minor_dir * m)
+                                 : Point(x0 + minor_dir * m, y0 + major_dir * k));
     }
     return points;
 }
 
-TEST(LineStepper, MatchesRoundingTheIdealLineForEveryEndInA41By41Square)
+TEST(LineStepper, MatchesTheRoundedIdealLineWithItsTieBreakForEveryEndInA41By41Square)
 {
-    for (int ey = -20; ey <= 20; ey++) {
-        for (int ex = -20; ex <= 20; ex++) {
-            std::vector<Point> want = reference_line(7, -3, 7 + ex, -3 + ey);
-            line_stepper_begin(7, -3, 7 + ex, -3 + ey);
+    for (int ey = -23; ey <= 17; ey++)
+        for (int ex = -13; ex <= 27; ex++) {
             std::vector<Point> walked;
+            line_stepper_begin(7, -3, ex, ey);
             int x = 7, y = -3;
-            while (walked.size() <= want.size() && line_stepper_step(x, y, 7 + ex, -3 + ey))
+            while (walked.size() <= 50 && line_stepper_step(x, y, ex, ey))
                 walked.push_back(Point(x, y));
-            ASSERT_EQ(walked, want) << "end offset " << ex << "," << ey;
-            EXPECT_FALSE(line_stepper_step(x, y, 7 + ex, -3 + ey));  // at the end: no move
-            EXPECT_EQ(Point(x, y), Point(7 + ex, -3 + ey));
+            ASSERT_EQ(walked, reference_line(7, -3, ex, ey)) << "end " << ex << "," << ey;
         }
-    }
-    // Only the major coordinate decides the end, so a shot can be cut short.
-    line_stepper_begin(0, 0, 10, 5);
-    int x = 0, y = 0;
-    for (int i = 0; i < 4; i++)
-        line_stepper_step(x, y, 10, 5);
-    EXPECT_FALSE(line_stepper_step(x, y, x, 99));
-    EXPECT_EQ(Point(x, y), Point(4, 2));
-    EXPECT_EQ(line_stepper.sx, 1);
-    EXPECT_EQ(line_stepper.sy, 1);
-    EXPECT_EQ(line_stepper.dx2, 20);
-    EXPECT_EQ(line_stepper.dy2, 10);
-    line_stepper_begin(5, 5, 5, 5);  // no distance counts as the negative direction
-    EXPECT_EQ(line_stepper.sx, -1);
-    EXPECT_EQ(line_stepper.sy, -1);
 }
 
-const int TEST_WORLD_W = 1200, TEST_WORLD_H = 800;  // enough floor for these shots
-
-class FireShot : public DisplayTest {
+class FireShot : public WorldPicture {
 protected:
     void SetUp() override
     {
-        DisplayTest::SetUp();
-        fill_sprite_tables();
-        view_surface = make_surface(VIEW_W, VIEW_H);
-        world_surface = make_surface(TEST_WORLD_W, TEST_WORLD_H);
-        make_people_image();
-        make_blood_image();
-        clear_zombies();
-        clear_wall_rects();
-        player_count = 1;
-        player_x[0] = 320.0f;  // the shooter, on screen where the shots start
-        player_y[0] = 240.0f;
-        player_health[0] = 100.0f;
-        camera_x = 0.0f;
-        camera_y = 0.0f;
-        kill_count = 0;
-        srand(1);
-    }
-    void TearDown() override
-    {
-        clear_zombies();
-        clear_wall_rects();
-        player_count = 1;
-        SDL_Surface **surfaces[] = {&view_surface, &world_surface, &people_image, &blood_image};
-        for (SDL_Surface **surface : surfaces) {
-            SDL_FreeSurface(*surface);
-            *surface = nullptr;
-        }
-        DisplayTest::TearDown();
-    }
-
-    static SDL_Surface *make_surface(int w, int h)
-    {
-        SDL_PixelFormat *f = display_surface->format;
-        SDL_Surface *s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask,
-                                              f->Gmask, f->Bmask, f->Amask);
-        SDL_FillRect(s, nullptr, 0);
-        return s;
-    }
-    // Every corpse facing is a solid square of its own colour.
-    static Uint32 corpse_color(SDL_Surface *s, int frame)
-    {
-        return SDL_MapRGB(s->format, (Uint8)(frame % 8 * 32), (Uint8)(frame / 8 * 32), 96);
-    }
-    static void make_people_image()
-    {
-        people_image = make_surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
+        WorldPicture::SetUp();
+        view_surface = surface(VIEW_W, VIEW_H);
+        world_surface = surface(1200, 800);
+        // Every corpse facing a solid square of its own colour; every splat
+        // keyed but for one red pixel at its centre, so the floor shows where each landed.
+        people_image = surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
+        blood_image = surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
         SDL_FillRect(people_image, nullptr, key_color(people_image));
-        for (int f = 0; f < FACING_COUNT; f++)
-            SDL_FillRect(people_image, &corpse_frames[f], corpse_color(people_image, f));
-        SDL_SetColorKey(people_image, SDL_SRCCOLORKEY, key_color(people_image));
-    }
-    // Every splat is transparent but for one red pixel at its centre, so a
-    // test sees exactly where each splat landed.
-    static void make_blood_image()
-    {
-        blood_image = make_surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
         SDL_FillRect(blood_image, nullptr, key_color(blood_image));
+        for (int f = 0; f < FACING_COUNT; f++)
+            SDL_FillRect(people_image, &corpse_frames[f], corpse_color(f));
         for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
             write_pixel(blood_image, blood_frames[i].x + SPLAT_OFFSET, SPLAT_OFFSET, red());
+        SDL_SetColorKey(people_image, SDL_SRCCOLORKEY, key_color(people_image));
         SDL_SetColorKey(blood_image, SDL_SRCCOLORKEY, key_color(blood_image));
+        player_x[0] = 320.0f;  // the shooter, where the shots start on screen
+        player_y[0] = 240.0f;
+        camera_x = camera_y = 0.0f;
     }
+    static Uint32 corpse_color(int f) { return SDL_MapRGB(display_surface->format, (Uint8)(f % 8 * 32), (Uint8)(f / 8 * 32), 96); }
     static Uint32 red() { return SDL_MapRGB(display_surface->format, 255, 0, 0); }
 
-    // The centres of `count` splats as paint_blood_splat will draw them,
-    // taking the same random numbers.
+    // The centres of `count` splats, taking the random numbers paint_blood_splat takes.
     static void replay_splats(std::set<Point> &centres, float x, float y, int spread, int count)
     {
         for (int i = 0; i < count; i++) {
             rand();  // frame
-            int y_offset = rand() % (2 * spread + 1);
-            int x_offset = rand() % (2 * spread + 1);
-            centres.insert(Point((int)(x + (float)x_offset - (float)spread),
-                                 (int)(y + (float)y_offset - (float)spread)));
+            int y_offset = rand() % (2 * spread + 1), x_offset = rand() % (2 * spread + 1);
+            centres.insert(Point((int)(x + (float)(x_offset - spread)), (int)(y + (float)(y_offset - spread))));
         }
     }
-    // The floor holds red exactly at the expected splat centres.
-    static void expect_blood_at(const std::set<Point> &centres)
+    static std::set<Point> blood_on_floor()
     {
         std::set<Point> found;
-        for (int y = 0; y < TEST_WORLD_H; y++)
-            for (int x = 0; x < TEST_WORLD_W; x++)
+        for (int y = 0; y < world_surface->h; y++)
+            for (int x = 0; x < world_surface->w; x++)
                 if (read_pixel(world_surface, x, y) == red())
                     found.insert(Point(x, y));
-        EXPECT_EQ(found, centres);
+        return found;
     }
-    static void expect_corpse(int frame, float x, float y, const std::set<Point> &splats)
+    static bool under_corpse(const Point &p, float x, float y)
     {
-        int left = (int)x - CORPSE_OFFSET, top = (int)y - CORPSE_OFFSET;
-        int wrong = 0;
-        for (int v = -1; v <= SPRITE_SIZE; v++)
-            for (int u = -1; u <= SPRITE_SIZE; u++) {
-                if (splats.count(Point(left + u, top + v)))
-                    continue;
-                bool inside = u >= 0 && v >= 0 && u < SPRITE_SIZE && v < SPRITE_SIZE;
-                Uint32 want = inside ? corpse_color(world_surface, frame) : 0;
-                wrong += read_pixel(world_surface, left + u, top + v) != want;
+        return p.first >= (int)x - CORPSE_OFFSET && p.first < (int)x - CORPSE_OFFSET + SPRITE_SIZE &&
+               p.second >= (int)y - CORPSE_OFFSET && p.second < (int)y - CORPSE_OFFSET + SPRITE_SIZE;
+    }
+    // Pixels of the corpse's square that show neither the corpse's colour nor blood.
+    static int corpse_holes(int frame, float x, float y)
+    {
+        int holes = 0;
+        for (int v = 0; v < SPRITE_SIZE; v++)
+            for (int u = 0; u < SPRITE_SIZE; u++) {
+                Uint32 p = read_pixel(world_surface, (int)x - CORPSE_OFFSET + u, (int)y - CORPSE_OFFSET + v);
+                holes += p != corpse_color(frame) && p != red();
             }
-        EXPECT_EQ(wrong, 0) << "corpse frame " << frame;
+        return holes;
     }
-    // The corpse is painted over the splats of the killing hit and under the
-    // pool: what stays red is the pool and the hit splats outside the corpse.
-    static std::set<Point> visible_blood(const std::set<Point> &wound, float x, float y,
-                                         const std::set<Point> &pool)
+    // The view is white exactly on the box from (left, top) to (right, bottom).
+    static int tracer_errors(int left, int right, int top, int bottom)
     {
-        int left = (int)x - CORPSE_OFFSET, top = (int)y - CORPSE_OFFSET;
-        std::set<Point> visible = pool;
-        for (const Point &p : wound)
-            if (p.first < left || p.first >= left + SPRITE_SIZE || p.second < top ||
-                p.second >= top + SPRITE_SIZE)
-                visible.insert(p);
-        return visible;
-    }
-    static bool white(int x, int y)
-    {
-        return read_pixel(view_surface, x, y) == SDL_MapRGB(view_surface->format, 255, 255, 255);
-    }
-    // The tracer covers exactly the columns `left` to `right` of the rows
-    // `top` to `bottom`.
-    static void expect_tracer_box(int left, int right, int top, int bottom)
-    {
+        Uint32 white = SDL_MapRGB(view_surface->format, 255, 255, 255);
         int wrong = 0;
-        for (int y = 0; y < VIEW_H; y++)
-            for (int x = 0; x < VIEW_W; x++)
-                wrong += white(x, y) != (y >= top && y <= bottom && x >= left && x <= right);
-        EXPECT_EQ(wrong, 0) << "tracer " << left << "-" << right << " x " << top << "-" << bottom;
-    }
-    // A shot along row 240 covers rows 238 to 241.
-    static void expect_tracer_columns(int first, int last) { expect_tracer_box(first, last, 238, 241); }
-    static Zombie &place_zombie(float x, float y, float health = 100.0f)
-    {
-        spawn_zombie(x, y);
-        zombies[zombie_count - 1]->health = health;
-        return *zombies[zombie_count - 1];
+        for (int y = 0; y < view_surface->h; y++)
+            for (int x = 0; x < view_surface->w; x++)
+                wrong += (read_pixel(view_surface, x, y) == white) != (y >= top && y <= bottom && x >= left && x <= right);
+        return wrong;
     }
 };
 
 INSTANTIATE_AT_BOTH_DEPTHS(FireShot);
 
-TEST_P(FireShot, AShotAtAngleZeroTracesToTheViewEdgeAndWalksOnOffScreen)
+TEST_P(FireShot, TheTracerRunsFromTwentyStepsOutToThreePixelsFromTheViewsEdgeAndHitsReachTheEnd)
 {
+    // The walk ends at (1020, 240), off the view: the first zombie is 18.5 from
+    // that last tested point, the second 19.5.
+    Zombie &reached = place_zombie(1038.5f, 240.0f);
+    Zombie &beyond = place_zombie(1039.5f, 240.0f);
     fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(line_stepper.dx2, 2 * 700);  // end (1020, 240)
-    EXPECT_EQ(line_stepper.dy2, 0);
-    expect_tracer_columns(329, 638);  // squares at x 331 to 637, 4 wide
-    EXPECT_EQ(player_x[0], 320.0f);   // never the shooter
-    expect_blood_at({});
+    EXPECT_EQ(tracer_errors(329, 638, 238, 241), 0);  // squares at x 331 to 637, 4 wide
+    EXPECT_EQ(reached.health, 80.0f);
+    EXPECT_EQ(beyond.health, 100.0f);
+    EXPECT_EQ(player_x[0], 320.0f);  // never the shooter
 
-    // Squares stop 3 pixels from every edge of the view.
     const float quarter = (float)M_PI / 2;
     const struct { float angle; int left, right, top, bottom; } shots[] = {
-        {2 * quarter, 1, 310, 238, 241},   // left: squares at x 309 down to 3
-        {quarter, 318, 321, 249, 478},     // down: y 251 to 477
-        {-quarter, 318, 321, 1, 230},      // up: y 229 down to 3
+        {2 * quarter, 1, 310, 238, 241},  // squares at x 309 down to 3
+        {quarter, 318, 321, 249, 478},    // y 251 to 477
+        {-quarter, 318, 321, 1, 230},     // y 229 up to 3
     };
     for (const auto &shot : shots) {
         SDL_FillRect(view_surface, nullptr, 0);
         fire_shot(320, 240, shot.angle);
-        expect_tracer_box(shot.left, shot.right, shot.top, shot.bottom);
+        EXPECT_EQ(tracer_errors(shot.left, shot.right, shot.top, shot.bottom), 0) << shot.angle;
     }
-
-    // Beyond the view's edge the walk still hits, 662 pixels out.
-    Zombie &far = place_zombie(1000.0f, 240.0f);
-    srand(3);
-    std::set<Point> splats;
-    replay_splats(splats, 1015.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
-    int next = rand();
-    srand(3);
-    fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(far.x, 1015.0f);
-    EXPECT_EQ(far.health, 80.0f);
-    expect_blood_at(splats);
-    EXPECT_EQ(rand(), next);
 }
 
 TEST_P(FireShot, AWallWithinTwoPixelsStopsTheShotAndShieldsWhatIsBehind)
@@ -254,151 +149,94 @@ TEST_P(FireShot, AWallWithinTwoPixelsStopsTheShotAndShieldsWhatIsBehind)
     Zombie &behind = place_zombie(650.0f, 240.0f);
     add_wall_rect(600.0f, 241.0f, 12.0f, 100.0f);  // 1 pixel below the line
     fire_shot(320, 240, 0.0f);
-    expect_tracer_columns(329, 601);  // the first tested point past x 598 is 600
-    EXPECT_EQ(behind.x, 650.0f);
+    EXPECT_EQ(tracer_errors(329, 601, 238, 241), 0);  // stopped at the first tested point past 598
     EXPECT_EQ(behind.health, 100.0f);
 
     clear_wall_rects();
     SDL_FillRect(view_surface, nullptr, 0);
-    add_wall_rect(600.0f, 242.0f, 12.0f, 100.0f);  // exactly 2 below: the line passes
-    add_wall_rect(800.0f, 140.0f, 12.0f, 98.0f);   // exactly 2 above
-    behind.x = 1100.0f;  // out of range
+    add_wall_rect(600.0f, 242.0f, 12.0f, 100.0f);  // exactly 2 below and 2 above: the line passes
+    add_wall_rect(800.0f, 140.0f, 12.0f, 98.0f);
+    behind.x = 1100.0f;
     fire_shot(320, 240, 0.0f);
-    expect_tracer_columns(329, 638);
+    EXPECT_EQ(tracer_errors(329, 638, 238, 241), 0);
 }
 
-TEST_P(FireShot, AHitKnocksTheZombieBackAlongTheShotAndPaintsFiveSplats)
+TEST_P(FireShot, EveryoneAtTheStoppingPointIsKnockedBackAndBleedsButOnlyZombiesLoseHealth)
 {
-    Zombie &zombie = place_zombie(500.0f, 240.0f);
+    player_count = 2;
+    player_x[1] = 500.5f;
+    player_y[1] = 240.0f;
+    player_health[1] = 100.0f;
+    place_zombie(500.0f, 240.0f);
+    place_zombie(500.0f, 241.0f);  // overlapping the first
+    srand(4);
     std::set<Point> splats;
     replay_splats(splats, 515.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
+    replay_splats(splats, 515.0f, 241.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
+    replay_splats(splats, 515.5f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
     int next = rand();
-    srand(1);
+    srand(4);
     fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(zombie.x, 515.0f);
-    EXPECT_EQ(zombie.y, 240.0f);
-    EXPECT_EQ(zombie.health, 80.0f);
-    expect_tracer_columns(329, 483);  // hit at x 482, 18 from the zombie
-    expect_blood_at(splats);
+    EXPECT_EQ(tracer_errors(329, 483, 238, 241), 0);  // stopped at x 482, 18 from the zombies
+    EXPECT_EQ(zombie_xs(), (std::vector<float>{515, 515}));
+    EXPECT_EQ(zombies[0]->health + zombies[1]->health, 160.0f);
+    EXPECT_EQ((std::vector<float>{player_x[1], player_y[1], player_health[1], player_health[0]}),
+              (std::vector<float>{515.5f, 240, 100, 100}));
+    EXPECT_EQ(blood_on_floor(), splats);
     EXPECT_EQ(rand(), next);
-    EXPECT_EQ(kill_count, 0);
-
-    // Along a slanted shot the knockback follows the shot's direction.
-    const float angle = 0.6f;
-    float start_x = 300.0f + 200.0f * std::cos(angle), start_y = 200.0f + 200.0f * std::sin(angle);
-    Zombie &slanted = place_zombie(start_x, start_y);
-    fire_shot(300, 200, angle);
-    EXPECT_NEAR(slanted.x - start_x, 15.0 * std::cos(0.6), 1e-4);
-    EXPECT_NEAR(slanted.y - start_y, 15.0 * std::sin(0.6), 1e-4);
-    EXPECT_EQ(slanted.health, 80.0f);
 }
 
-TEST_P(FireShot, TheFifthHitKillsLeavingACorpseAPoolAndTheOthersInOrder)
+TEST_P(FireShot, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrder)
 {
     Zombie *before = &place_zombie(320.0f, 400.0f);
     Zombie &target = place_zombie(500.0f, 240.0f);
     Zombie *after = &place_zombie(100.0f, 100.0f);
-    for (int shot = 1; shot <= 4; shot++) {
+    for (int shot = 0; shot < 4; shot++)
         fire_shot(320, 240, 0.0f);
-        EXPECT_EQ(target.health, 100.0f - 20.0f * shot);
-        EXPECT_EQ(target.x, 500.0f + 15.0f * shot);
-    }
-    ASSERT_EQ(zombie_count, 3);
+    EXPECT_EQ(target.health, 20.0f);
+    EXPECT_EQ(target.x, 560.0f);
+    Zombie *fresh = &place_zombie(560.0f, 241.0f);  // last in the list, beside the target
     SDL_FillRect(world_surface, nullptr, 0);
 
+    // Draws: the target's hit, its corpse, its pool, then the fresh zombie's
+    // hit, which lies over the corpse; the hit before the kill lies under it.
     srand(9);
-    std::set<Point> wound, pool;
-    replay_splats(wound, 575.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
+    std::set<Point> under, over;
+    replay_splats(under, 575.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
     int corpse = rand() % FACING_COUNT;
-    replay_splats(pool, 575.0f, 240.0f, SPLAT_SPREAD_KILL, SPLATS_PER_KILL);
+    replay_splats(over, 575.0f, 240.0f, SPLAT_SPREAD_KILL, SPLATS_PER_KILL);
+    replay_splats(over, 575.0f, 241.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
     int next = rand();
+    for (const Point &p : under)
+        if (!under_corpse(p, 575.0f, 240.0f))
+            over.insert(p);
     srand(9);
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(kill_count, 1);
-    ASSERT_EQ(zombie_count, 2);
-    EXPECT_EQ(zombies[0], before);
-    EXPECT_EQ(zombies[1], after);
-    expect_corpse(corpse, 575.0f, 240.0f, pool);
-    expect_blood_at(visible_blood(wound, 575.0f, 240.0f, pool));
+    EXPECT_EQ(std::vector<Zombie *>(zombies, zombies + zombie_count), (std::vector<Zombie *>{before, after, fresh}));
+    EXPECT_EQ(fresh->health, 80.0f);
+    EXPECT_EQ(corpse_holes(corpse, 575.0f, 240.0f), 0);
+    EXPECT_EQ(blood_on_floor(), over);
     EXPECT_EQ(rand(), next);
 
-    // A zombie at 10 health, as a save may hold, dies on the first hit.
-    place_zombie(500.0f, 240.0f, 10.0f);
-    fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(kill_count, 2);
-    EXPECT_EQ(zombie_count, 2);
-}
-
-TEST_P(FireShot, OverlappingZombiesAreAllHitButOneShiftedIntoAFreedIndexIsSkipped)
-{
-    Zombie &first = place_zombie(500.0f, 240.0f);
-    Zombie &second = place_zombie(500.0f, 241.0f);
-    fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(first.x, 515.0f);
-    EXPECT_EQ(second.x, 515.0f);
-    EXPECT_EQ(first.health, 80.0f);
-    EXPECT_EQ(second.health, 80.0f);
-
+    // The zombie that moves into a killed one's index is skipped at that point,
+    // and the kill ends the shot.
     clear_zombies();
     place_zombie(500.0f, 240.0f, 20.0f);
-    Zombie &shifted = place_zombie(500.0f, 241.0f);
+    place_zombie(500.0f, 241.0f);
     SDL_FillRect(view_surface, nullptr, 0);
     fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(kill_count, 1);
-    ASSERT_EQ(zombie_count, 1);
-    EXPECT_EQ(shifted.x, 500.0f);
-    EXPECT_EQ(shifted.health, 100.0f);
-    expect_tracer_columns(329, 483);  // the kill still ended the shot
-}
-
-TEST_P(FireShot, APlayerInTheLineIsPushedAndBleedsButKeepsItsHealth)
-{
-    player_count = 2;
-    player_x[1] = 500.0f;
-    player_y[1] = 240.0f;
-    player_health[1] = 100.0f;
-    std::set<Point> splats;
-    replay_splats(splats, 515.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
-    srand(1);
-    fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(player_x[1], 515.0f);
-    EXPECT_EQ(player_y[1], 240.0f);
-    EXPECT_EQ(player_health[1], 100.0f);
-    EXPECT_EQ(player_health[0], 100.0f);
-    EXPECT_EQ(player_x[0], 320.0f);
-    expect_blood_at(splats);
-    expect_tracer_columns(329, 483);
-}
-
-TEST_P(FireShot, TheRandomDrawsOfOneShotComeHitByHitThenCorpseThenPool)
-{
-    place_zombie(500.0f, 240.0f);          // hit
-    place_zombie(500.0f, 241.0f, 20.0f);   // hit and killed
-    srand(21);
-    std::set<Point> wound, pool;
-    replay_splats(wound, 515.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
-    replay_splats(wound, 515.0f, 241.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
-    int corpse = rand() % FACING_COUNT;
-    replay_splats(pool, 515.0f, 241.0f, SPLAT_SPREAD_KILL, SPLATS_PER_KILL);
-    int next = rand();
-    srand(21);
-    fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(kill_count, 1);
-    expect_corpse(corpse, 515.0f, 241.0f, pool);
-    expect_blood_at(visible_blood(wound, 515.0f, 241.0f, pool));
-    EXPECT_EQ(rand(), next);
+    EXPECT_EQ(kill_count, 2);
+    EXPECT_EQ(zombie_xs(), (std::vector<float>{500}));
+    EXPECT_EQ(tracer_errors(329, 483, 238, 241), 0);
 }
 
 TEST_P(FireShot, TheTracerStaysInsideASmallerViewAndAnAbsentViewOnlyLosesTheTracer)
 {
     SDL_FreeSurface(view_surface);
-    view_surface = make_surface(100, 100);
+    view_surface = surface(100, 100);
     fire_shot(50, 50, 0.0f);
-    int wrong = 0;
-    for (int y = 0; y < 100; y++)
-        for (int x = 0; x < 100; x++)
-            wrong += white(x, y) != (y >= 48 && y <= 51 && x >= 59);
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(tracer_errors(59, 99, 48, 51), 0);
 
     SDL_FreeSurface(view_surface);
     view_surface = nullptr;

@@ -1,201 +1,108 @@
 // world_test.cpp -- the owned lists, spawning one zombie, the starting values, blood splats
 #include <cstdlib>
-#include <vector>
 
 #include "app/assets.h"
-#include "app/display.h"
-#include "game/world.h"
-#include "support.h"
+#include "game/world_fixture.h"
 
-class WorldLists : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        clear_zombies();
-        clear_wall_rects();
-        player_count = 1;
-    }
-};
+using WorldLists = CleanWorld;
 
-static void expect_zombie_xs(const std::vector<float> &xs)
+TEST_F(WorldLists, RemovalKeepsTheOrderClearingEmptiesAndBothListsStopAtCapacity)
 {
-    ASSERT_EQ(zombie_count, (int)xs.size());
-    for (int i = 0; i < zombie_count; i++)
-        EXPECT_EQ(zombies[i]->x, xs[i]) << "entry " << i;
-    EXPECT_EQ(zombies[zombie_count], nullptr);
-}
-
-TEST_F(WorldLists, RemovingKeepsTheOrderAndClearingEmpties)
-{
-    player_count = 1;
     for (int i = 0; i < 6; i++)
-        EXPECT_EQ(spawn_zombie((float)i, 10.0f * i), i + 1);
-    remove_zombie(2);
-    expect_zombie_xs({0, 1, 3, 4, 5});
-    remove_zombie(0);
-    expect_zombie_xs({1, 3, 4, 5});
-    remove_zombie(3);
-    expect_zombie_xs({1, 3, 4});
-    remove_zombie(-1);  // no such entries: nothing changes
-    remove_zombie(3);
-    expect_zombie_xs({1, 3, 4});
+        EXPECT_EQ(spawn_zombie((float)i, 0.0f), i + 1);
+    for (int index : {2, 0, 3, -1, 3})  // the last two name no entry
+        remove_zombie(index);
+    EXPECT_EQ(zombie_xs(), (std::vector<float>{1, 3, 4}));
+    EXPECT_EQ(zombies[3], nullptr);
     clear_zombies();
     EXPECT_EQ(zombie_count, 0);
     EXPECT_EQ(zombies[0], nullptr);
 
-    // Both lists stop at their capacity.
-    for (int i = 0; i < MAX_ZOMBIES; i++)
-        spawn_zombie(0.0f, 0.0f);
-    EXPECT_EQ(spawn_zombie(1.0f, 1.0f), MAX_ZOMBIES);
-    EXPECT_EQ(zombies[MAX_ZOMBIES - 1]->x, 0.0f);
+    for (int i = 0; i <= MAX_ZOMBIES; i++)
+        spawn_zombie((float)i, 0.0f);
+    EXPECT_EQ(zombie_count, MAX_ZOMBIES);
+    EXPECT_EQ(zombies[MAX_ZOMBIES - 1]->x, (float)(MAX_ZOMBIES - 1));
     for (int i = 0; i <= MAX_WALL_RECTS; i++)
-        add_wall_rect((float)i, 0.0f, 12.0f, 100.0f);
+        add_wall_rect((float)i, 1.0f, 12.0f, 100.0f);
     ASSERT_EQ(wall_rect_count, MAX_WALL_RECTS);
-    EXPECT_EQ(wall_rects[MAX_WALL_RECTS - 1]->x, (float)(MAX_WALL_RECTS - 1));
-    EXPECT_EQ(wall_rects[3]->h, 100.0f);
+    const WallRect &last = *wall_rects[MAX_WALL_RECTS - 1];
+    EXPECT_EQ((std::vector<float>{last.x, last.y, last.w, last.h}),
+              (std::vector<float>{MAX_WALL_RECTS - 1, 1, 12, 100}));
     clear_wall_rects();
     EXPECT_EQ(wall_rect_count, 0);
     EXPECT_EQ(wall_rects[0], nullptr);
 }
 
-TEST_F(WorldLists, ANewZombieDrawsATargetOnlyWhenSeveralPlay)
+TEST_F(WorldLists, ANewZombieDrawsItsTargetOnlyWhenSeveralPlay)
 {
     srand(5);
-    int first = rand();
-    int second = rand();
-
-    player_count = 1;
+    int first = rand(), second = rand();
     srand(5);
-    spawn_zombie(12.5f, -40.0f);
-    EXPECT_EQ(rand(), first);  // nothing drawn
-    EXPECT_EQ(zombies[0]->x, 12.5f);
-    EXPECT_EQ(zombies[0]->y, -40.0f);
-    EXPECT_EQ(zombies[0]->angle, 0.0f);
-    EXPECT_EQ(zombies[0]->health, 100.0f);
-    EXPECT_EQ(zombies[0]->target_player, 0);
-
+    const Zombie &lone = *zombies[spawn_zombie(12.5f, -40.0f) - 1];
+    EXPECT_EQ(rand(), first);  // one player: nothing drawn
+    EXPECT_EQ((std::vector<float>{lone.x, lone.y, lone.angle, lone.health, (float)lone.target_player}),
+              (std::vector<float>{12.5f, -40, 0, 100, 0}));
     player_count = 3;
     srand(5);
-    spawn_zombie(0.0f, 0.0f);
-    EXPECT_EQ(zombies[1]->target_player, first % 3);
+    EXPECT_EQ(zombies[spawn_zombie(0, 0) - 1]->target_player, first % 3);
     EXPECT_EQ(rand(), second);  // exactly one drawn
 }
 
-TEST(WorldStart, ResetSetsTheStartingValuesButNotTheNumberOfPlayers)
+TEST_F(WorldLists, ANewGameStartsFromTheSameValuesWhateverTheLastOneLeft)
 {
-    for (int i = 0; i < MAX_PLAYERS; i++) {
-        player_x[i] = player_y[i] = -1.0f;
-        player_health[i] = player_energy[i] = 3.0f;
-        fire_cooldown[i] = 1;
-        player_angle[i] = 0.75f;
-    }
     player_count = 2;
-    kill_count = hurt_flash = 9;
-    pending_damage = aim_x = aim_y = camera_x = camera_y = view_scale = 0.25f;
+    kill_count = hurt_flash = fire_cooldown[3] = 1;
+    player_x[3] = player_health[0] = player_energy[0] = pending_damage = aim_x = camera_y = view_scale = 0.25f;
     reset_world_for_new_game();
-
-    const float xs[MAX_PLAYERS] = {2500, 2550, 2450, 2500};
-    const float ys[MAX_PLAYERS] = {2450, 2500, 2500, 2550};
-    for (int i = 0; i < MAX_PLAYERS; i++) {
-        EXPECT_EQ(player_x[i], xs[i]) << i;
-        EXPECT_EQ(player_y[i], ys[i]) << i;
-        EXPECT_EQ(fire_cooldown[i], 0) << i;
-        EXPECT_EQ(player_angle[i], 0.75f) << i;  // the first frame aims
-    }
-    EXPECT_EQ(player_health[0] + player_energy[0], 200.0f);
-    EXPECT_EQ(player_health[1], 3.0f);  // only slot 0's gauges are played
-    EXPECT_EQ(player_count, 2);
-    EXPECT_EQ(kill_count + hurt_flash, 0);
-    EXPECT_EQ(pending_damage, 0.0f);  // no damage carried over from the last game
-    EXPECT_EQ(aim_x, 2500.0f);
-    EXPECT_EQ(aim_y, 2450.0f);
-    EXPECT_EQ(camera_x, 2180.0f);
-    EXPECT_EQ(camera_y, 2210.0f);
-    EXPECT_EQ(view_scale, 1.0f);
-    player_count = 1;
+    EXPECT_EQ((std::vector<float>{player_x[0], player_y[0], player_x[1], player_y[1], player_x[2],
+                                  player_y[2], player_x[3], player_y[3]}),
+              (std::vector<float>{2500, 2450, 2550, 2500, 2450, 2500, 2500, 2550}));
+    EXPECT_EQ((std::vector<float>{player_health[0], player_energy[0], pending_damage, aim_x, aim_y,
+                                  camera_x, camera_y, view_scale}),
+              (std::vector<float>{100, 100, 0, 2500, 2450, 2180, 2210, 1}));
+    EXPECT_EQ(kill_count + hurt_flash + fire_cooldown[3], 0);
+    EXPECT_EQ(player_count, 2);  // the menu's choice, not the reset's
 }
 
-// A blood sheet of 16 opaque splats, each one solid colour.
-class BloodSplat : public DisplayTest {
+class BloodSplat : public WorldPicture {
 protected:
-    void SetUp() override
+    static Uint32 frame_color(int frame) { return SDL_MapRGB(display_surface->format, (Uint8)(16 * frame + 8), 100, 48); }
+    // The surface holds the splat of `frame` on the 46 by 46 square at (left, top) and nothing else.
+    static int wrong_pixels(int frame, int left, int top)
     {
-        DisplayTest::SetUp();
-        const SDL_PixelFormat *f = display_surface->format;
-        blood_image = SDL_CreateRGBSurface(SDL_SWSURFACE, BLOOD_SPLAT_SIZE * BLOOD_SPLAT_COUNT,
-                                           BLOOD_SPLAT_SIZE, f->BitsPerPixel, f->Rmask,
-                                           f->Gmask, f->Bmask, f->Amask);
-        for (int i = 0; i < BLOOD_SPLAT_COUNT; i++) {
-            SDL_Rect frame = {(Sint16)(BLOOD_SPLAT_SIZE * i), 0, BLOOD_SPLAT_SIZE,
-                              BLOOD_SPLAT_SIZE};
-            SDL_FillRect(blood_image, &frame, frame_color(i));
-        }
-        world_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, 200, 200, f->BitsPerPixel,
-                                             f->Rmask, f->Gmask, f->Bmask, f->Amask);
-        fill_sprite_tables();
-    }
-    void TearDown() override
-    {
-        SDL_FreeSurface(blood_image);
-        SDL_FreeSurface(world_surface);
-        blood_image = world_surface = nullptr;
-        DisplayTest::TearDown();
-    }
-    Uint32 frame_color(int frame)
-    {
-        return SDL_MapRGB(display_surface->format, (Uint8)(16 * frame + 8), 100, 48);
-    }
-    // The splat of `frame` covers exactly the 46 by 46 square at (left, top),
-    // as far as it lies on the surface.
-    void expect_splat(int frame, int left, int top)
-    {
+        int wrong = 0;
         for (int y = 0; y < world_surface->h; y++)
             for (int x = 0; x < world_surface->w; x++) {
-                bool inside = x >= left && x < left + BLOOD_SPLAT_SIZE && y >= top &&
-                              y < top + BLOOD_SPLAT_SIZE;
-                Uint32 pixel = read_pixel(world_surface, x, y);
-                if (inside)
-                    ASSERT_EQ(pixel, frame_color(frame)) << x << "," << y;
-                else
-                    ASSERT_EQ(pixel, 0u) << x << "," << y;
+                bool inside = x >= left && x < left + BLOOD_SPLAT_SIZE && y >= top && y < top + BLOOD_SPLAT_SIZE;
+                wrong += read_pixel(world_surface, x, y) != (inside ? frame_color(frame) : 0);
             }
+        return wrong;
     }
 };
 
-// The three numbers are drawn as frame, then y offset, then x offset.
-TEST_P(BloodSplat, DrawsFrameThenYThenXAndLandsAroundTheCentre)
+TEST_P(BloodSplat, DrawsFrameThenYThenXAndTruncatesTheCentreTowardZero)
 {
-    // A seed whose two offsets differ, so swapping them would move the splat.
-    unsigned seed = 1;
-    int frame, y_offset, x_offset;
-    for (;; seed++) {
-        srand(seed);
-        frame = rand() % BLOOD_SPLAT_COUNT;
-        y_offset = rand() % (2 * SPLAT_SPREAD_KILL + 1);
-        x_offset = rand() % (2 * SPLAT_SPREAD_KILL + 1);
-        if (y_offset != x_offset && frame != 0)
-            break;
-    }
-    SDL_FillRect(world_surface, nullptr, 0);
-    srand(seed);
+    blood_image = surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
+    for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
+        SDL_FillRect(blood_image, &blood_frames[i], frame_color(i));
+    world_surface = surface(200, 200);
+    const int kill_span = 2 * SPLAT_SPREAD_KILL + 1, hit_span = 2 * SPLAT_SPREAD_HIT + 1;
+    srand(3);
+    int frame = rand() % BLOOD_SPLAT_COUNT, y_offset = rand() % kill_span, x_offset = rand() % kill_span;
+    ASSERT_TRUE(frame != 0 && x_offset != y_offset);  // a swapped draw would show
+    srand(3);
     paint_blood_splat(100.75f, 90.25f, SPLAT_SPREAD_KILL);
-    int centre_x = (int)(100.75f + x_offset - SPLAT_SPREAD_KILL);
-    int centre_y = (int)(90.25f + y_offset - SPLAT_SPREAD_KILL);
-    expect_splat(frame, centre_x - SPLAT_OFFSET, centre_y - SPLAT_OFFSET);
-    EXPECT_LE(abs(centre_x - 100), SPLAT_SPREAD_KILL);
-    EXPECT_LE(abs(centre_y - 90), SPLAT_SPREAD_KILL);
+    EXPECT_EQ(wrong_pixels(frame, 100 + x_offset - SPLAT_SPREAD_KILL - SPLAT_OFFSET,
+                           90 + y_offset - SPLAT_SPREAD_KILL - SPLAT_OFFSET), 0);
 
-    // A centre just left of and above 0 truncates toward zero, to 0.
-    srand(seed);
-    frame = rand() % BLOOD_SPLAT_COUNT;
-    y_offset = rand() % (2 * SPLAT_SPREAD_HIT + 1);
-    x_offset = rand() % (2 * SPLAT_SPREAD_HIT + 1);
-    float x = (float)(SPLAT_SPREAD_HIT - x_offset) - 0.5f;
-    float y = (float)(SPLAT_SPREAD_HIT - y_offset) - 0.75f;
+    // A centre of (-0.5, -0.75) truncates toward zero, to (0, 0).
+    srand(3);
+    frame = rand() % BLOOD_SPLAT_COUNT, y_offset = rand() % hit_span, x_offset = rand() % hit_span;
     SDL_FillRect(world_surface, nullptr, 0);
-    srand(seed);
-    paint_blood_splat(x, y, SPLAT_SPREAD_HIT);
-    expect_splat(frame, -SPLAT_OFFSET, -SPLAT_OFFSET);  // columns and rows 0 to 22
+    srand(3);
+    paint_blood_splat((float)(SPLAT_SPREAD_HIT - x_offset) - 0.5f, (float)(SPLAT_SPREAD_HIT - y_offset) - 0.75f,
+                      SPLAT_SPREAD_HIT);
+    EXPECT_EQ(wrong_pixels(frame, -SPLAT_OFFSET, -SPLAT_OFFSET), 0);
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(BloodSplat);

@@ -10,42 +10,25 @@
 
 using MapList = ScratchFolderTest;
 
-static std::vector<std::string> listed_names()
+TEST_F(MapList, EveryEntryIsListedOnceUpToTheCapacityAndNoFolderGivesNone)
 {
-    std::vector<std::string> names(map_names, map_names + map_name_count);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-TEST_F(MapList, EveryEntryIsListedOnceEvenAfterASecondScan)
-{
+    scan_map_folder();
+    EXPECT_EQ(map_name_count, 0);
     ASSERT_EQ(mkdir("Maps", 0755), 0);
     write_text_file("Maps/a.map", "x");
     write_text_file("Maps/b.map", "x");
     ASSERT_EQ(mkdir("Maps/sub", 0755), 0);
     scan_map_folder();
     scan_map_folder();
-    std::vector<std::string> expected = {".", "..", "a.map", "b.map", "sub"};
-    EXPECT_EQ(listed_names(), expected);
+    write_text_file("Maps/c.map", "x");  // after the scan: not listed
+    std::vector<std::string> names(map_names, map_names + map_name_count);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".", "..", "a.map", "b.map", "sub"}));
 
-    write_text_file("Maps/c.map", "x");  // added after the scan: not listed
-    EXPECT_EQ(listed_names(), expected);
-    clear_map_names();
-    EXPECT_EQ(map_name_count, 0);
-}
-
-TEST_F(MapList, NoFolderGivesAnEmptyList)
-{
-    scan_map_folder();
-    EXPECT_EQ(map_name_count, 0);
-}
-
-TEST_F(MapList, TheListHoldsAtMostItsCapacity)
-{
-    ASSERT_EQ(mkdir("Maps", 0755), 0);
     for (int i = 0; i < MAX_MAP_NAMES + 20; i++)
         write_text_file(("Maps/m" + std::to_string(i) + ".map").c_str(), "");
     scan_map_folder();
     EXPECT_EQ(map_name_count, MAX_MAP_NAMES);
     clear_map_names();
+    EXPECT_EQ(map_name_count, 0);
 }

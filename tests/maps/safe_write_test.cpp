@@ -1,7 +1,7 @@
 // safe_write_test.cpp -- replacing files without ever losing the old contents
 #include <sys/stat.h>
 
-#include "maps/map_fixtures.h"
+#include "game/world_fixture.h"
 #include "maps/safe_write.h"
 
 using SafeWrite = ScratchFolderTest;
@@ -13,7 +13,7 @@ static void replace_with_a_long_text()
     replaced = replace_file("Saves/old.dat", std::string(500, 'x'));
 }
 
-TEST_F(SafeWrite, ReplacesTheContentsAndKeepsThePermissions)
+TEST_F(SafeWrite, ReplacesTheContentsKeepsThePermissionsAndLeavesNoTemporaryFile)
 {
     mkdir("Saves", 0777);
     ASSERT_TRUE(replace_file("Saves/a.dat", std::string("one\0two\n", 8)));
@@ -21,7 +21,6 @@ TEST_F(SafeWrite, ReplacesTheContentsAndKeepsThePermissions)
     struct stat info;
     ASSERT_EQ(stat("Saves/a.dat", &info), 0);
     EXPECT_EQ(info.st_mode & 07777, (mode_t)NEW_FILE_MODE);
-
     chmod("Saves/a.dat", 0600);
     ASSERT_TRUE(replace_file("Saves/a.dat", "short"));
     EXPECT_EQ(read_file("Saves/a.dat"), "short");
@@ -29,17 +28,16 @@ TEST_F(SafeWrite, ReplacesTheContentsAndKeepsThePermissions)
     EXPECT_EQ(info.st_mode & 07777, 0600u);
     ASSERT_TRUE(replace_file("plain.txt", ""));  // no folder in the name
     EXPECT_EQ(folder_listing("."), "Saves\nplain.txt\n");
-    EXPECT_EQ(folder_listing("Saves"), "a.dat\n");  // no temporary file stays
+    EXPECT_EQ(folder_listing("Saves"), "a.dat\n");
 }
 
 TEST_F(SafeWrite, EveryFailureKeepsTheOldFileAndLeavesNoTemporaryFile)
 {
     mkdir("Saves", 0777);
     write_text_file("Saves/old.dat", "old contents\n");
-    with_file_size_limit(100, replace_with_a_long_text);
-    EXPECT_FALSE(replaced);  // the disk filled up halfway
+    with_file_size_limit(100, replace_with_a_long_text);  // the disk fills up halfway
+    EXPECT_FALSE(replaced);
     EXPECT_EQ(read_file("Saves/old.dat"), "old contents\n");
-
     EXPECT_FALSE(replace_file("Missing/a.dat", "x"));
     mkdir("Saves/taken", 0777);
     EXPECT_FALSE(replace_file("Saves/taken", "x"));  // the rename fails after the write
