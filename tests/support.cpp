@@ -8,9 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/assets.h"
 #include "app/display.h"
 
-void ScratchFolderTest::SetUp()
+void enter_scratch_folder(std::string &folder, std::string &previous_folder)
 {
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
@@ -21,11 +22,10 @@ void ScratchFolderTest::SetUp()
     ASSERT_EQ(chdir(folder.c_str()), 0);
 }
 
-void ScratchFolderTest::TearDown()
+void leave_scratch_folder(const std::string &folder, const std::string &previous_folder)
 {
     ASSERT_EQ(chdir(previous_folder.c_str()), 0);
-    std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
+    ASSERT_EQ(system(("rm -rf '" + folder + "'").c_str()), 0);
 }
 
 void write_text_file(const char *path, const std::string &text)
@@ -36,22 +36,21 @@ void write_text_file(const char *path, const std::string &text)
     fclose(file);
 }
 
-void DisplayTest::SetUp()
+void open_test_display(int depth)
 {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    display_surface = SDL_SetVideoMode(640, 480, GetParam(), SDL_SWSURFACE);
+    display_surface = SDL_SetVideoMode(640, 480, depth, SDL_SWSURFACE);
     ASSERT_NE(display_surface, nullptr) << SDL_GetError();
-    ASSERT_EQ(display_surface->format->BitsPerPixel, GetParam());
-    if (GetParam() == 16) {
-        ASSERT_EQ(display_surface->format->Rmask, 0xF800u);  // 5-6-5
-        ASSERT_EQ(display_surface->format->Gmask, 0x07E0u);
+    ASSERT_EQ(display_surface->format->BitsPerPixel, depth);
+    if (depth == 16) {
+        ASSERT_EQ(display_surface->format->Gmask, 0x07E0u);  // 5-6-5
     }
     display_width = 640.0f;
     display_height = 480.0f;
-    color_depth = GetParam();
+    color_depth = depth;
 }
 
-void DisplayTest::TearDown()
+void close_test_display()
 {
     SDL_Quit();
     display_surface = nullptr;
@@ -62,36 +61,34 @@ std::string depth_name(const ::testing::TestParamInfo<int> &info)
     return "bpp" + std::to_string(info.param);
 }
 
-static Uint8 *pixel_address(SDL_Surface *surface, int x, int y)
-{
-    return (Uint8 *)surface->pixels + y * surface->pitch + x * surface->format->BytesPerPixel;
-}
-
-Uint32 read_pixel(SDL_Surface *surface, int x, int y)
-{
-    Uint8 *p = pixel_address(surface, x, y);
-    switch (surface->format->BytesPerPixel) {
-    case 1: return *p;
-    case 2: return *(Uint16 *)p;
-    case 3: return p[0] | p[1] << 8 | p[2] << 16;
-    default: return *(Uint32 *)p;
-    }
-}
-
-void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
-{
-    Uint8 *p = pixel_address(surface, x, y);
-    switch (surface->format->BytesPerPixel) {
-    case 1: *p = (Uint8)value; break;
-    case 2: *(Uint16 *)p = (Uint16)value; break;
-    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
-    default: *(Uint32 *)p = value; break;
-    }
-}
-
 void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b)
 {
     SDL_GetRGB(read_pixel(surface, x, y), surface->format, r, g, b);
+}
+
+SDL_Surface *display_like_surface(int w, int h)
+{
+    const SDL_PixelFormat *f = display_surface->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                f->Bmask, f->Amask);
+}
+
+Uint32 display_rgb(int r, int g, int b)
+{
+    return SDL_MapRGB(display_surface->format, (Uint8)r, (Uint8)g, (Uint8)b);
+}
+
+int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value)
+{
+    int differences = 0;
+    for (int y = 0; y < surface->h; y++)
+        for (int x = 0; x < surface->w; x++) {
+            Uint32 want = other ? read_pixel(other, x, y) : value;
+            if (read_pixel(surface, x, y) != want && differences++ < 3)
+                ADD_FAILURE() << "pixel " << x << "," << y << " is " << read_pixel(surface, x, y)
+                              << ", expected " << want;
+        }
+    return differences;
 }
 
 bool save_surface_png(SDL_Surface *surface, const char *path)
@@ -105,32 +102,24 @@ bool save_surface_png(SDL_Surface *surface, const char *path)
     return lodepng_encode24_file(path, rgb.data(), surface->w, surface->h) == 0;
 }
 
-#include "app/assets.h"
-
-static SDL_Surface *display_format_surface(int w, int h)
+static SDL_Surface *filled_surface(int w, int h, int grey)
 {
-    const SDL_PixelFormat *f = display_surface->format;
-    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                f->Bmask, f->Amask);
+    SDL_Surface *surface = display_like_surface(w, h);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, (Uint8)grey, (Uint8)grey, (Uint8)grey));
+    return surface;
 }
 
 void make_test_artwork()
 {
     fill_sprite_tables();
-    font_image = display_format_surface(893, 50);
+    font_image = display_like_surface(893, 50);
     SDL_FillRect(font_image, nullptr, key_color(font_image));
-    for (int c = 33; c <= 126; c++) {
-        SDL_Rect cell = glyph_rects[c - 33];
-        SDL_FillRect(font_image, &cell, SDL_MapRGB(font_image->format, (Uint8)c, TEST_GLYPH_GREEN, 0));
-    }
+    for (int c = 33; c <= 126; c++)
+        SDL_FillRect(font_image, &glyph_rects[c - 33],
+                     SDL_MapRGB(font_image->format, (Uint8)c, TEST_GLYPH_GREEN, 0));
     SDL_SetColorKey(font_image, SDL_SRCCOLORKEY, key_color(font_image));
-    background_image = display_format_surface(640, 480);
-    SDL_FillRect(background_image, nullptr,
-                 SDL_MapRGB(background_image->format, TEST_PLAIN_GREY, TEST_PLAIN_GREY, TEST_PLAIN_GREY));
-    background_bright_image = display_format_surface(640, 480);
-    SDL_FillRect(background_bright_image, nullptr,
-                 SDL_MapRGB(background_bright_image->format, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY,
-                            TEST_BRIGHT_GREY));
+    background_image = filled_surface(640, 480, TEST_PLAIN_GREY);
+    background_bright_image = filled_surface(640, 480, TEST_BRIGHT_GREY);
 }
 
 void free_test_artwork()
@@ -151,4 +140,38 @@ void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b)
     EXPECT_TRUE(ar == er && ag == eg && ab == eb)
         << "at " << x << "," << y << ": (" << (int)ar << "," << (int)ag << "," << (int)ab
         << ") expected (" << (int)er << "," << (int)eg << "," << (int)eb << ")";
+}
+
+void point_at(int x, int y, int left_button)
+{
+    mouse_x[0] = x;
+    mouse_y[0] = y;
+    mouse_button_state[SDL_BUTTON_LEFT] = left_button;
+}
+
+void push_event(Uint8 type, int code)
+{
+    SDL_Event event = {};
+    event.type = type;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+        event.key.keysym.sym = (SDLKey)code;
+    else if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP)
+        event.button.button = (Uint8)code;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
+void ScreenTest::SetUp()
+{
+    DisplayTest::SetUp();
+    enter_scratch_folder(folder, previous_folder);
+    make_test_artwork();
+    SDL_FillRect(display_surface, nullptr, 0);
+    point_at(0, 0, KEY_UP);
+}
+
+void ScreenTest::TearDown()
+{
+    free_test_artwork();
+    leave_scratch_folder(folder, previous_folder);
+    DisplayTest::TearDown();
 }

@@ -1,4 +1,4 @@
-// support.h -- fixtures shared by the tests: a scratch folder and a display at 16 or 32 bits
+// support.h -- fixtures shared by the tests: scratch folders, displays at 16 or 32 bits, pixels, input
 #pragma once
 
 #include <SDL.h>
@@ -6,24 +6,35 @@
 
 #include <string>
 
-// Runs each test inside a fresh empty folder, so the game's relative paths
-// (settings.ini, Maps/, Saves/) touch nothing else; removed afterwards.
+#include "app/input.h"
+#include "app/pixels.h"
+
+// A fresh empty folder made current, so the game's relative paths (settings.ini,
+// Maps/, Saves/, screenshots) touch nothing else; leaving removes it.
+void enter_scratch_folder(std::string &folder, std::string &previous_folder);
+void leave_scratch_folder(const std::string &folder, const std::string &previous_folder);
+
+// Runs each test inside its own scratch folder.
 class ScratchFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { enter_scratch_folder(folder, previous_folder); }
+    void TearDown() override { leave_scratch_folder(folder, previous_folder); }
     std::string folder;
     std::string previous_folder;
 };
 
 void write_text_file(const char *path, const std::string &text);
 
-// Opens the 640x480 display at the depth given by the test parameter and
-// stores it in display_surface; SDL is shut down after the test.
+// Opens the 640x480 display at `depth` bits (16 is 5-6-5) into display_surface;
+// closing shuts SDL down and forgets the surface.
+void open_test_display(int depth);
+void close_test_display();
+
+// The display at the depth given by the test parameter, closed after the test.
 class DisplayTest : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { open_test_display(GetParam()); }
+    void TearDown() override { close_test_display(); }
 };
 
 std::string depth_name(const ::testing::TestParamInfo<int> &info);
@@ -32,9 +43,14 @@ std::string depth_name(const ::testing::TestParamInfo<int> &info);
     INSTANTIATE_TEST_SUITE_P(Depths, fixture, ::testing::Values(16, 32), depth_name)
 
 // Pixel access on any surface, through its format.
-Uint32 read_pixel(SDL_Surface *surface, int x, int y);
-void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value);
+inline Uint32 read_pixel(SDL_Surface *surface, int x, int y) { return read_surface_pixel(surface, x, y); }
+inline void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value) { write_surface_pixel(surface, x, y, value); }
 void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b);
+SDL_Surface *display_like_surface(int w, int h);  // the display's pixel format
+Uint32 display_rgb(int r, int g, int b);          // a colour in the display's format
+// Pixels of `surface` unlike `other`'s, or unlike `value` when other is null;
+// the first few are reported as failures.
+int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value = 0);
 
 // Saves a surface as a PNG for a person to look at; returns false on failure.
 bool save_surface_png(SDL_Surface *surface, const char *path);
@@ -48,3 +64,24 @@ void make_test_artwork();
 void free_test_artwork();
 void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b);
 const int TEST_PLAIN_GREY = 40, TEST_BRIGHT_GREY = 200, TEST_GLYPH_GREEN = 200;
+inline void expect_grey(SDL_Surface *surface, int x, int y, int grey) { expect_rgb(surface, x, y, grey, grey, grey); }
+// A pixel of the stand-in font's block for c.
+inline void expect_test_glyph(SDL_Surface *surface, int x, int y, char c) { expect_rgb(surface, x, y, (Uint8)c, TEST_GLYPH_GREEN, 0); }
+
+// The pointer of slot 0 at (x, y) with the left button in the given state;
+// click() presses it in this frame.
+void point_at(int x, int y, int left_button);
+inline void click(int x, int y) { point_at(x, y, KEY_PRESSED); }
+// Queues a real SDL event: a key (code = symbol), a mouse button (code =
+// button) or any other type.
+void push_event(Uint8 type, int code = 0);
+
+// A menu-like screen: the display at the test's depth cleared to black, a
+// scratch folder, the stand-in artwork, the pointer at 0,0 with no button down.
+class ScreenTest : public DisplayTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string folder;
+    std::string previous_folder;
+};

@@ -1,52 +1,91 @@
-// main_loop_test.cpp -- one pass of the frame loop
+// main_loop_test.cpp -- start-up and passes of the frame loop, with and without the overlay
 #include <cstring>
 
 #include "app/backdrop.h"
 #include "app/display.h"
-#include "app/input.h"
 #include "app/main_loop.h"
+#include "app/settings.h"
 #include "support.h"
+#include "ui/buttons.h"
+#include "ui/overlay.h"
 
-class FrameLoop : public DisplayTest {
+using StartUp = ScratchFolderTest;
+
+TEST_F(StartUp, TheWindowIsAlways640By480WithTheCaptionAndTheDepthFromTheSettings)
+{
+    for (int depth : {16, 32}) {
+        write_text_file(SETTINGS_FILE, "screenw=1024\nscreenh=768\nshowcursor=1\nscreenbpp=" + std::to_string(depth));
+        start_up();
+        ASSERT_NE(display_surface, nullptr);
+        EXPECT_TRUE(display_surface->w == 640 && display_surface->h == 480 && display_width == 640.0f);
+        EXPECT_TRUE(color_depth == depth && display_surface->format->BitsPerPixel == depth);
+        EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+        char *title = nullptr;
+        SDL_WM_GetCaption(&title, nullptr);
+        EXPECT_STREQ(title, WINDOW_CAPTION);
+        shut_down();
+        display_surface = nullptr;
+    }
+}
+
+class FrameLoop : public ScreenTest {
 protected:
     void SetUp() override
     {
-        DisplayTest::SetUp();
+        ScreenTest::SetUp();
+        init_overlay();  // no Media/ here: no dashboard, but both backdrop surfaces
         quit_requested = false;
-        screen_number = SCREEN_MAIN_MENU;
-        overlay_level = 0.0f;
         memset(key_state, 0, sizeof key_state);
+    }
+    void TearDown() override
+    {
+        screen_number = SCREEN_MAIN_MENU;
+        ScreenTest::TearDown();
     }
 };
 
-TEST_P(FrameLoop, AQuitEventEndsTheLoopOnlyAfterTheFrameHasRun)
+TEST_P(FrameLoop, AQuitEventEndsTheLoopAfterTheFrameAndUnknownScreensRunNothing)
 {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = SDLK_d;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&quit), 0);
-    event = {};
-    event.type = SDL_MOUSEMOTION;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-
+    push_event(SDL_KEYDOWN, SDLK_d);
+    push_event(SDL_QUIT);
+    push_event(SDL_MOUSEMOTION);
     run_frame();
     EXPECT_TRUE(quit_requested);
-    EXPECT_EQ(key_state[SDLK_d], KEY_PRESSED);  // the frame's input step still ran
+    EXPECT_EQ(key_state[SDLK_d], KEY_PRESSED);
     SDL_Event left;
     EXPECT_EQ(SDL_PeepEvents(&left, 1, SDL_PEEKEVENT, SDL_ALLEVENTS), 0);  // all drained
-}
-
-TEST_P(FrameLoop, ScreenNumbersWithoutAScreenStillCompleteTheFrame)
-{
     for (int number : {-1, (int)SCREEN_COUNT, 1000}) {
         screen_number = number;
         run_frame();
         EXPECT_EQ(screen_number, number);
-        EXPECT_FALSE(quit_requested);
     }
+}
+
+// The main menu resets its row counter whenever it runs.
+TEST_P(FrameLoop, EscapeFreezesTheScreenBehindTheBlurUntilTheLevelIsZeroAgain)
+{
+    screen_number = -1;  // nothing draws: the snapshot is the black display
+    push_event(SDL_KEYDOWN, SDLK_ESCAPE);
+    run_frame();
+    push_event(SDL_KEYUP, SDLK_ESCAPE);
+    screen_number = SCREEN_MAIN_MENU;
+    menu_line = 0;
+    for (int i = 0; i < 20; i++)
+        run_frame();
+    EXPECT_EQ(overlay_level, 100.0f);  // and this last frame drew the blur alone
+    EXPECT_EQ(differing_pixels(display_surface, nullptr, display_rgb(50, 50, 50)), 0);
+    push_event(SDL_KEYDOWN, SDLK_ESCAPE);
+    int frames_closing = 0;
+    do {
+        run_frame();
+        if (++frames_closing == 1)
+            push_event(SDL_KEYUP, SDLK_ESCAPE);
+    } while (overlay_level != 0.0f && frames_closing < 100);
+    EXPECT_EQ(frames_closing, 20);
+    EXPECT_EQ(menu_line, 0);
+    run_frame();
+    EXPECT_EQ(menu_line, MENU_FIRST_LINE + 4);
+    expect_grey(display_surface, 600, 10, TEST_PLAIN_GREY);
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(FrameLoop);

@@ -2,32 +2,25 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <vector>
 
 #include "app/assets.h"
 #include "app/display.h"
-#include "app/input.h"
 #include "app/main_loop.h"
-#include "game/game_frame.h"
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/save_game.h"
 #include "support.h"
 #include "ui/game_menu.h"
 
-class GameMenu : public DisplayTest {
+// A paused game with one wall and two zombies, one of them hurt.
+class GameMenu : public ScreenTest {
 protected:
-    char previous[4096];
-    char folder[64];
     void SetUp() override
     {
-        DisplayTest::SetUp();
-        make_test_artwork();
-        view_surface = SDL_DisplayFormat(display_surface);
-        world_surface = SDL_DisplayFormat(display_surface);
-        ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-        strcpy(folder, "/tmp/rotwalk_pause_XXXXXX");
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        ASSERT_EQ(chdir(folder), 0);
+        ScreenTest::SetUp();
+        view_surface = display_like_surface(640, 480);
+        world_surface = display_like_surface(640, 480);
         memset(map_tiles, 0, sizeof map_tiles);
         map_tiles[3][7] = TILE_WALL_LEFT;
         player_count = 1;
@@ -39,84 +32,67 @@ protected:
         kill_count = 12;
         player_energy[0] = 63.5f;
         screen_number = SCREEN_GAME_MENU;
-        mouse_button_state[SDL_BUTTON_LEFT] = KEY_UP;
     }
     void TearDown() override
     {
         clear_zombies();
         clear_wall_rects();
-        ASSERT_EQ(chdir(previous), 0);
-        std::string command = std::string("rm -rf ") + folder;
-        ASSERT_EQ(system(command.c_str()), 0);
         SDL_FreeSurface(view_surface);
         SDL_FreeSurface(world_surface);
         view_surface = world_surface = nullptr;
-        free_test_artwork();
-        DisplayTest::TearDown();
+        ScreenTest::TearDown();
     }
-    static void click(int x, int y)
+    static void expect_the_paused_game()
     {
-        mouse_x[0] = x;
-        mouse_y[0] = y;
-        mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
+        ASSERT_EQ(zombie_count, 2);
+        EXPECT_EQ((std::vector<float>{zombies[0]->x, zombies[0]->y, zombies[1]->x, zombies[1]->health, player_energy[0]}),
+                  (std::vector<float>{2400.0f, 2300.5f, 2600.25f, 40.0f, 63.5f}));
+        EXPECT_TRUE(kill_count == 12 && wall_rect_count == 1);
     }
 };
 
-TEST_P(GameMenu, ResumeLeavesTheWorldUntouched)
+TEST_P(GameMenu, ResumeContinuesTheSameGame)
 {
-    mouse_x[0] = 10;
-    mouse_y[0] = 10;
+    point_at(10, 10, KEY_UP);
     for (int i = 0; i < 5; i++)
         game_menu_screen();
-    click(320, 110);
+    EXPECT_EQ(screen_number, SCREEN_GAME_MENU);
+    click(320, 110);  // "Resume"
     game_menu_screen();
     EXPECT_EQ(screen_number, SCREEN_GAME);
-    ASSERT_EQ(zombie_count, 2);
-    EXPECT_EQ(zombies[0]->x, 2400.0f);
-    EXPECT_EQ(zombies[1]->health, 40.0f);
-    EXPECT_EQ(kill_count, 12);
-    EXPECT_EQ(player_energy[0], 63.5f);
-    EXPECT_EQ(wall_rect_count, 1);
+    expect_the_paused_game();
 }
 
-TEST_P(GameMenu, SaveThenExitThenLoadResumesTheSameGame)
+TEST_P(GameMenu, SaveThenExitThenLoadGameSaveResumesTheSameGame)
 {
     ASSERT_EQ(mkdir("Saves", 0755), 0);
-    click(320, 140);
+    click(320, 140);  // "Save"
     game_menu_screen();
     EXPECT_EQ(screen_number, SCREEN_GAME);
     screen_number = SCREEN_GAME_MENU;
-    click(320, 170);
+    click(320, 170);  // "Exit"
     game_menu_screen();
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
-    EXPECT_EQ(zombie_count, 0);
-    EXPECT_EQ(wall_rect_count, 0);
-
+    EXPECT_EQ(zombie_count + wall_rect_count, 0);
     load_game();
     EXPECT_EQ(screen_number, SCREEN_GAME);
-    ASSERT_EQ(zombie_count, 2);
-    EXPECT_EQ(zombies[0]->y, 2300.5f);
-    EXPECT_EQ(zombies[1]->x, 2600.25f);
-    EXPECT_EQ(zombies[1]->health, 40.0f);
-    EXPECT_EQ(kill_count, 12);
-    EXPECT_EQ(player_energy[0], 63.5f);
-    EXPECT_EQ(wall_rect_count, 1);
+    expect_the_paused_game();
 }
 
+// "P1" is centred on player 0 at view x 320, its top 10 px above the centre (y 230).
 TEST_P(GameMenu, PlayerLabelsOnlyWithSeveralPlayers)
 {
     SDL_FillRect(view_surface, nullptr, 0);
     camera_x = 2180.0f;
     camera_y = 2210.0f;
     game_menu_screen();
-    // "P1" centred on player 0 at view x 320, top 10 px above its centre (y 230).
     Uint8 r, g, b;
     pixel_rgb(view_surface, 320 - 18, 230, &r, &g, &b);
     EXPECT_NE(r, 'P');
     player_count = 2;
     game_menu_screen();
-    expect_rgb(view_surface, 320 - 18, 230, 'P', TEST_GLYPH_GREEN, 0);
-    expect_rgb(view_surface, 320 - 6, 230 + 22, '1', TEST_GLYPH_GREEN, 0);
+    expect_test_glyph(view_surface, 320 - 18, 230, 'P');
+    expect_test_glyph(view_surface, 320 - 6, 230 + 22, '1');
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(GameMenu);

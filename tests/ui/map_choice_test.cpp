@@ -7,7 +7,6 @@
 
 #include "app/assets.h"
 #include "app/display.h"
-#include "app/input.h"
 #include "app/main_loop.h"
 #include "game/world.h"
 #include "maps/map_file.h"
@@ -15,67 +14,49 @@
 #include "support.h"
 #include "ui/map_choice.h"
 
-static void set_map_names(const std::vector<std::string> &names)
-{
-    clear_map_names();
-    for (const std::string &name : names) {
-        char *entry = new char[name.size() + 1];
-        memcpy(entry, name.c_str(), name.size() + 1);
-        map_names[map_name_count++] = entry;
-    }
-}
-
-class MapChoice : public DisplayTest {
+class MapChoice : public ScreenTest {
 protected:
-    void SetUp() override
-    {
-        DisplayTest::SetUp();
-        make_test_artwork();
-        screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
-        map_path[0] = '\0';
-    }
     void TearDown() override
     {
         clear_map_names();
-        free_test_artwork();
-        DisplayTest::TearDown();
+        ScreenTest::TearDown();
     }
-    static void click(int x, int y)
+    static void set_map_names(const std::vector<std::string> &names)
     {
-        mouse_x[0] = x;
-        mouse_y[0] = y;
-        mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
+        clear_map_names();
+        for (const std::string &name : names)
+            map_names[map_name_count++] = strcpy(new char[name.size() + 1], name.c_str());
+    }
+    // One frame of the screen for playing, with a click at (x, y).
+    static void pick(int x, int y)
+    {
+        screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
+        map_path[0] = '\0';
+        click(x, y);
+        map_choice_screen(SCREEN_START_GAME);
     }
 };
 
+// Names holding ".map" or ".MAP" that fit map_path, in list order, one row
+// each from y 144, labelled without their last 4 characters.
 TEST_P(MapChoice, OnlyMapNamesAreListedInListOrderWithoutGaps)
 {
-    set_map_names({".", "..", "zeta.map", "notes.txt", "old.map.bak", "ALPHA.MAP", "mixed.Map",
-                   std::string(95, 'x') + ".map"});
-    const struct {
-        int y;
-        const char *path;
-    } picks[] = {{150, "Maps/zeta.map"}, {174, "Maps/old.map.bak"}, {198, "Maps/ALPHA.MAP"}};
-    for (const auto &pick : picks) {
-        screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
-        click(630, pick.y);
-        map_choice_screen(SCREEN_START_GAME);
-        EXPECT_STREQ(map_path, pick.path);
-        EXPECT_EQ(screen_number, SCREEN_START_GAME);
+    set_map_names({".", "..", "zeta.map", "notes.txt", "old.map.bak", "ALPHA.MAP", "mixed.Map", std::string(95, 'x') + ".map"});
+    const char *const paths[] = {"Maps/zeta.map", "Maps/old.map.bak", "Maps/ALPHA.MAP", ""};
+    for (int row = 0; row < 4; row++) {
+        pick(630, 150 + 24 * row);
+        EXPECT_STREQ(map_path, paths[row]);
+        EXPECT_EQ(screen_number, row < 3 ? SCREEN_START_GAME : SCREEN_CHOOSE_MAP_TO_PLAY);
     }
-    // Nothing further is listed: not mixed case, not a name too long for map_path.
-    screen_number = SCREEN_CHOOSE_MAP_TO_EDIT;
-    map_path[0] = '\0';
-    click(630, 222);
+    expect_test_glyph(display_surface, 20 + 12 * 6, 168, 'p');  // "old.map"
+    expect_grey(display_surface, 20 + 12 * 7 + 8, 168 + 10, TEST_PLAIN_GREY);
+    click(630, 150);
     map_choice_screen(SCREEN_START_EDITOR);
-    EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_EDIT);
-    EXPECT_STREQ(map_path, "");
-    // The label is the name without its last 4 characters: "old.map".
-    expect_rgb(display_surface, 20 + 12 * 6, 168, 'p', TEST_GLYPH_GREEN, 0);
-    expect_rgb(display_surface, 20 + 12 * 7 + 8, 168 + 10, TEST_PLAIN_GREY, TEST_PLAIN_GREY,
-               TEST_PLAIN_GREY);
+    EXPECT_EQ(screen_number, SCREEN_START_EDITOR);
 }
 
+// The 15th row would start at y 480; a click on the 12th row's band under
+// "Back" picks the map and then goes back.
 TEST_P(MapChoice, RowsPastTheScreenCannotBePickedAndBackIsTestedLast)
 {
     std::vector<std::string> names;
@@ -83,38 +64,27 @@ TEST_P(MapChoice, RowsPastTheScreenCannotBePickedAndBackIsTestedLast)
         names.push_back("m" + std::to_string(i) + ".map");
     set_map_names(names);
     for (int y = 0; y < 480; y++) {
-        screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
-        map_path[0] = '\0';
-        click(10, y);
-        map_choice_screen(SCREEN_START_GAME);
-        EXPECT_STRNE(map_path, "Maps/m15.map");
-        EXPECT_STRNE(map_path, "Maps/m16.map");
+        pick(10, y);
+        EXPECT_TRUE(strcmp(map_path, "Maps/m15.map") && strcmp(map_path, "Maps/m16.map")) << y;
     }
-    click(550, 410);  // the 12th row's band under "Back"
-    map_choice_screen(SCREEN_START_GAME);
+    pick(550, 410);
     EXPECT_STREQ(map_path, "Maps/m12.map");
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
 }
 
 TEST_P(MapChoice, StartingAGameLoadsPreparesAndResetsTheWorld)
 {
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    char pattern[] = "/tmp/rotwalk_start_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    ASSERT_EQ(chdir(pattern), 0);
     ASSERT_EQ(mkdir("Maps", 0755), 0);
     std::string text;
     for (int y = 0; y < 50; y++)
-        text += (y == 7 ? std::string("!!!/") + std::string(46, '!') : std::string(50, '!')) + "\n";
+        text += (y == 7 ? "!!!/" + std::string(46, '!') : std::string(50, '!')) + "\n";
     write_text_file("Maps/one.map", text);
-    world_surface = SDL_DisplayFormat(display_surface);  // small stand-in
+    world_surface = display_like_surface(640, 480);  // a small stand-in
     tile_image = nullptr;
     strcpy(map_path, "Maps/one.map");
     player_count = 2;
     kill_count = 9;
     hurt_flash = 40;
-    camera_x = 0;
     view_scale = 0.3f;
     player_health[0] = 3;
     start_game_screen();
@@ -122,26 +92,13 @@ TEST_P(MapChoice, StartingAGameLoadsPreparesAndResetsTheWorld)
     EXPECT_EQ(map_tiles[3][7], 14);
     ASSERT_EQ(wall_rect_count, 1);
     EXPECT_EQ(wall_rects[0]->x, 303.0f);
-    EXPECT_EQ(player_count, 2);
-    EXPECT_EQ(kill_count, 0);
-    EXPECT_EQ(hurt_flash, 0);
-    EXPECT_EQ(player_x[0], 2500.0f);
-    EXPECT_EQ(player_y[0], 2450.0f);
-    EXPECT_EQ(player_x[3], 2500.0f);
-    EXPECT_EQ(player_y[3], 2550.0f);
-    EXPECT_EQ(camera_x, 2180.0f);
-    EXPECT_EQ(camera_y, 2210.0f);
-    EXPECT_EQ(aim_x, 2500.0f);
-    EXPECT_EQ(aim_y, 2450.0f);
-    EXPECT_EQ(view_scale, 1.0f);
-    EXPECT_EQ(player_health[0], 100.0f);
-    EXPECT_EQ(player_energy[0], 100.0f);
+    EXPECT_TRUE(player_count == 2 && kill_count == 0 && hurt_flash == 0);
+    EXPECT_EQ((std::vector<float>{player_x[0], player_y[0], player_x[3], player_y[3], camera_x, camera_y,
+                                  aim_x, aim_y, view_scale, player_health[0], player_energy[0]}),
+              (std::vector<float>{2500, 2450, 2500, 2550, 2180, 2210, 2500, 2450, 1, 100, 100}));
     clear_wall_rects();
     SDL_FreeSurface(world_surface);
     world_surface = nullptr;
-    ASSERT_EQ(chdir(cwd), 0);
-    std::string command = std::string("rm -rf ") + pattern;
-    ASSERT_EQ(system(command.c_str()), 0);
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(MapChoice);

@@ -1,109 +1,80 @@
-// text_test.cpp -- text placement on the display and the view, gauges
+// text_test.cpp -- where text starts on the display and the view, which characters draw, gauges
 #include "app/assets.h"
 #include "app/display.h"
 #include "support.h"
 #include "ui/text.h"
 
-class TextTest : public DisplayTest {
-protected:
-    void SetUp() override
-    {
-        DisplayTest::SetUp();
-        make_test_artwork();
+using TextTest = ScreenTest;
+
+// Character i of `text` has its pen at first + 12 i: a glyph's 17x23 block
+// starts exactly there; a character without a glyph leaves its cell's middle empty.
+static void expect_text_from(SDL_Surface *surface, int first, int y, const char *text)
+{
+    for (int i = 0; text[i]; i++) {
+        int x = first + 12 * i;
+        unsigned char c = (unsigned char)text[i];
+        if (c < 33 || c > 126) {
+            expect_grey(surface, x + 8, y, 0);
+            continue;
+        }
+        expect_test_glyph(surface, x, y, (char)c);
+        expect_test_glyph(surface, x, y + 22, (char)c);
+        EXPECT_NE(read_pixel(surface, x - 1, y), display_rgb(c, TEST_GLYPH_GREEN, 0)) << c << " starts before " << x;
+        expect_grey(surface, x, y - 1, 0);
+        expect_grey(surface, x, y + 23, 0);
+    }
+}
+
+TEST_P(TextTest, TextStartsByItsAlignmentAndEveryCharacterAdvancesTwelve)
+{
+    const struct {
+        int x, align, first;
+        const char *text;
+    } cases[] = {{550, TEXT_CENTER, 520, "Back"}, {320, TEXT_CENTER, 278, "Resume"}, {20, TEXT_LEFT, 20, "Map"},
+                 {300, 7, 0, "Odd"},  // any other alignment starts at the left edge
+                 {20, TEXT_LEFT, 20, "A B\x7f" "C\x01" "D"}};
+    for (const auto &c : cases) {
         SDL_FillRect(display_surface, nullptr, 0);
+        draw_text(c.x, 100, c.text, c.align);
+        expect_text_from(display_surface, c.first, 100, c.text);
     }
-    void TearDown() override
-    {
-        free_test_artwork();
-        DisplayTest::TearDown();
-    }
-    void expect_glyph_left_edge(SDL_Surface *surface, int x, int y, char c)
-    {
-        expect_rgb(surface, x, y, c, TEST_GLYPH_GREEN, 0);
-        expect_rgb(surface, x, y + 22, c, TEST_GLYPH_GREEN, 0);
-    }
-    void expect_black(int x, int y) { expect_rgb(display_surface, x, y, 0, 0, 0); }
-};
-
-TEST_P(TextTest, CentredAndLeftAlignedTextStartWhereExpected)
-{
-    draw_text(550, 395, "Back", TEXT_CENTER);
-    expect_black(519, 395);
-    expect_glyph_left_edge(display_surface, 520, 395, 'B');
-    expect_glyph_left_edge(display_surface, 532, 395, 'a');  // drawn over B's right margin
-    expect_glyph_left_edge(display_surface, 556, 395, 'k');
-    expect_rgb(display_surface, 556 + 16, 395, 'k', TEST_GLYPH_GREEN, 0);
-    expect_black(556 + 17, 395);
-    expect_black(520, 394);
-    expect_black(520, 395 + 23);
-
-    draw_text(320, 100, "Resume", TEXT_CENTER);
-    expect_black(277, 100);
-    expect_glyph_left_edge(display_surface, 278, 100, 'R');
-
-    draw_text(20, 200, "Map", TEXT_LEFT);
-    expect_black(19, 200);
-    expect_glyph_left_edge(display_surface, 20, 200, 'M');
-    expect_glyph_left_edge(display_surface, 44, 200, 'p');
-
-    draw_text(300, 300, "Odd", 7);  // any other alignment starts at the left edge
-    expect_glyph_left_edge(display_surface, 0, 300, 'O');
-    expect_black(300, 300);
-}
-
-TEST_P(TextTest, CharactersWithoutAGlyphAdvanceAndDrawNothing)
-{
-    draw_text(20, 50, "A B\x7f" "C\x01" "D", TEXT_LEFT);
-    expect_glyph_left_edge(display_surface, 20, 50, 'A');
-    expect_rgb(display_surface, 36, 50, 'A', TEST_GLYPH_GREEN, 0);
-    for (int x = 37; x < 44; x++)
-        expect_black(x, 50);  // the space leaves a gap after A's cell
-    expect_glyph_left_edge(display_surface, 44, 50, 'B');
-    expect_glyph_left_edge(display_surface, 68, 50, 'C');  // 127 took a cell
-    expect_glyph_left_edge(display_surface, 92, 50, 'D');  // so did 1
-    draw_text(20, 100, "", TEXT_CENTER);
-    for (int x = 0; x < 640; x += 3)
-        expect_black(x, 110);
-}
-
-TEST_P(TextTest, LabelsOnTheViewAreCentredOnTheViewSurface)
-{
-    view_surface = SDL_DisplayFormat(display_surface);
+    expect_test_glyph(display_surface, 92 + 16, 100, 'D');  // the last block is whole
+    expect_grey(display_surface, 92 + 17, 100, 0);
+    view_surface = display_like_surface(640, 480);  // labels are centred on the view, not the display
     SDL_FillRect(view_surface, nullptr, 0);
+    SDL_FillRect(display_surface, nullptr, 0);
     draw_label_on_view(100, 40, "P1");
-    expect_glyph_left_edge(view_surface, 82, 40, 'P');
-    expect_glyph_left_edge(view_surface, 94, 40, '1');
-    expect_black(82, 40);  // nothing on the display
+    expect_text_from(view_surface, 82, 40, "P1");
+    EXPECT_EQ(differing_pixels(display_surface, nullptr, 0), 0);
     SDL_FreeSurface(view_surface);
     view_surface = nullptr;
 }
 
+// The bright picture fills trunc(width x fraction) - 4 columns from x 22,
+// inside a 2-pixel black frame; the rest of the inside is the plain picture.
 TEST_P(TextTest, BarsShowTheBrightPictureOverTheirFilledShare)
 {
-    draw_bar(405, 450, 1.0f);
-    int mid = 415;
-    expect_black(20, mid);
-    expect_black(21, mid);
-    expect_rgb(display_surface, 22, mid, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
-    expect_rgb(display_surface, 467, mid, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
-    expect_black(468, mid);
-    expect_black(469, mid);
-    expect_black(470, mid);  // outside the frame: untouched
-    expect_black(100, 406);
-    expect_rgb(display_surface, 100, 407, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
-    expect_rgb(display_surface, 100, 422, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
-    expect_black(100, 423);
-
-    draw_bar(430, 450, 0.5f);
-    expect_rgb(display_surface, 242, 440, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
-    expect_rgb(display_surface, 243, 440, TEST_PLAIN_GREY, TEST_PLAIN_GREY, TEST_PLAIN_GREY);
-
-    for (float fraction : {0.0f, 0.01f, -3.0f}) {
-        draw_bar(100, 450, fraction);  // trunc(450 * 0.01) = 4: nothing bright
-        expect_rgb(display_surface, 22, 110, TEST_PLAIN_GREY, TEST_PLAIN_GREY, TEST_PLAIN_GREY);
+    const struct {
+        float fraction;
+        int bright_columns;
+    } cases[] = {{1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0}, {-3.0f, 0},
+                 {2.0f, 618}};  // overfull runs past the frame to the screen's edge
+    for (const auto &c : cases) {
+        SDL_FillRect(display_surface, nullptr, 0);
+        draw_bar(405, 450, c.fraction);
+        int bright = 0;
+        for (int x = 0; x < 640; x++)
+            bright += read_pixel(display_surface, x, 415) == display_rgb(TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
+        EXPECT_EQ(bright, c.bright_columns) << c.fraction;
+        expect_grey(display_surface, 21, 415, 0);
+        expect_grey(display_surface, 22, 415, c.bright_columns ? TEST_BRIGHT_GREY : TEST_PLAIN_GREY);
+        if (c.fraction <= 1.0f)
+            expect_grey(display_surface, 22 + c.bright_columns, 415, c.fraction < 1.0f ? TEST_PLAIN_GREY : 0);
     }
-    draw_bar(200, 450, 2.0f);  // overfull runs past the frame
-    expect_rgb(display_surface, 600, 210, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
+    expect_grey(display_surface, 100, 406, 0);  // frame rows; the inside runs y 407 to 422
+    expect_grey(display_surface, 100, 407, TEST_BRIGHT_GREY);
+    expect_grey(display_surface, 100, 422, TEST_BRIGHT_GREY);
+    expect_grey(display_surface, 100, 423, 0);
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(TextTest);
