@@ -2,8 +2,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/assets.h"
-#include "app/input.h"
 #include "app/main_loop.h"
 #include "game/game_frame.h"
 #include "game/world_fixture.h"
@@ -15,10 +13,8 @@ TEST(FacingFrame, OneFrameInSixtyFourFallingAsTheAngleGrowsForAnyAngle)
         {M_PI / 2 + 20 * M_PI, 47}, {-M_PI / 2 - 8 * M_PI, 15}};  // far outside: reduced first
     for (const auto &f : facings)
         EXPECT_EQ(facing_frame((float)f.angle), f.frame) << f.angle;
-    for (float angle : {1e30f, -1e30f, INFINITY, -INFINITY, NAN}) {
-        int frame = facing_frame(angle);
-        EXPECT_TRUE(frame >= 0 && frame <= 63) << angle;
-    }
+    for (float angle : {1e30f, -1e30f, INFINITY, -INFINITY, NAN})
+        EXPECT_TRUE(facing_frame(angle) >= 0 && facing_frame(angle) <= 63) << angle;
     for (int k = 1; k < 64; k++)  // 63 follows 0
         EXPECT_EQ(facing_frame((float)(-M_PI + 0.01 + k * M_PI / 32)),
                   (facing_frame((float)(-M_PI + 0.01 + (k - 1) * M_PI / 32)) + 63) % 64) << k;
@@ -37,12 +33,10 @@ TEST_F(EnergyAndHealth, HealthRegeneratesFasterOnlyOnExactlyFullEnergyAndStaysWi
     EXPECT_EQ(player_energy[0], 99.25f);
     update_health();
     EXPECT_FLOAT_EQ(player_health[0], 50.3f);
-    player_health[0] = 99.95f;
-    update_health();
-    EXPECT_EQ(player_health[0], 100.0f);
-    player_energy[0] = 99.8f;
+    player_health[0] = 99.95f, player_energy[0] = 99.8f;
     update_energy();
-    EXPECT_EQ(player_energy[0], 100.0f);
+    update_health();
+    EXPECT_EQ((std::vector<float>{player_energy[0], player_health[0]}), (std::vector<float>{100, 100}));
 }
 
 TEST_F(EnergyAndHealth, OverspentEnergyBecomesDamageThatBleedsOnceAndFlashesInStepsOfFour)
@@ -58,8 +52,7 @@ TEST_F(EnergyAndHealth, OverspentEnergyBecomesDamageThatBleedsOnceAndFlashesInSt
     EXPECT_EQ(player_energy[0], 0.0f);
     EXPECT_NEAR(pending_damage, 0.35f, 1e-6);
 
-    player_health[0] = 80.0f;
-    hurt_flash = 96;
+    player_health[0] = 80.0f, hurt_flash = 96;
     srand(5);
     int draws[4];
     for (int &d : draws)
@@ -68,18 +61,15 @@ TEST_F(EnergyAndHealth, OverspentEnergyBecomesDamageThatBleedsOnceAndFlashesInSt
     update_health();
     EXPECT_EQ(rand(), draws[3]);  // one splat: frame, y and x offsets
     EXPECT_NEAR(player_health[0], 79.65f, 1e-5);
-    EXPECT_EQ(pending_damage, 0.0f);
-    EXPECT_EQ(hurt_flash, 100);
-    pending_damage = 1.0f;
-    update_health();
-    EXPECT_EQ(hurt_flash, 100);
-    update_health();
-    EXPECT_EQ(hurt_flash, 96);
-    hurt_flash = 2;  // only a save file holds this
-    update_health();
-    EXPECT_EQ(hurt_flash, 0);
-    player_health[0] = 0.5f;
-    pending_damage = 5.0f;
+    EXPECT_EQ((std::vector<float>{pending_damage, (float)hurt_flash}), (std::vector<float>{0, 100}));
+    const struct { float damage; int flash_before, flash_after; } flashes[] = {
+        {1, 100, 100}, {0, 100, 96}, {0, 2, 0}};  // 2: only a save file holds it
+    for (const auto &f : flashes) {
+        hurt_flash = f.flash_before, pending_damage = f.damage;
+        update_health();
+        EXPECT_EQ(hurt_flash, f.flash_after) << f.flash_before;
+    }
+    player_health[0] = 0.5f, pending_damage = 5.0f;
     update_health();
     EXPECT_EQ(player_health[0], 0.0f);
 }
@@ -102,14 +92,13 @@ using Camera = CleanWorld;
 TEST_F(Camera, LeadsTowardsTheAimWithOnePlayerFollowsTheMeanOfSeveralAndStopsAtTheEdges)
 {
     const struct { int players; float x0, y0, x1, y1, aim_x, aim_y, want_x, want_y; } cases[] = {
-        {1, 2500, 2450, 0, 0, 2700, 2450, 2240, 2210},      // 30 percent of the way to the aim
-        {1, 10, 4990, 0, 0, 10, 4990, 0, 4520},             // the map's corner
+        {1, 2500, 2450, 0, 0, 2700, 2450, 2240, 2210},        // 30 percent of the way to the aim
+        {1, 10, 4990, 0, 0, 10, 4990, 0, 4520},               // the map's corners
         {1, 4990, 10, 0, 0, 4990, 10, 4360, 0},
         {2, 1000, 1000, 2000, 3000, 4000, 4000, 1180, 1760},  // the mean, whatever the aim
     };
     for (const auto &c : cases) {
-        player_count = c.players;
-        player_x[0] = c.x0, player_y[0] = c.y0, player_x[1] = c.x1, player_y[1] = c.y1;
+        player_count = c.players, player_x[0] = c.x0, player_y[0] = c.y0, player_x[1] = c.x1, player_y[1] = c.y1;
         aim_x = c.aim_x, aim_y = c.aim_y;
         for (int i = 0; i < 400; i++)
             update_camera();
@@ -128,18 +117,14 @@ TEST_P(GameFrame, PauseOnlyFromInsideItsFrameAndHealthZeroEndsTheGame)
         {500, 410, SCREEN_GAME}, {600, 410, SCREEN_GAME}, {550, 400, SCREEN_GAME},
         {550, 420, SCREEN_GAME}, {599, 419, SCREEN_GAME_MENU}};
     for (const auto &click : clicks) {
-        mouse_x[0] = click.x, mouse_y[0] = click.y;
-        mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
+        mouse_x[0] = click.x, mouse_y[0] = click.y, mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
         game_frame(1.0f);
         EXPECT_EQ(screen_number, click.screen) << click.x << "," << click.y;
     }
-
     screen_number = SCREEN_GAME;
-    mouse_button_state[SDL_BUTTON_LEFT] = KEY_UP;
     place_zombie(100, 100);
     add_wall_rect(0, 0, 10, 10);
-    player_health[0] = 0.05f;
-    pending_damage = 5.0f;
+    player_health[0] = 0.05f, pending_damage = 5.0f;
     game_frame(1.0f);
     EXPECT_EQ(player_health[0], 0.0f);
     EXPECT_EQ(zombie_count + wall_rect_count, 0);

@@ -4,8 +4,6 @@
 #include <set>
 #include <utility>
 
-#include "app/assets.h"
-#include "app/display.h"
 #include "game/shots.h"
 #include "game/world_fixture.h"
 
@@ -19,15 +17,12 @@ static std::vector<Point> reference_line(int x0, int y0, int x1, int y1)
     int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     bool x_major = dx >= dy;
     int major = x_major ? dx : dy, minor = x_major ? dy : dx;
-    int major_dir = (x_major ? x1 > x0 : y1 > y0) ? 1 : -1;
-    int minor_dir = (x_major ? y1 > y0 : x1 > x0) ? 1 : -1;
+    int major_dir = (x_major ? x1 > x0 : y1 > y0) ? 1 : -1, minor_dir = (x_major ? y1 > y0 : x1 > x0) ? 1 : -1;
     std::vector<Point> points;
     for (int k = 1; k <= major; k++) {
         int m = k * minor / major, rest = 2 * (k * minor % major);
-        if (rest > major || (rest == major && major_dir > 0))
-            m++;
-        points.push_back(x_major ? Point(x0 + major_dir * k, y0 + minor_dir * m)
-                                 : Point(x0 + minor_dir * m, y0 + major_dir * k));
+        m += rest > major || (rest == major && major_dir > 0);
+        points.push_back(x_major ? Point(x0 + major_dir * k, y0 + minor_dir * m) : Point(x0 + minor_dir * m, y0 + major_dir * k));
     }
     return points;
 }
@@ -38,13 +33,15 @@ TEST(LineStepper, MatchesTheRoundedIdealLineWithItsTieBreakForEveryEndInA41By41S
         for (int ex = -13; ex <= 27; ex++) {
             std::vector<Point> walked;
             line_stepper_begin(7, -3, ex, ey);
-            int x = 7, y = -3;
-            while (walked.size() <= 50 && line_stepper_step(x, y, ex, ey))
+            for (int x = 7, y = -3; walked.size() <= 50 && line_stepper_step(x, y, ex, ey);)
                 walked.push_back(Point(x, y));
             ASSERT_EQ(walked, reference_line(7, -3, ex, ey)) << "end " << ex << "," << ey;
         }
 }
 
+// The shooter at (320, 240) on screen and in the world. Every corpse facing
+// is a solid square of its own colour; every splat is keyed but for one red
+// pixel at its centre, so the floor shows where each one landed.
 class FireShot : public WorldPicture {
 protected:
     void SetUp() override
@@ -52,25 +49,20 @@ protected:
         WorldPicture::SetUp();
         view_surface = surface(VIEW_W, VIEW_H);
         world_surface = surface(1200, 800);
-        // Every corpse facing a solid square of its own colour; every splat
-        // keyed but for one red pixel at its centre, so the floor shows where each landed.
         people_image = surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
         blood_image = surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
-        SDL_FillRect(people_image, nullptr, key_color(people_image));
-        SDL_FillRect(blood_image, nullptr, key_color(blood_image));
+        for (SDL_Surface *s : {people_image, blood_image}) {
+            SDL_FillRect(s, nullptr, key_color(s));
+            SDL_SetColorKey(s, SDL_SRCCOLORKEY, key_color(s));
+        }
         for (int f = 0; f < FACING_COUNT; f++)
             SDL_FillRect(people_image, &corpse_frames[f], corpse_color(f));
         for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
             write_pixel(blood_image, blood_frames[i].x + SPLAT_OFFSET, SPLAT_OFFSET, red());
-        SDL_SetColorKey(people_image, SDL_SRCCOLORKEY, key_color(people_image));
-        SDL_SetColorKey(blood_image, SDL_SRCCOLORKEY, key_color(blood_image));
-        player_x[0] = 320.0f;  // the shooter, where the shots start on screen
-        player_y[0] = 240.0f;
-        camera_x = camera_y = 0.0f;
+        player_x[0] = 320.0f, player_y[0] = 240.0f, camera_x = camera_y = 0.0f;
     }
     static Uint32 corpse_color(int f) { return SDL_MapRGB(display_surface->format, (Uint8)(f % 8 * 32), (Uint8)(f / 8 * 32), 96); }
     static Uint32 red() { return SDL_MapRGB(display_surface->format, 255, 0, 0); }
-
     // The centres of `count` splats, taking the random numbers paint_blood_splat takes.
     static void replay_splats(std::set<Point> &centres, float x, float y, int spread, int count)
     {
@@ -83,37 +75,27 @@ protected:
     static std::set<Point> blood_on_floor()
     {
         std::set<Point> found;
-        for (int y = 0; y < world_surface->h; y++)
-            for (int x = 0; x < world_surface->w; x++)
-                if (read_pixel(world_surface, x, y) == red())
-                    found.insert(Point(x, y));
+        count_pixels(world_surface, [&](int x, int y, Uint32 p) { return p == red() && found.insert(Point(x, y)).second; });
         return found;
     }
-    static bool under_corpse(const Point &p, float x, float y)
+    static bool on_corpse(int x, int y, float cx, float cy)
     {
-        return p.first >= (int)x - CORPSE_OFFSET && p.first < (int)x - CORPSE_OFFSET + SPRITE_SIZE &&
-               p.second >= (int)y - CORPSE_OFFSET && p.second < (int)y - CORPSE_OFFSET + SPRITE_SIZE;
+        return (unsigned)(x - ((int)cx - CORPSE_OFFSET)) < (unsigned)SPRITE_SIZE &&
+               (unsigned)(y - ((int)cy - CORPSE_OFFSET)) < (unsigned)SPRITE_SIZE;
     }
-    // Pixels of the corpse's square that show neither the corpse's colour nor blood.
-    static int corpse_holes(int frame, float x, float y)
+    // Floor pixels in the corpse's colour off its square, or in neither its colour nor blood's on it.
+    static int corpse_errors(int frame, float cx, float cy)
     {
-        int holes = 0;
-        for (int v = 0; v < SPRITE_SIZE; v++)
-            for (int u = 0; u < SPRITE_SIZE; u++) {
-                Uint32 p = read_pixel(world_surface, (int)x - CORPSE_OFFSET + u, (int)y - CORPSE_OFFSET + v);
-                holes += p != corpse_color(frame) && p != red();
-            }
-        return holes;
+        return count_pixels(world_surface, [&](int x, int y, Uint32 p) {
+            return on_corpse(x, y, cx, cy) ? p != corpse_color(frame) && p != red() : p == corpse_color(frame);
+        });
     }
-    // The view is white exactly on the box from (left, top) to (right, bottom).
+    // Pixels of the view whose whiteness differs from the box (left, top) to (right, bottom).
     static int tracer_errors(int left, int right, int top, int bottom)
     {
-        Uint32 white = SDL_MapRGB(view_surface->format, 255, 255, 255);
-        int wrong = 0;
-        for (int y = 0; y < view_surface->h; y++)
-            for (int x = 0; x < view_surface->w; x++)
-                wrong += (read_pixel(view_surface, x, y) == white) != (y >= top && y <= bottom && x >= left && x <= right);
-        return wrong;
+        return count_pixels(view_surface, [&](int x, int y, Uint32 p) {
+            return (p == SDL_MapRGB(view_surface->format, 255, 255, 255)) != (y >= top && y <= bottom && x >= left && x <= right);
+        });
     }
 };
 
@@ -121,16 +103,12 @@ INSTANTIATE_AT_BOTH_DEPTHS(FireShot);
 
 TEST_P(FireShot, TheTracerRunsFromTwentyStepsOutToThreePixelsFromTheViewsEdgeAndHitsReachTheEnd)
 {
-    // The walk ends at (1020, 240), off the view: the first zombie is 18.5 from
-    // that last tested point, the second 19.5.
-    Zombie &reached = place_zombie(1038.5f, 240.0f);
-    Zombie &beyond = place_zombie(1039.5f, 240.0f);
+    // The walk ends at (1020, 240), off the view: the first zombie is 18.5
+    // from that last tested point, the second 19.5.
+    Zombie &reached = place_zombie(1038.5f, 240.0f), &beyond = place_zombie(1039.5f, 240.0f);
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(tracer_errors(329, 638, 238, 241), 0);  // squares at x 331 to 637, 4 wide
-    EXPECT_EQ(reached.health, 80.0f);
-    EXPECT_EQ(beyond.health, 100.0f);
-    EXPECT_EQ(player_x[0], 320.0f);  // never the shooter
-
+    EXPECT_EQ((std::vector<float>{reached.health, beyond.health, player_x[0]}), (std::vector<float>{80, 100, 320}));
     const float quarter = (float)M_PI / 2;
     const struct { float angle; int left, right, top, bottom; } shots[] = {
         {2 * quarter, 1, 310, 238, 241},  // squares at x 309 down to 3
@@ -151,7 +129,6 @@ TEST_P(FireShot, AWallWithinTwoPixelsStopsTheShotAndShieldsWhatIsBehind)
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(tracer_errors(329, 601, 238, 241), 0);  // stopped at the first tested point past 598
     EXPECT_EQ(behind.health, 100.0f);
-
     clear_wall_rects();
     SDL_FillRect(view_surface, nullptr, 0);
     add_wall_rect(600.0f, 242.0f, 12.0f, 100.0f);  // exactly 2 below and 2 above: the line passes
@@ -164,9 +141,7 @@ TEST_P(FireShot, AWallWithinTwoPixelsStopsTheShotAndShieldsWhatIsBehind)
 TEST_P(FireShot, EveryoneAtTheStoppingPointIsKnockedBackAndBleedsButOnlyZombiesLoseHealth)
 {
     player_count = 2;
-    player_x[1] = 500.5f;
-    player_y[1] = 240.0f;
-    player_health[1] = 100.0f;
+    player_x[1] = 500.5f, player_y[1] = 240.0f, player_health[1] = 100.0f;
     place_zombie(500.0f, 240.0f);
     place_zombie(500.0f, 241.0f);  // overlapping the first
     srand(4);
@@ -178,28 +153,24 @@ TEST_P(FireShot, EveryoneAtTheStoppingPointIsKnockedBackAndBleedsButOnlyZombiesL
     srand(4);
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(tracer_errors(329, 483, 238, 241), 0);  // stopped at x 482, 18 from the zombies
-    EXPECT_EQ(zombie_xs(), (std::vector<float>{515, 515}));
-    EXPECT_EQ(zombies[0]->health + zombies[1]->health, 160.0f);
-    EXPECT_EQ((std::vector<float>{player_x[1], player_y[1], player_health[1], player_health[0]}),
-              (std::vector<float>{515.5f, 240, 100, 100}));
+    EXPECT_EQ((std::vector<float>{zombies[0]->x, zombies[1]->x, zombies[0]->health, zombies[1]->health, player_x[1],
+                                  player_y[1], player_health[1], player_health[0]}),
+              (std::vector<float>{515, 515, 80, 80, 515.5f, 240, 100, 100}));
     EXPECT_EQ(blood_on_floor(), splats);
     EXPECT_EQ(rand(), next);
 }
 
 TEST_P(FireShot, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrder)
 {
-    Zombie *before = &place_zombie(320.0f, 400.0f);
-    Zombie &target = place_zombie(500.0f, 240.0f);
+    Zombie *before = &place_zombie(320.0f, 400.0f), *target = &place_zombie(500.0f, 240.0f);
     Zombie *after = &place_zombie(100.0f, 100.0f);
     for (int shot = 0; shot < 4; shot++)
         fire_shot(320, 240, 0.0f);
-    EXPECT_EQ(target.health, 20.0f);
-    EXPECT_EQ(target.x, 560.0f);
+    EXPECT_EQ((std::vector<float>{target->x, target->health}), (std::vector<float>{560, 20}));
     Zombie *fresh = &place_zombie(560.0f, 241.0f);  // last in the list, beside the target
     SDL_FillRect(world_surface, nullptr, 0);
-
     // Draws: the target's hit, its corpse, its pool, then the fresh zombie's
-    // hit, which lies over the corpse; the hit before the kill lies under it.
+    // hit; the corpse covers only what was painted before it.
     srand(9);
     std::set<Point> under, over;
     replay_splats(under, 575.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
@@ -208,19 +179,19 @@ TEST_P(FireShot, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrder)
     replay_splats(over, 575.0f, 241.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
     int next = rand();
     for (const Point &p : under)
-        if (!under_corpse(p, 575.0f, 240.0f))
+        if (!on_corpse(p.first, p.second, 575.0f, 240.0f))
             over.insert(p);
     srand(9);
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(kill_count, 1);
     EXPECT_EQ(std::vector<Zombie *>(zombies, zombies + zombie_count), (std::vector<Zombie *>{before, after, fresh}));
     EXPECT_EQ(fresh->health, 80.0f);
-    EXPECT_EQ(corpse_holes(corpse, 575.0f, 240.0f), 0);
+    EXPECT_EQ(corpse_errors(corpse, 575.0f, 240.0f), 0);
     EXPECT_EQ(blood_on_floor(), over);
     EXPECT_EQ(rand(), next);
 
-    // The zombie that moves into a killed one's index is skipped at that point,
-    // and the kill ends the shot.
+    // The zombie that moves into a killed one's index is skipped at that
+    // point, and the kill ends the shot.
     clear_zombies();
     place_zombie(500.0f, 240.0f, 20.0f);
     place_zombie(500.0f, 241.0f);
@@ -237,7 +208,6 @@ TEST_P(FireShot, TheTracerStaysInsideASmallerViewAndAnAbsentViewOnlyLosesTheTrac
     view_surface = surface(100, 100);
     fire_shot(50, 50, 0.0f);
     EXPECT_EQ(tracer_errors(59, 99, 48, 51), 0);
-
     SDL_FreeSurface(view_surface);
     view_surface = nullptr;
     Zombie &zombie = place_zombie(500.0f, 240.0f);

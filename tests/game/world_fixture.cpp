@@ -6,13 +6,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "app/assets.h"
-#include "app/display.h"
 #include "app/input.h"
 #include "app/main_loop.h"
 #include "maps/map_file.h"
@@ -28,10 +25,14 @@ void clean_world()
     memset(mouse_button_state, 0, sizeof mouse_button_state);
     memset(mouse_x, 0, sizeof mouse_x);
     memset(mouse_y, 0, sizeof mouse_y);
-    mouse_x[0] = 320;
-    mouse_y[0] = 240;
-    screen_number = SCREEN_MAIN_MENU;
+    mouse_x[0] = 320, mouse_y[0] = 240, screen_number = SCREEN_MAIN_MENU;
     srand(1);
+}
+
+void free_artwork()
+{
+    for (SDL_Surface **s : {&view_surface, &world_surface, &people_image, &blood_image, &tile_image})
+        SDL_FreeSurface(*s), *s = nullptr;
 }
 
 Zombie &place_zombie(float x, float y, float health, int target)
@@ -39,9 +40,7 @@ Zombie &place_zombie(float x, float y, float health, int target)
     int players = player_count;
     player_count = 1;
     Zombie &zombie = *zombies[spawn_zombie(x, y) - 1];
-    player_count = players;
-    zombie.health = health;
-    zombie.target_player = target;
+    player_count = players, zombie.health = health, zombie.target_player = target;
     return zombie;
 }
 
@@ -62,9 +61,8 @@ void fill_grid(int kind)
 
 std::string read_file(const char *path)
 {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -72,9 +70,8 @@ std::string folder_listing(const char *folder)
 {
     FILE *listing = popen((std::string("ls -A ") + folder).c_str(), "r");
     std::string names;
-    char buffer[256];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, listing)) > 0;)
-        names.append(buffer, n);
+    for (int c; (c = fgetc(listing)) != EOF;)
+        names += (char)c;
     pclose(listing);
     return names;
 }
@@ -83,8 +80,7 @@ void with_file_size_limit(long bytes, void (*step)())
 {
     struct rlimit before, small;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    small = before;
-    small.rlim_cur = (rlim_t)bytes;
+    small = before, small.rlim_cur = (rlim_t)bytes;
     void (*old_handler)(int) = signal(SIGXFSZ, SIG_IGN);  // fail the write, not the process
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     step();
@@ -92,25 +88,23 @@ void with_file_size_limit(long bytes, void (*step)())
     signal(SIGXFSZ, old_handler);
 }
 
+int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Uint32 pixel)> &test)
+{
+    int count = 0;
+    for (int y = 0; y < surface->h; y++)
+        for (int x = 0; x < surface->w; x++)
+            count += test(x, y, read_pixel(surface, x, y));
+    return count;
+}
+
 void WorldPicture::SetUp()
 {
     DisplayTest::SetUp();
     char cwd[4096], pattern[] = "/tmp/rotwalk_world_XXXXXX";
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    previous_folder = cwd;
-    folder = pattern;
-    ASSERT_EQ(chdir(pattern), 0);
+    ASSERT_TRUE(getcwd(cwd, sizeof cwd) && mkdtemp(pattern) && chdir(pattern) == 0);
+    previous_folder = cwd, folder = pattern;
     fill_sprite_tables();
     clean_world();
-}
-
-void free_artwork()
-{
-    for (SDL_Surface **s : {&view_surface, &world_surface, &people_image, &blood_image, &tile_image}) {
-        SDL_FreeSurface(*s);
-        *s = nullptr;
-    }
 }
 
 void WorldPicture::TearDown()
@@ -125,8 +119,7 @@ void WorldPicture::TearDown()
 SDL_Surface *WorldPicture::surface(int w, int h)
 {
     const SDL_PixelFormat *f = display_surface->format;
-    SDL_Surface *s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                          f->Bmask, f->Amask);
+    SDL_Surface *s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
     SDL_FillRect(s, nullptr, 0);
     return s;
 }
@@ -136,17 +129,12 @@ Uint32 WorldPicture::cell_color(SDL_Surface *s, int cell)
     return SDL_MapRGB(s->format, (Uint8)(8 * (cell % 32)), (Uint8)(4 * (cell / 32) + 100), 200);
 }
 
-Uint32 WorldPicture::paint_color()
-{
-    return SDL_MapRGB(display_surface->format, 248, 0, 0);
-}
-
 void WorldPicture::make_floor()
 {
     tile_image = surface(TILE_CELL_COLUMNS * TILE_PIXELS, TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
     for (int cell = 0; cell < TILE_CELL_COUNT; cell++) {
-        SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE), (Sint16)(tile_rects[cell].y + CELL_HOLE),
-                         CELL_HOLE_SIZE, CELL_HOLE_SIZE};
+        SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE), (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE,
+                         CELL_HOLE_SIZE};
         SDL_FillRect(tile_image, &tile_rects[cell], cell_color(tile_image, cell));
         SDL_FillRect(tile_image, &hole, key_color(tile_image));
     }

@@ -1,8 +1,7 @@
 // world_fixture.h -- set-up shared by the game and map tests: a clean world, surfaces, files
 #pragma once
 
-#include <SDL.h>
-
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,27 +15,24 @@ const int CELL_HOLE = 40, CELL_HOLE_SIZE = 20;  // every cell of the test tile s
 // Both lists empty, one player with a new game's values, a grid of floor 0,
 // keys and buttons up, the pointer at the view's centre, rand() seeded with 1.
 void clean_world();
+void free_artwork();  // the view, world, tile, people and blood surfaces
 // A zombie put straight into the list: no random number is drawn.
 Zombie &place_zombie(float x, float y, float health = 100.0f, int target = 0);
 std::vector<float> zombie_xs();
 void fill_grid(int kind);
 std::string read_file(const char *path);
-std::string folder_listing(const char *folder);  // "ls -A" output
+std::string folder_listing(const char *folder);         // "ls -A" output
 void with_file_size_limit(long bytes, void (*step)());  // writes beyond it fail, as on a full disk
-void free_artwork();  // the view, world, tile, people and blood surfaces
+// The pixels (x, y) of the surface for which `test` holds.
+int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Uint32 pixel)> &test);
 
 class CleanWorld : public ::testing::Test {
 protected:
     void SetUp() override { clean_world(); }
-    void TearDown() override
-    {
-        clean_world();
-        free_artwork();
-    }
+    void TearDown() override { clean_world(), free_artwork(); }
 };
 
-// The display at the test's depth, run in a fresh scratch folder on a clean
-// world; the artwork surfaces a test sets are freed after it.
+// The display at the test's depth, a fresh scratch folder and a clean world.
 class WorldPicture : public DisplayTest {
 protected:
     void SetUp() override;
@@ -46,6 +42,6 @@ protected:
     // 5000 by 5000 of an earlier paint.
     static void make_floor();
     static Uint32 cell_color(SDL_Surface *s, int cell);
-    static Uint32 paint_color();
+    static Uint32 paint_color() { return SDL_MapRGB(display_surface->format, 248, 0, 0); }
     std::string folder, previous_folder;
 };

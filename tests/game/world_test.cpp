@@ -1,7 +1,6 @@
-// world_test.cpp -- the owned lists, spawning one zombie, the starting values, blood splats
+// world_test.cpp -- the owned lists, spawning one zombie, blood splats
 #include <cstdlib>
 
-#include "app/assets.h"
 #include "game/world_fixture.h"
 
 using WorldLists = CleanWorld;
@@ -17,7 +16,6 @@ TEST_F(WorldLists, RemovalKeepsTheOrderClearingEmptiesAndBothListsStopAtCapacity
     clear_zombies();
     EXPECT_EQ(zombie_count, 0);
     EXPECT_EQ(zombies[0], nullptr);
-
     for (int i = 0; i <= MAX_ZOMBIES; i++)
         spawn_zombie((float)i, 0.0f);
     EXPECT_EQ(zombie_count, MAX_ZOMBIES);
@@ -26,8 +24,7 @@ TEST_F(WorldLists, RemovalKeepsTheOrderClearingEmptiesAndBothListsStopAtCapacity
         add_wall_rect((float)i, 1.0f, 12.0f, 100.0f);
     ASSERT_EQ(wall_rect_count, MAX_WALL_RECTS);
     const WallRect &last = *wall_rects[MAX_WALL_RECTS - 1];
-    EXPECT_EQ((std::vector<float>{last.x, last.y, last.w, last.h}),
-              (std::vector<float>{MAX_WALL_RECTS - 1, 1, 12, 100}));
+    EXPECT_EQ((std::vector<float>{last.x, last.y, last.w, last.h}), (std::vector<float>{MAX_WALL_RECTS - 1, 1, 12, 100}));
     clear_wall_rects();
     EXPECT_EQ(wall_rect_count, 0);
     EXPECT_EQ(wall_rects[0], nullptr);
@@ -48,35 +45,16 @@ TEST_F(WorldLists, ANewZombieDrawsItsTargetOnlyWhenSeveralPlay)
     EXPECT_EQ(rand(), second);  // exactly one drawn
 }
 
-TEST_F(WorldLists, ANewGameStartsFromTheSameValuesWhateverTheLastOneLeft)
-{
-    player_count = 2;
-    kill_count = hurt_flash = fire_cooldown[3] = 1;
-    player_x[3] = player_health[0] = player_energy[0] = pending_damage = aim_x = camera_y = view_scale = 0.25f;
-    reset_world_for_new_game();
-    EXPECT_EQ((std::vector<float>{player_x[0], player_y[0], player_x[1], player_y[1], player_x[2],
-                                  player_y[2], player_x[3], player_y[3]}),
-              (std::vector<float>{2500, 2450, 2550, 2500, 2450, 2500, 2500, 2550}));
-    EXPECT_EQ((std::vector<float>{player_health[0], player_energy[0], pending_damage, aim_x, aim_y,
-                                  camera_x, camera_y, view_scale}),
-              (std::vector<float>{100, 100, 0, 2500, 2450, 2180, 2210, 1}));
-    EXPECT_EQ(kill_count + hurt_flash + fire_cooldown[3], 0);
-    EXPECT_EQ(player_count, 2);  // the menu's choice, not the reset's
-}
-
 class BloodSplat : public WorldPicture {
 protected:
     static Uint32 frame_color(int frame) { return SDL_MapRGB(display_surface->format, (Uint8)(16 * frame + 8), 100, 48); }
-    // The surface holds the splat of `frame` on the 46 by 46 square at (left, top) and nothing else.
+    // Pixels of the floor unlike the splat of `frame` on the 46 by 46 square at (left, top).
     static int wrong_pixels(int frame, int left, int top)
     {
-        int wrong = 0;
-        for (int y = 0; y < world_surface->h; y++)
-            for (int x = 0; x < world_surface->w; x++) {
-                bool inside = x >= left && x < left + BLOOD_SPLAT_SIZE && y >= top && y < top + BLOOD_SPLAT_SIZE;
-                wrong += read_pixel(world_surface, x, y) != (inside ? frame_color(frame) : 0);
-            }
-        return wrong;
+        return count_pixels(world_surface, [&](int x, int y, Uint32 p) {
+            bool inside = x >= left && x < left + BLOOD_SPLAT_SIZE && y >= top && y < top + BLOOD_SPLAT_SIZE;
+            return p != (inside ? frame_color(frame) : 0);
+        });
     }
 };
 

@@ -3,15 +3,13 @@
 
 #include <cstring>
 
-#include "app/assets.h"
-#include "app/display.h"
-#include "app/input.h"
 #include "app/main_loop.h"
 #include "game/world_fixture.h"
 #include "maps/editor.h"
 #include "maps/map_file.h"
 
-// The editor on a map of floor 0; the pointer off the window, over nothing.
+// The editor on a map of floor 0, the pointer off the window. At entry a
+// pointer at (x, y) is over world (2500 + 4 (x - 320), 2500 + 4 (y - 240)).
 class Editor : public WorldPicture {
 protected:
     void SetUp() override
@@ -25,20 +23,21 @@ protected:
         selected_tile_kind = 5;
         enter_editor();
     }
-    static void press(int x, int y, int state)
+    // One editor frame with the pointer at (x, y) and the left button in `state`.
+    static void frame_at(int x, int y, int state)
     {
-        mouse_x[0] = x;
-        mouse_y[0] = y;
-        mouse_button_state[SDL_BUTTON_LEFT] = state;
+        press(x, y, state);
+        editor_screen(1.0f);
     }
+    static void press(int x, int y, int state) { mouse_x[0] = x, mouse_y[0] = y, mouse_button_state[SDL_BUTTON_LEFT] = state; }
     static bool preview_shows(int kind) { return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind); }
 };
 
 TEST_P(Editor, EntryCentresTheWorldAtScaleFourWithKindZero)
 {
     EXPECT_EQ(screen_number, SCREEN_EDITOR);
-    EXPECT_EQ(selected_tile_kind, 0);
-    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale}), (std::vector<float>{2180, 2260, 4}));
+    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale, (float)selected_tile_kind}),
+              (std::vector<float>{2180, 2260, 4, 0}));
     Uint32 marker = SDL_MapRGB(world_surface->format, 255, 0, 255);
     write_pixel(world_surface, 2500, 2500, marker);
     draw_world_view();
@@ -52,71 +51,55 @@ TEST_P(Editor, ScrollingFollowsTheDirectionKeysAtEveryZoom)
         editor_screen(1.0f);
     EXPECT_NEAR(camera_y, 2260.0f - 900.0f, 0.01f);  // 7.5 screen pixels of 4 world pixels
     EXPECT_NEAR(camera_x, 2180.0f, 0.01f);
-    key_state[SDLK_w] = KEY_UP;
-    key_state[SDLK_RIGHT] = KEY_HELD;
-    key_state[SDLK_d] = KEY_PRESSED;
+    key_state[SDLK_w] = KEY_UP, key_state[SDLK_RIGHT] = KEY_HELD, key_state[SDLK_d] = KEY_PRESSED;
     editor_screen(1.0f);
     EXPECT_NEAR(camera_x, 2180.0f + 30.0f, 0.01f);  // both keys: one move
     key_state[SDLK_LEFT] = key_state[SDLK_UP] = KEY_HELD;
     float x = camera_x, y = camera_y;
     editor_screen(1.0f);
-    EXPECT_EQ(camera_x, x);
-    EXPECT_EQ(camera_y, y);
+    EXPECT_EQ((std::vector<float>{camera_x, camera_y}), (std::vector<float>{x, y}));
 }
 
 TEST_P(Editor, ZoomButtonsActWhileDownAndTileChoiceWrapsWithThePreviewFollowing)
 {
-    press(550, 320, KEY_PRESSED);
-    editor_screen(1.0f);
+    frame_at(550, 320, KEY_PRESSED);
     EXPECT_FLOAT_EQ(view_scale, 3.8f);
     view_scale = 4.0f;
-    press(550, 350, KEY_HELD);
-    editor_screen(1.0f);
+    frame_at(550, 350, KEY_HELD);
     EXPECT_FLOAT_EQ(view_scale, 4.2f);
-    press(550, 350, KEY_UP);
-    editor_screen(1.0f);
+    frame_at(550, 350, KEY_UP);
     EXPECT_FLOAT_EQ(view_scale, 4.2f);
 
-    press(95, 45, KEY_PRESSED);  // "Last tile" at kind 0
-    editor_screen(1.0f);
+    frame_at(95, 45, KEY_PRESSED);  // "Last tile" at kind 0
     EXPECT_EQ(selected_tile_kind, 21);
     EXPECT_TRUE(preview_shows(21));  // in the same frame
-    press(95, 195, KEY_PRESSED);     // "Next tile" at 21
-    editor_screen(1.0f);
+    frame_at(95, 195, KEY_PRESSED);  // "Next tile" at 21
     EXPECT_EQ(selected_tile_kind, 0);
     EXPECT_TRUE(preview_shows(21));  // in the next frame
-    press(95, 195, KEY_UP);
-    editor_screen(1.0f);
+    frame_at(95, 195, KEY_UP);
     EXPECT_TRUE(preview_shows(0));
 }
 
 TEST_P(Editor, PaintingWritesOneTileUnderThePointerPerFrameWhileTheButtonIsDown)
 {
     selected_tile_kind = 14;
-    for (int frame = 0; frame < 4; frame++) {  // 25 screen pixels are one tile at scale 4
-        press(320 + 25 * frame, 240, frame < 3 ? (frame ? KEY_HELD : KEY_PRESSED) : KEY_UP);
-        editor_screen(1.0f);
-    }
+    for (int frame = 0; frame < 4; frame++)  // 25 screen pixels are one tile
+        frame_at(320 + 25 * frame, 240, frame == 0 ? KEY_PRESSED : frame < 3 ? KEY_HELD : KEY_UP);
     for (int x = 24; x <= 28; x++)
         EXPECT_EQ(map_tiles[x][25], x >= 25 && x <= 27 ? 14 : 0) << x;
     EXPECT_EQ(read_pixel(world_surface, 2500, 2500), cell_color(world_surface, 14));
     EXPECT_EQ(read_pixel(world_surface, 2799, 2599), cell_color(world_surface, 14));
 
-    // The outermost ring of a control belongs to the world: (40, 45) is on
-    // the left edge of "Last tile" and paints world (1380, 1720).
-    selected_tile_kind = 3;
-    press(40, 45, KEY_HELD);
-    editor_screen(1.0f);
+    selected_tile_kind = 3;  // the outermost ring of a control belongs to the world
+    frame_at(40, 45, KEY_HELD);  // the left edge of "Last tile": world (1380, 1720)
     EXPECT_EQ(selected_tile_kind, 3);
     EXPECT_EQ(map_tiles[13][17], 3);
 
-    // Off the world nothing changes, and no tile outside the grid is touched.
-    int before[MAP_SIZE][MAP_SIZE];
+    int before[MAP_SIZE][MAP_SIZE];  // off the world nothing changes
     memcpy(before, map_tiles, sizeof before);
-    press(320, 240, KEY_HELD);
     for (float x : {-3000.0f, 7000.0f}) {
         camera_x = x;
-        editor_screen(1.0f);
+        frame_at(320, 240, KEY_HELD);
     }
     EXPECT_EQ(memcmp(before, map_tiles, sizeof before), 0);
 }
@@ -124,27 +107,22 @@ TEST_P(Editor, PaintingWritesOneTileUnderThePointerPerFrameWhileTheButtonIsDown)
 TEST_P(Editor, SaveWritesTheGridAndBackWithoutSaveLosesTheEdits)
 {
     selected_tile_kind = 20;
-    press(320, 240, KEY_PRESSED);
-    editor_screen(1.0f);
-    press(550, 380, KEY_PRESSED);  // "Save"
-    editor_screen(1.0f);
+    frame_at(320, 240, KEY_PRESSED);
+    frame_at(550, 380, KEY_PRESSED);  // "Save"
     selected_tile_kind = 7;
-    press(100, 300, KEY_PRESSED);  // world (1620, 2740)
-    editor_screen(1.0f);
+    frame_at(100, 300, KEY_PRESSED);  // world (1620, 2740)
     EXPECT_EQ(map_tiles[16][27], 7);
-    press(550, 410, KEY_PRESSED);  // "Back"
-    editor_screen(1.0f);
+    frame_at(550, 410, KEY_PRESSED);  // "Back"
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
     enter_editor();
-    EXPECT_EQ(map_tiles[25][25], 20);
-    EXPECT_EQ(map_tiles[16][27], 0);
+    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[16][27]}), (std::vector<int>{20, 0}));
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(Editor);
 
 class WorldView : public WorldPicture {};
 
-// The screen point i samples world start + (i + 1) z, summed in floats; the
+// Screen point i samples world start + (i + 1) z, summed in floats; the
 // background shows wherever that leaves the world.
 TEST_P(WorldView, MatchesThePlainDefinitionAndLeavesTheBackgroundOutsideTheWorld)
 {
@@ -153,25 +131,23 @@ TEST_P(WorldView, MatchesThePlainDefinitionAndLeavesTheBackgroundOutsideTheWorld
         for (int x = 0; x < 900; x++)
             write_pixel(world_surface, x, y, (Uint32)(x * 7 + y * 13 + 1) & (GetParam() == 16 ? 0xFFFF : 0xFFFFFF));
     const Uint32 background = 0xABCD;
-    const struct { float camera_x, camera_y, scale; } views[] = {
-        {0, 0, 1}, {100.5f, 50.25f, 1}, {-200, -100, 1}, {0, 0, 4}, {300, 200, 0.25f},
-        {400, 300, 1.37f}, {-300, 400, 0.6f}, {5, 5, 0.05f}};
+    const struct { float camera_x, camera_y, scale; } views[] = {{0, 0, 1}, {100.5f, 50.25f, 1}, {-200, -100, 1}, {0, 0, 4},
+                                                                 {300, 200, 0.25f}, {400, 300, 1.37f}, {-300, 400, 0.6f}, {5, 5, 0.05f}};
     for (const auto &v : views) {
         SDL_FillRect(display_surface, nullptr, background);
         camera_x = v.camera_x, camera_y = v.camera_y, view_scale = v.scale;
         draw_world_view();
-        int mismatches = 0, world_pixels = 0;
-        float sy = v.camera_y + 240 - 240 * v.scale;
-        for (int i = 0; i < 480; i++) {
-            sy = sy + v.scale;
-            float sx = v.camera_x + 320 - 320 * v.scale;
-            for (int j = 0; j < 640; j++) {
-                sx = sx + v.scale;
-                bool inside = sx > 0 && sx < 900 && sy > 0 && sy < 700;
-                mismatches += read_pixel(display_surface, j, i) != (inside ? read_pixel(world_surface, (int)sx, (int)sy) : background);
-                world_pixels += inside;
-            }
-        }
+        float sx[VIEW_W] = {v.camera_x + 320 - 320 * v.scale + v.scale}, sy[VIEW_H] = {v.camera_y + 240 - 240 * v.scale + v.scale};
+        for (int i = 1; i < VIEW_W; i++)
+            sx[i] = sx[i - 1] + v.scale;
+        for (int i = 1; i < VIEW_H; i++)
+            sy[i] = sy[i - 1] + v.scale;
+        int world_pixels = 0;
+        int mismatches = count_pixels(display_surface, [&](int x, int y, Uint32 p) {
+            bool inside = sx[x] > 0 && sx[x] < 900 && sy[y] > 0 && sy[y] < 700;
+            world_pixels += inside;
+            return p != (inside ? read_pixel(world_surface, (int)sx[x], (int)sy[y]) : background);
+        });
         EXPECT_EQ(mismatches, 0) << v.camera_x << "," << v.camera_y << " scale " << v.scale;
         EXPECT_GT(world_pixels, 0);
     }

@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "maps/map_list.h"
 #include "support.h"
@@ -15,16 +13,15 @@ TEST_F(MapList, EveryEntryIsListedOnceUpToTheCapacityAndNoFolderGivesNone)
     scan_map_folder();
     EXPECT_EQ(map_name_count, 0);
     ASSERT_EQ(mkdir("Maps", 0755), 0);
+    ASSERT_EQ(mkdir("Maps/sub", 0755), 0);
     write_text_file("Maps/a.map", "x");
     write_text_file("Maps/b.map", "x");
-    ASSERT_EQ(mkdir("Maps/sub", 0755), 0);
     scan_map_folder();
     scan_map_folder();
     write_text_file("Maps/c.map", "x");  // after the scan: not listed
     std::vector<std::string> names(map_names, map_names + map_name_count);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{".", "..", "a.map", "b.map", "sub"}));
-
     for (int i = 0; i < MAX_MAP_NAMES + 20; i++)
         write_text_file(("Maps/m" + std::to_string(i) + ".map").c_str(), "");
     scan_map_folder();
