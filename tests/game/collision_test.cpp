@@ -15,8 +15,8 @@ static void expect_pushes(const char *walls, std::initializer_list<Move> moves)
     for (const Move &m : moves) {
         float x = m.x, y = m.y;
         push_out_of_walls(x, y);
-        EXPECT_NEAR(x, m.want_x, 1e-3) << walls << " from " << m.x << "," << m.y;
-        EXPECT_NEAR(y, m.want_y, 1e-3) << walls << " from " << m.x << "," << m.y;
+        EXPECT_LT(std::fabs(x - m.want_x) + std::fabs(y - m.want_y), 1e-3) << walls << " from " << m.x << "," << m.y
+                                                                          << " to " << x << "," << y;
     }
 }
 
@@ -55,9 +55,7 @@ TEST_F(PushOutOfWalls, APointEndsSeventeenFromTheNearestPointOfTheFirstRuleThatM
 
 TEST(SeparatePersons, OverlappingPersonsEachMoveAQuarterOfTheOverlapAlongTheLineBetweenThem)
 {
-    const struct {
-        float ax, ay, bx, by, want_ax, want_ay, want_bx, want_by;
-    } pairs[] = {
+    const struct { float ax, ay, bx, by, want_ax, want_ay, want_bx, want_by; } pairs[] = {
         {100, 50, 130, 50, 99, 50, 131, 50},              // 30 apart end 32 apart
         {0, 30, 0, 0, 0, 31, 0, -1},                      // the same below
         {0, 0, 18, 24, -0.6f, -0.8f, 18.6f, 24.8f},        // 30 apart along a (3, 4) slope
@@ -68,9 +66,7 @@ TEST(SeparatePersons, OverlappingPersonsEachMoveAQuarterOfTheOverlapAlongTheLine
     for (const auto &p : pairs) {
         float ax = p.ax, ay = p.ay, bx = p.bx, by = p.by;
         separate_persons(ax, ay, bx, by);
-        EXPECT_NEAR(ax, p.want_ax, 1e-5) << p.ax << "," << p.ay;
-        EXPECT_NEAR(ay, p.want_ay, 1e-5) << p.ax << "," << p.ay;
-        EXPECT_NEAR(bx, p.want_bx, 1e-5) << p.ax << "," << p.ay;
-        EXPECT_NEAR(by, p.want_by, 1e-5) << p.ax << "," << p.ay;
+        EXPECT_LT(std::fabs(ax - p.want_ax) + std::fabs(ay - p.want_ay) + std::fabs(bx - p.want_bx) + std::fabs(by - p.want_by),
+                  1e-5) << p.ax << "," << p.ay << " and " << p.bx << "," << p.by;
     }
 }

@@ -111,15 +111,15 @@ class GameFrame : public WorldPicture {};
 
 TEST_P(GameFrame, PauseOnlyFromInsideItsFrameAndHealthZeroEndsTheGame)
 {
-    view_surface = surface(VIEW_W, VIEW_H);
+    view_surface = display_like_surface(VIEW_W, VIEW_H);
     screen_number = SCREEN_GAME;
     const struct { int x, y, screen; } clicks[] = {  // the button spans 500..600 by 400..420
         {500, 410, SCREEN_GAME}, {600, 410, SCREEN_GAME}, {550, 400, SCREEN_GAME},
         {550, 420, SCREEN_GAME}, {599, 419, SCREEN_GAME_MENU}};
-    for (const auto &click : clicks) {
-        mouse_x[0] = click.x, mouse_y[0] = click.y, mouse_button_state[SDL_BUTTON_LEFT] = KEY_PRESSED;
+    for (const auto &c : clicks) {
+        click(c.x, c.y);
         game_frame(1.0f);
-        EXPECT_EQ(screen_number, click.screen) << click.x << "," << click.y;
+        EXPECT_EQ(screen_number, c.screen) << c.x << "," << c.y;
     }
     screen_number = SCREEN_GAME;
     place_zombie(100, 100);

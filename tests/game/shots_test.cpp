@@ -47,10 +47,10 @@ protected:
     void SetUp() override
     {
         WorldPicture::SetUp();
-        view_surface = surface(VIEW_W, VIEW_H);
-        world_surface = surface(1200, 800);
-        people_image = surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
-        blood_image = surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
+        view_surface = display_like_surface(VIEW_W, VIEW_H);
+        world_surface = display_like_surface(1200, 800);
+        people_image = display_like_surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
+        blood_image = display_like_surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
         for (SDL_Surface *s : {people_image, blood_image}) {
             SDL_FillRect(s, nullptr, key_color(s));
             SDL_SetColorKey(s, SDL_SRCCOLORKEY, key_color(s));
@@ -61,8 +61,8 @@ protected:
             write_pixel(blood_image, blood_frames[i].x + SPLAT_OFFSET, SPLAT_OFFSET, red());
         player_x[0] = 320.0f, player_y[0] = 240.0f, camera_x = camera_y = 0.0f;
     }
-    static Uint32 corpse_color(int f) { return SDL_MapRGB(display_surface->format, (Uint8)(f % 8 * 32), (Uint8)(f / 8 * 32), 96); }
-    static Uint32 red() { return SDL_MapRGB(display_surface->format, 255, 0, 0); }
+    static Uint32 corpse_color(int f) { return display_rgb(f % 8 * 32, f / 8 * 32, 96); }
+    static Uint32 red() { return display_rgb(255, 0, 0); }
     // The centres of `count` splats, taking the random numbers paint_blood_splat takes.
     static void replay_splats(std::set<Point> &centres, float x, float y, int spread, int count)
     {
@@ -205,7 +205,7 @@ TEST_P(FireShot, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrder)
 TEST_P(FireShot, TheTracerStaysInsideASmallerViewAndAnAbsentViewOnlyLosesTheTracer)
 {
     SDL_FreeSurface(view_surface);
-    view_surface = surface(100, 100);
+    view_surface = display_like_surface(100, 100);
     fire_shot(50, 50, 0.0f);
     EXPECT_EQ(tracer_errors(59, 99, 48, 51), 0);
     SDL_FreeSurface(view_surface);

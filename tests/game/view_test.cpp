@@ -11,7 +11,7 @@ protected:
     void SetUp() override
     {
         WorldPicture::SetUp();
-        view_surface = surface(VIEW_W, VIEW_H);
+        view_surface = display_like_surface(VIEW_W, VIEW_H);
         srand(7);
         for (int y = 0; y < VIEW_H; y++)
             for (int x = 0; x < VIEW_W; x++)

@@ -3,7 +3,6 @@
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -100,9 +99,7 @@ int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Ui
 void WorldPicture::SetUp()
 {
     DisplayTest::SetUp();
-    char cwd[4096], pattern[] = "/tmp/rotwalk_world_XXXXXX";
-    ASSERT_TRUE(getcwd(cwd, sizeof cwd) && mkdtemp(pattern) && chdir(pattern) == 0);
-    previous_folder = cwd, folder = pattern;
+    enter_scratch_folder(folder, previous_folder);
     fill_sprite_tables();
     clean_world();
 }
@@ -112,16 +109,7 @@ void WorldPicture::TearDown()
     clean_world();
     free_artwork();
     DisplayTest::TearDown();
-    ASSERT_EQ(chdir(previous_folder.c_str()), 0);
-    ASSERT_EQ(system(("rm -rf '" + folder + "'").c_str()), 0);
-}
-
-SDL_Surface *WorldPicture::surface(int w, int h)
-{
-    const SDL_PixelFormat *f = display_surface->format;
-    SDL_Surface *s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
-    SDL_FillRect(s, nullptr, 0);
-    return s;
+    leave_scratch_folder(folder, previous_folder);
 }
 
 Uint32 WorldPicture::cell_color(SDL_Surface *s, int cell)
@@ -131,7 +119,7 @@ Uint32 WorldPicture::cell_color(SDL_Surface *s, int cell)
 
 void WorldPicture::make_floor()
 {
-    tile_image = surface(TILE_CELL_COLUMNS * TILE_PIXELS, TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
+    tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_PIXELS, TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
     for (int cell = 0; cell < TILE_CELL_COUNT; cell++) {
         SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE), (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE,
                          CELL_HOLE_SIZE};
@@ -139,6 +127,6 @@ void WorldPicture::make_floor()
         SDL_FillRect(tile_image, &hole, key_color(tile_image));
     }
     SDL_SetColorKey(tile_image, SDL_SRCCOLORKEY, key_color(tile_image));
-    world_surface = surface(WORLD_PIXELS, WORLD_PIXELS);
+    world_surface = display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
     SDL_FillRect(world_surface, nullptr, paint_color());
 }

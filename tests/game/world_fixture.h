@@ -37,11 +37,10 @@ class WorldPicture : public DisplayTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-    static SDL_Surface *surface(int w, int h);  // display format, cleared to 0
-    // tile_image: every cell one colour around a keyed hole; world_surface:
+        // tile_image: every cell one colour around a keyed hole; world_surface:
     // 5000 by 5000 of an earlier paint.
     static void make_floor();
     static Uint32 cell_color(SDL_Surface *s, int cell);
-    static Uint32 paint_color() { return SDL_MapRGB(display_surface->format, 248, 0, 0); }
+    static Uint32 paint_color() { return display_rgb(248, 0, 0); }
     std::string folder, previous_folder;
 };

@@ -19,17 +19,12 @@ protected:
         ASSERT_EQ(mkdir("Maps", 0755), 0);
         write_text_file("Maps/plain.map", std::string(50 * 51, '!'));
         strcpy(map_path, "Maps/plain.map");
-        press(700, 470, KEY_UP);
+        point_at(700, 470, KEY_UP);
         selected_tile_kind = 5;
         enter_editor();
     }
     // One editor frame with the pointer at (x, y) and the left button in `state`.
-    static void frame_at(int x, int y, int state)
-    {
-        press(x, y, state);
-        editor_screen(1.0f);
-    }
-    static void press(int x, int y, int state) { mouse_x[0] = x, mouse_y[0] = y, mouse_button_state[SDL_BUTTON_LEFT] = state; }
+    static void frame_at(int x, int y, int state) { point_at(x, y, state), editor_screen(1.0f); }
     static bool preview_shows(int kind) { return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind); }
 };
 
@@ -126,7 +121,7 @@ class WorldView : public WorldPicture {};
 // background shows wherever that leaves the world.
 TEST_P(WorldView, MatchesThePlainDefinitionAndLeavesTheBackgroundOutsideTheWorld)
 {
-    world_surface = surface(900, 700);
+    world_surface = display_like_surface(900, 700);
     for (int y = 0; y < 700; y++)
         for (int x = 0; x < 900; x++)
             write_pixel(world_surface, x, y, (Uint32)(x * 7 + y * 13 + 1) & (GetParam() == 16 ? 0xFFFF : 0xFFFFFF));
