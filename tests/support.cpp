@@ -8,9 +8,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/display.h"
-
 void enter_scratch_folder(std::string &folder, std::string &previous_folder)
 {
     char cwd[4096];
@@ -56,26 +53,11 @@ void close_test_display()
     display_surface = nullptr;
 }
 
-std::string depth_name(const ::testing::TestParamInfo<int> &info)
-{
-    return "bpp" + std::to_string(info.param);
-}
-
-void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b)
-{
-    SDL_GetRGB(read_pixel(surface, x, y), surface->format, r, g, b);
-}
-
 SDL_Surface *display_like_surface(int w, int h)
 {
     const SDL_PixelFormat *f = display_surface->format;
     return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask,
                                 f->Bmask, f->Amask);
-}
-
-Uint32 display_rgb(int r, int g, int b)
-{
-    return SDL_MapRGB(display_surface->format, (Uint8)r, (Uint8)g, (Uint8)b);
 }
 
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value)

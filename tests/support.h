@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "app/assets.h"
+#include "app/display.h"
 #include "app/input.h"
 #include "app/pixels.h"
 
@@ -37,7 +39,7 @@ protected:
     void TearDown() override { close_test_display(); }
 };
 
-std::string depth_name(const ::testing::TestParamInfo<int> &info);
+inline std::string depth_name(const ::testing::TestParamInfo<int> &info) { return "bpp" + std::to_string(info.param); }
 
 #define INSTANTIATE_AT_BOTH_DEPTHS(fixture) \
     INSTANTIATE_TEST_SUITE_P(Depths, fixture, ::testing::Values(16, 32), depth_name)
@@ -45,9 +47,10 @@ std::string depth_name(const ::testing::TestParamInfo<int> &info);
 // Pixel access on any surface, through its format.
 inline Uint32 read_pixel(SDL_Surface *surface, int x, int y) { return read_surface_pixel(surface, x, y); }
 inline void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value) { write_surface_pixel(surface, x, y, value); }
-void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b);
+inline void pixel_rgb(SDL_Surface *s, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b) { SDL_GetRGB(read_pixel(s, x, y), s->format, r, g, b); }
 SDL_Surface *display_like_surface(int w, int h);  // the display's pixel format
-Uint32 display_rgb(int r, int g, int b);          // a colour in the display's format
+// A colour in the display's format.
+inline Uint32 display_rgb(int r, int g, int b) { return SDL_MapRGB(display_surface->format, (Uint8)r, (Uint8)g, (Uint8)b); }
 // Pixels of `surface` unlike `other`'s, or unlike `value` when other is null;
 // the first few are reported as failures.
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value = 0);

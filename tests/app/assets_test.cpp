@@ -1,27 +1,20 @@
 // assets_test.cpp -- sprite tables, the rotated facings, the border-darkness table, loading without files
 #include <cmath>
 
-#include "app/assets.h"
-#include "app/display.h"
 #include "support.h"
 
-TEST(SpriteTables, EveryTablePointsAtItsCell)
+// '!' is glyph entry 0 at (1, 1) of its cell, 'O' ends the first row of 47
+// cells of 19x25, 'P' starts the second.
+TEST(SpriteTables, TilesGlyphsSpritesAndSplatsPointAtTheirCells)
 {
     fill_sprite_tables();
-    // '!' is glyph entry 0, 'O' ends the first row of 47 cells, 'P' starts the second.
-    const struct {
-        const SDL_Rect &rect;
-        int x, y, w, h;
-    } cases[] = {
-        {tile_rects[5], 100, 100, 100, 100},    {tile_rects[47], 300, 1100, 100, 100},
-        {glyph_rects[0], 1, 1, 17, 23},         {glyph_rects['O' - 33], 19 * 46 + 1, 1, 17, 23},
-        {glyph_rects['P' - 33], 1, 26, 17, 23}, {glyph_rects['~' - 33], 19 * 46 + 1, 26, 17, 23},
-        {player_frames[1], 36, 0, 36, 36},      {zombie_frames[63], 36 * 63, 36, 36, 36},
-        {corpse_frames[2], 72, 72, 36, 36},     {blood_frames[15], 46 * 15, 0, 46, 46},
-    };
-    for (const auto &c : cases)
-        EXPECT_TRUE(c.rect.x == c.x && c.rect.y == c.y && c.rect.w == c.w && c.rect.h == c.h)
-            << c.rect.x << "," << c.rect.y << " " << c.rect.w << "x" << c.rect.h << " instead of " << c.x << "," << c.y;
+    const SDL_Rect *rects[] = {&tile_rects[5], &tile_rects[47], &glyph_rects[0], &glyph_rects['O' - 33],
+                               &glyph_rects['P' - 33], &player_frames[1], &zombie_frames[63], &corpse_frames[2], &blood_frames[15]};
+    const int expected[][4] = {{100, 100, 100, 100}, {300, 1100, 100, 100}, {1, 1, 17, 23}, {875, 1, 17, 23},
+                               {1, 26, 17, 23}, {36, 0, 36, 36}, {2268, 36, 36, 36}, {72, 72, 36, 36}, {690, 0, 46, 46}};
+    for (int i = 0; i < 9; i++)
+        EXPECT_TRUE(rects[i]->x == expected[i][0] && rects[i]->y == expected[i][1] && rects[i]->w == expected[i][2] &&
+                    rects[i]->h == expected[i][3]) << i << ": " << rects[i]->x << "," << rects[i]->y;
 }
 
 using RotatedFrames = DisplayTest;

@@ -1,5 +1,4 @@
 // display_test.cpp -- the software pointer: not on the first frame, its hot spot, clipping
-#include "app/display.h"
 #include "support.h"
 #include "ui/overlay.h"
 

@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "app/backdrop.h"
-#include "app/display.h"
 #include "app/main_loop.h"
 #include "app/settings.h"
 #include "support.h"

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/display.h"
 #include "app/settings.h"
 #include "support.h"
 

@@ -1,5 +1,4 @@
 // buttons_test.cpp -- hover, clicks and looks of box buttons, panels and menu rows
-#include "app/display.h"
 #include "support.h"
 #include "ui/buttons.h"
 

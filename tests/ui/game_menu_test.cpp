@@ -4,8 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/display.h"
 #include "app/main_loop.h"
 #include "game/world.h"
 #include "maps/map_file.h"
@@ -51,28 +49,24 @@ protected:
     }
 };
 
-TEST_P(GameMenu, ResumeContinuesTheSameGame)
+TEST_P(GameMenu, ResumeAndSaveThenExitThenLoadGameSaveContinueTheSameGame)
 {
+    ASSERT_EQ(mkdir("Saves", 0755), 0);
     point_at(10, 10, KEY_UP);
     for (int i = 0; i < 5; i++)
         game_menu_screen();
     EXPECT_EQ(screen_number, SCREEN_GAME_MENU);
-    click(320, 110);  // "Resume"
-    game_menu_screen();
-    EXPECT_EQ(screen_number, SCREEN_GAME);
-    expect_the_paused_game();
-}
-
-TEST_P(GameMenu, SaveThenExitThenLoadGameSaveResumesTheSameGame)
-{
-    ASSERT_EQ(mkdir("Saves", 0755), 0);
-    click(320, 140);  // "Save"
-    game_menu_screen();
-    EXPECT_EQ(screen_number, SCREEN_GAME);
-    screen_number = SCREEN_GAME_MENU;
-    click(320, 170);  // "Exit"
-    game_menu_screen();
-    EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+    const struct {
+        int y, screen;
+    } clicks[] = {{110, SCREEN_GAME}, {140, SCREEN_GAME}, {170, SCREEN_MAIN_MENU}};  // Resume, Save, Exit
+    for (const auto &c : clicks) {
+        screen_number = SCREEN_GAME_MENU;
+        click(320, c.y);
+        game_menu_screen();
+        EXPECT_EQ(screen_number, c.screen) << c.y;
+        if (c.y < 170)
+            expect_the_paused_game();
+    }
     EXPECT_EQ(zombie_count + wall_rect_count, 0);
     load_game();
     EXPECT_EQ(screen_number, SCREEN_GAME);

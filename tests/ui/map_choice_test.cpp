@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/display.h"
 #include "app/main_loop.h"
 #include "game/world.h"
 #include "maps/map_file.h"

@@ -1,5 +1,4 @@
 // menus_test.cpp -- the main menu's rows and the credits
-#include "app/display.h"
 #include "app/main_loop.h"
 #include "game/world.h"
 #include "support.h"

@@ -3,9 +3,7 @@
 
 #include <cstdio>
 
-#include "app/assets.h"
 #include "app/backdrop.h"
-#include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/main_loop.h"
 #include "support.h"
@@ -69,25 +67,6 @@ protected:
     }
 };
 
-TEST_P(OverlayTest, StartUpClosesTheOverlayAndMakesTwoDisplayLikeBackdrops)
-{
-    overlay_open = true;
-    overlay_level = 40.0f;
-    SDL_Surface *mine = dashboard_image;
-    dashboard_image = nullptr;
-    init_overlay();
-    dashboard_image = mine;
-    EXPECT_FALSE(overlay_open);
-    EXPECT_EQ(overlay_level, 0.0f);
-    EXPECT_TRUE(pointer_rect.x == 440 && pointer_rect.y == 60 && pointer_rect.w == 40 && pointer_rect.h == 60);
-    EXPECT_STREQ(footer_line_1, "");
-    EXPECT_STREQ(footer_line_2, WINDOW_CAPTION);
-    ASSERT_TRUE(backdrop_snapshot && backdrop_image && backdrop_snapshot != backdrop_image);
-    for (SDL_Surface *s : {backdrop_snapshot, backdrop_image})
-        EXPECT_TRUE(s->w == 640 && s->h == 480 && s->format->BitsPerPixel == GetParam() &&
-                    s->format->Gmask == display_surface->format->Gmask);
-}
-
 TEST_P(OverlayTest, SmallTextStepsTenPixelsSkipsCharactersWithoutACellAndTrimsTheVersion)
 {
     draw_small_text(100, 200, "A ~\tB");
@@ -96,14 +75,12 @@ TEST_P(OverlayTest, SmallTextStepsTenPixelsSkipsCharactersWithoutACellAndTrimsTh
     const int blank[][2] = {{130, 202}, {139, 217}, {99, 202}, {150, 202}, {100, 201}, {100, 218}};
     for (const auto &p : blank)
         expect_grey(display_surface, p[0], p[1], 0);
-    const struct {
-        float number;
-        const char *text;
-    } versions[] = {{1.0f, "v1.0"}, {1.25f, "v1.25"}, {10.0f, "v10.0"}, {0.125f, "v0.125"}, {2.5f, "v2.5"}};
+    const float numbers[] = {1.0f, 1.25f, 10.0f, 0.125f, 2.5f};
+    const char *const texts[] = {"v1.0", "v1.25", "v10.0", "v0.125", "v2.5"};
     char version[VERSION_TEXT_SIZE];
-    for (const auto &v : versions) {
-        format_version_text(version, sizeof version, v.number);
-        EXPECT_STREQ(version, v.text);
+    for (int i = 0; i < 5; i++) {
+        format_version_text(version, sizeof version, numbers[i]);
+        EXPECT_STREQ(version, texts[i]);
     }
 }
 
@@ -173,7 +150,7 @@ TEST_P(OverlayTest, BarsTextsAndButtonsSlideInWithTheLevel)
     expect_text(20, 38, "v1.0");
     expect_text(590, 18, "Mon");  // date and time end at x 620
     expect_text(550, 38, "9:05 PM");
-    expect_text(20, 442, footer_line_2);
+    expect_text(20, 442, WINDOW_CAPTION);  // the second footer line
     expect_colour(25, 424, BOTTOM_BAR);  // footer line 1 is empty
     expect_button_frame(165);
     expect_button_frame(215);

@@ -1,6 +1,4 @@
 // text_test.cpp -- where text starts on the display and the view, which characters draw, gauges
-#include "app/assets.h"
-#include "app/display.h"
 #include "support.h"
 #include "ui/text.h"
 
