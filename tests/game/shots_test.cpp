@@ -136,6 +136,11 @@ TEST_P(FireShot, AWallWithinTwoPixelsStopsTheShotAndShieldsWhatIsBehind)
     behind.x = 1100.0f;
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(tracer_errors(329, 638, 238, 241), 0);
+    SDL_FillRect(view_surface, nullptr, 0);
+    add_wall_rect(306.0f, 100.0f, 12.0f, 100.0f);  // exactly 2 left and 2 right of a shot upwards
+    add_wall_rect(322.0f, 100.0f, 12.0f, 100.0f);
+    fire_shot(320, 240, -(float)M_PI / 2);
+    EXPECT_EQ(tracer_errors(318, 321, 1, 230), 0);
 }
 
 TEST_P(FireShot, EveryoneAtTheStoppingPointIsKnockedBackAndBleedsButOnlyZombiesLoseHealth)

@@ -167,6 +167,16 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndItsWallsFromItsOwnGridAndDrawsNoR
     set_up_other_world();
     load_game();
     EXPECT_EQ(world_dump(false), edges);
+
+    // One zombie more than the list holds is refused, data and all.
+    std::vector<std::string> crowd = save_lines();
+    crowd[ZOMBIES_LINE] = "1001";
+    crowd.insert(crowd.begin() + ZOMBIES_LINE + 1, {"10", "20", "0", "100", "2"});
+    write_save(crowd);
+    set_up_other_world();
+    const std::string before = world_dump(true);
+    load_game();
+    EXPECT_EQ(world_dump(true), before);
 }
 
 TEST_F(SaveFile, AMissingOrDamagedFileIsRefusedAndChangesNothing)
@@ -189,7 +199,7 @@ TEST_F(SaveFile, AMissingOrDamagedFileIsRefusedAndChangesNothing)
     // finite, and values that break the rules of the world.
     const struct { int line; std::vector<std::string> texts; } damages[] = {
         {3, {short_row}}, {10, {high_char}}, {49, {low_char}}, {20, {blank}},
-        {ZOMBIES_LINE, {"-1", "1001", "3", "1", "two", "99999999999999999999"}},
+        {ZOMBIES_LINE, {"-1", "3", "1", "two", "99999999999999999999"}},
         {zombie_line(1, 4), {"4", "-1"}}, {zombie_line(0, 0), {"nan", "inf", "1e39", "100x"}},
         {PLAYERS_LINE, {"0", "5"}}, {player_line(0, 3), {"100.5", "-0.001"}}, {player_line(1, 3), {"-3"}},
         {player_line(1, 4), {"101", "-1"}}, {player_line(0, 1), {"-inf"}}, {player_line(1, 5), {"2", "-1", "0.5"}},
