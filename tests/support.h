@@ -1,10 +1,18 @@
-// support.h -- fixtures shared by the tests: scratch folders, displays at 16 or 32 bits, pixels, input
+// support.h -- what every test uses: scratch folders, displays at 16 or 32 bits, pixels, input
 #pragma once
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/assets.h"
 #include "app/display.h"

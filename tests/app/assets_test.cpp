@@ -1,6 +1,4 @@
-// assets_test.cpp -- sprite tables, the rotated facings, the border-darkness table, loading without files
-#include <cmath>
-
+// assets_test.cpp -- sprite tables, the rotated facings and the border-darkness table
 #include "support.h"
 
 // '!' is glyph entry 0 at (1, 1) of its cell, 'O' ends the first row of 47
@@ -86,22 +84,4 @@ TEST(BorderDarkness, RedMinus255ColumnMajorAndLitWhereThePictureHasNoPixel)
     EXPECT_EQ(border_darkness[5 * 480 + 5] + border_darkness[639 * 480 + 479], 0);
     read_border_darkness(nullptr);
     EXPECT_EQ(border_darkness[1 * 480] + darkness_rows[1], 0);
-}
-
-using AssetLoading = ScratchFolderTest;
-
-TEST_F(AssetLoading, MissingArtworkLeavesSurfacesAbsentOrBlankButTheGameStarts)
-{
-    open_test_display(16);
-    load_assets();
-    EXPECT_STREQ(game_name, "Rotwalk");
-    EXPECT_EQ(version_number, 1.0f);
-    EXPECT_TRUE(font_image == nullptr && background_image == nullptr);
-    ASSERT_TRUE(view_surface && world_surface && people_image);
-    EXPECT_TRUE(world_surface->w == 5000 && world_surface->format->BitsPerPixel == 16);
-    EXPECT_EQ(read_pixel(people_image, 1000, 50), key_color(people_image));
-    EXPECT_EQ(border_darkness[320 * 480 + 240], 0);
-    release_assets();
-    EXPECT_EQ(world_surface, nullptr);
-    close_test_display();
 }

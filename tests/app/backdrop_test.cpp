@@ -1,10 +1,4 @@
 // backdrop_test.cpp -- the overlay's Escape toggle, fade, snapshot and blur
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
 #include "app/backdrop.h"
 #include "support.h"
 #include "ui/overlay.h"

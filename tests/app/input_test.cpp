@@ -1,6 +1,4 @@
 // input_test.cpp -- key and mouse-button state from real SDL events
-#include <cstring>
-
 #include "app/input.h"
 #include "support.h"
 

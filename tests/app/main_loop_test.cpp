@@ -1,6 +1,4 @@
 // main_loop_test.cpp -- start-up and passes of the frame loop, with and without the overlay
-#include <cstring>
-
 #include "app/backdrop.h"
 #include "app/main_loop.h"
 #include "app/settings.h"

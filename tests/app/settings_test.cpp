@@ -1,7 +1,4 @@
 // settings_test.cpp -- reading settings.ini: which line a key matches, line limits, typed values
-#include <cstdio>
-#include <string>
-
 #include "app/settings.h"
 #include "support.h"
 

@@ -3,9 +3,7 @@
 
 #include <lodepng.h>
 
-#include <cstdlib>
-#include <string>
-#include <vector>
+#include "support.h"
 
 inline std::string media_path(const std::string &relative)
 {

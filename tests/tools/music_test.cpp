@@ -1,11 +1,5 @@
 // music_test.cpp -- the music loop decodes whole, stays under its peak and joins its end to its start
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <vorbis/vorbisfile.h>
-
-#include <algorithm>
-#include <cmath>
-#include <vector>
 
 #include "app/assets.h"
 #include "media_files.h"

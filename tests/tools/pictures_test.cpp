@@ -1,10 +1,6 @@
 // pictures_test.cpp -- the generated pictures have the layouts the game reads them with
-#include <SDL.h>
 #include <SDL_image.h>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <set>
 
@@ -33,25 +29,6 @@ TEST(GeneratedPictures, EveryFileHasItsSizeAndAColourTypeTheGameCanRead)
         EXPECT_TRUE(s->w == (int)l.w && s->format->BytesPerPixel >= 3 && s->format->Rmask != 0) << l.path;
         SDL_FreeSurface(s);
     }
-}
-
-// The bright twin shows through lit rows and gauges in place of the
-// background, so it must be aligned with it: brighter everywhere, never darker.
-TEST(GeneratedPictures, BackgroundIsDarkAndItsTwinBrighterPixelForPixel)
-{
-    MediaPicture bg = read_media_picture("Game/bg.png"), bright = read_media_picture("Game/bgbright.png");
-    ASSERT_TRUE(bg.w == 640 && bright.w == 640);
-    double sum = 0, gain = 0;
-    int darker = 0;
-    for (int i = 0; i < 640 * 480; i++) {
-        Rgba a = bg.at(i % 640, i / 640), b = bright.at(i % 640, i / 640);
-        darker += b.r < a.r || b.g < a.g || b.b < a.b;
-        sum += luminance(a);
-        gain += luminance(b) - luminance(a);
-    }
-    EXPECT_EQ(darker, 0);
-    EXPECT_LT(sum / (640 * 480), 70.0);
-    EXPECT_GT(gain / (640 * 480), 30.0);
 }
 
 // Both fonts: characters 33 to 126 all inked and distinct; the big glyphs
@@ -88,17 +65,11 @@ TEST(GeneratedPictures, EveryGlyphOfBothFontsIsInkedDistinctAndInsideItsCell)
     EXPECT_TRUE(big.size() == 94 && small.size() == 94);
 }
 
-// Highlighted frame pieces (set 1) clearly brighter than normal ones; the
-// pointer's tip at its hot spot; both bars semi-transparent over their whole area.
-TEST(GeneratedPictures, DashboardHoldsPanelSetsPointerAndSeeThroughBars)
+// The pointer's tip at its hot spot; both bars semi-transparent over their whole area.
+TEST(GeneratedPictures, DashboardHoldsThePointerAndSeeThroughBars)
 {
     MediaPicture d = read_media_picture("dashboard.png");
     ASSERT_EQ(d.w, 640u);
-    double light[2] = {0, 0};
-    for (int s = 0; s < 2; s++)
-        for (int i = 0; i < 60 * 60; i++)
-            light[s] += luminance(d.at(60 * s + i % 60, 60 + i / 60)) * d.at(60 * s + i % 60, 60 + i / 60).a / 255.0;
-    EXPECT_GT(light[1], light[0] * 1.5);
     EXPECT_GT(d.at(440 + 12, 60 + 10).a, 128);
     EXPECT_EQ(d.at(440 + 10, 60 + 8).a, 0);
     for (int top : {120, 180}) {

@@ -1,9 +1,4 @@
 // game_menu_test.cpp -- pausing: the frozen scene, resume, save and exit
-#include <sys/stat.h>
-
-#include <cstring>
-#include <vector>
-
 #include "app/main_loop.h"
 #include "game/world.h"
 #include "maps/map_file.h"
@@ -80,9 +75,7 @@ TEST_P(GameMenu, PlayerLabelsOnlyWithSeveralPlayers)
     camera_x = 2180.0f;
     camera_y = 2210.0f;
     game_menu_screen();
-    Uint8 r, g, b;
-    pixel_rgb(view_surface, 320 - 18, 230, &r, &g, &b);
-    EXPECT_NE(r, 'P');
+    EXPECT_NE(read_pixel(view_surface, 320 - 18, 230), display_rgb('P', TEST_GLYPH_GREEN, 0));
     player_count = 2;
     game_menu_screen();
     expect_test_glyph(view_surface, 320 - 18, 230, 'P');

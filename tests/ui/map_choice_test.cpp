@@ -1,10 +1,4 @@
 // map_choice_test.cpp -- which names are offered, picking a map, starting a game on it
-#include <sys/stat.h>
-
-#include <cstring>
-#include <string>
-#include <vector>
-
 #include "app/main_loop.h"
 #include "game/world.h"
 #include "maps/map_file.h"

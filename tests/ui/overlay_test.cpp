@@ -1,8 +1,4 @@
-// overlay_test.cpp -- the dashboard: start-up, small text, button frames, layout by level and buttons
-#include <unistd.h>
-
-#include <cstdio>
-
+// overlay_test.cpp -- the dashboard: small text, button frames, layout by level and its buttons
 #include "app/backdrop.h"
 #include "app/frame_clock.h"
 #include "app/main_loop.h"

@@ -1,11 +1,5 @@
 // screenshot_test.cpp -- numbering, never overwriting, and the PNG's pixels and chunks
 #include <lodepng.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "app/backdrop.h"
 #include "support.h"
