@@ -24,7 +24,8 @@ TEST_F(SettingsFile, AKeyMatchesOnlyAtTheLineStartBeforeEqualsAndTheLastLineWins
         {hundred_lines + "screenbpp=32\n", "screenbpp", 8.0f},  // line 101 is never read
         {"screenbpp=16\n" + long_line + "\nfullscreen=1\n", "fullscreen", 0.0f},  // 256+ hides the rest
         {"screenbpp=16\n" + long_line + "\nfullscreen=1\n", "screenbpp", 16.0f},
-        {std::string(255, 'y') + "\nfullscreen=1", "fullscreen", 1.0f},  // 255 still fit
+        {std::string(255, 'y') + "\nfullscreen=1", "fullscreen", 1.0f},  // 255 still fit, 256 do not
+        {std::string(256, 'y') + "\nfullscreen=1", "fullscreen", 0.0f},
     };
     for (const auto &c : cases) {
         write_text_file(SETTINGS_FILE, c.text);

@@ -45,8 +45,10 @@ TEST(GeneratedPictures, EveryGlyphOfBothFontsIsInkedDistinctAndInsideItsCell)
         const SDL_Rect &r = glyph_rects[c - 33];
         int margin_ink = 0, small_x = 20 * ((c - 32) % 32), small_y = 20 * ((c - 32) / 32), outside = 0;
         std::vector<int> shape, small_shape;
-        for (int i = 0; i < GLYPH_CELL_W; i++)
+        for (int i = 0; i < GLYPH_CELL_W; i++)  // the ring of the cell around the glyph
             margin_ink += !is_key(font.at(r.x - 1 + i, r.y - 1)) + !is_key(font.at(r.x - 1 + i, r.y + GLYPH_H));
+        for (int i = 0; i < GLYPH_CELL_H; i++)
+            margin_ink += !is_key(font.at(r.x - 1, r.y - 1 + i)) + !is_key(font.at(r.x + GLYPH_W, r.y - 1 + i));
         for (int i = 0; i < GLYPH_W * GLYPH_H; i++) {
             Rgba p = font.at(r.x + i % GLYPH_W, r.y + i / GLYPH_W);
             shape.push_back(is_key(p) ? -1 : (int)luminance(p));
