@@ -137,7 +137,7 @@ TEST_P(OverlayTest, BarsTextsAndButtonsSlideInWithTheLevel)
             expect_button_frame(l.first_button);
     }
     for (int x = 0; x < 640; x += 7)
-        expect_grey(display_surface, x, 475, 0);  // at level 12 no button is in sight yet
+        expect_grey(display_surface, x, 470, 0);  // at level 12 no button is in sight yet
     SDL_FillRect(display_surface, nullptr, 0);
     overlay_level = 100.0f;
     draw_overlay();
