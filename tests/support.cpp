@@ -148,6 +148,8 @@ void ScreenTest::SetUp()
     enter_scratch_folder(folder, previous_folder);
     make_test_artwork();
     SDL_FillRect(display_surface, nullptr, 0);
+    memset(key_state, 0, sizeof key_state);
+    memset(mouse_button_state, 0, sizeof mouse_button_state);
     point_at(0, 0, KEY_UP);
 }
 

@@ -88,7 +88,7 @@ inline void click(int x, int y) { point_at(x, y, KEY_PRESSED); }
 void push_event(Uint8 type, int code = 0);
 
 // A menu-like screen: the display at the test's depth cleared to black, a
-// scratch folder, the stand-in artwork, the pointer at 0,0 with no button down.
+// scratch folder, the stand-in artwork, the pointer at 0,0, no key or button down.
 class ScreenTest : public DisplayTest {
 protected:
     void SetUp() override;

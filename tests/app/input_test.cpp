@@ -1,19 +1,9 @@
 // input_test.cpp -- key and mouse-button state from real SDL events
-#include "app/input.h"
 #include "support.h"
 
-class InputTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        open_test_display(32);
-        memset(key_state, 0, sizeof key_state);
-        memset(mouse_button_state, 0, sizeof mouse_button_state);
-    }
-    void TearDown() override { close_test_display(); }
-};
+using InputTest = ScreenTest;
 
-TEST_F(InputTest, APressIsSeenForOneUpdateThenHeldUntilReleased)
+TEST_P(InputTest, APressIsSeenForOneUpdateThenHeldUntilReleased)
 {
     push_event(SDL_KEYDOWN, SDLK_w);
     push_event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
@@ -29,7 +19,7 @@ TEST_F(InputTest, APressIsSeenForOneUpdateThenHeldUntilReleased)
 
 // Downs are applied before ups whatever their order in the queue, so a wheel
 // click is never seen; buttons of 10 and up have no entry; other events stay.
-TEST_F(InputTest, APressAndReleaseBetweenTwoUpdatesEndsUpAndUnknownButtonsAreIgnored)
+TEST_P(InputTest, APressAndReleaseBetweenTwoUpdatesEndsUpAndUnknownButtonsAreIgnored)
 {
     for (int key : {SDLK_ESCAPE, SDLK_LSHIFT})
         push_event(SDL_KEYDOWN, key), push_event(SDL_KEYUP, key);
@@ -53,3 +43,5 @@ TEST_F(InputTest, APressAndReleaseBetweenTwoUpdatesEndsUpAndUnknownButtonsAreIgn
     update_input();
     EXPECT_EQ(key_state[SDLK_LSHIFT], KEY_UP);
 }
+
+INSTANTIATE_AT_BOTH_DEPTHS(InputTest);

@@ -32,7 +32,6 @@ protected:
         ScreenTest::SetUp();
         init_overlay();  // no Media/ here: no dashboard, but both backdrop surfaces
         quit_requested = false;
-        memset(key_state, 0, sizeof key_state);
     }
     void TearDown() override
     {
@@ -58,27 +57,23 @@ TEST_P(FrameLoop, AQuitEventEndsTheLoopAfterTheFrameAndUnknownScreensRunNothing)
     }
 }
 
-// The main menu resets its row counter whenever it runs.
+// From the frame of the Escape until the level is back at 0 the screen does
+// not run (the main menu would reset its row counter) and the fully open
+// overlay shows the blurred snapshot alone.
 TEST_P(FrameLoop, EscapeFreezesTheScreenBehindTheBlurUntilTheLevelIsZeroAgain)
 {
     screen_number = -1;  // nothing draws: the snapshot is the black display
     push_event(SDL_KEYDOWN, SDLK_ESCAPE);
     run_frame();
-    push_event(SDL_KEYUP, SDLK_ESCAPE);
     screen_number = SCREEN_MAIN_MENU;
     menu_line = 0;
     for (int i = 0; i < 20; i++)
         run_frame();
-    EXPECT_EQ(overlay_level, 100.0f);  // and this last frame drew the blur alone
+    EXPECT_EQ(overlay_level, 100.0f);
     EXPECT_EQ(differing_pixels(display_surface, nullptr, display_rgb(50, 50, 50)), 0);
     push_event(SDL_KEYDOWN, SDLK_ESCAPE);
-    int frames_closing = 0;
-    do {
+    for (int i = 0; i < 20; i++)
         run_frame();
-        if (++frames_closing == 1)
-            push_event(SDL_KEYUP, SDLK_ESCAPE);
-    } while (overlay_level != 0.0f && frames_closing < 100);
-    EXPECT_EQ(frames_closing, 20);
     EXPECT_EQ(menu_line, 0);
     run_frame();
     EXPECT_EQ(menu_line, MENU_FIRST_LINE + 4);

@@ -80,26 +80,15 @@ TEST_P(OverlayTest, SmallTextStepsTenPixelsSkipsCharactersWithoutACellAndTrimsTh
     }
 }
 
-// Pieces of 20 around a 300x15 inner area at (x, y): the middle row is cut
-// to 15 rows, so the bottom row shows whole below it.
-TEST_P(OverlayTest, PanelFrameSurroundsItsInnerAreaWithCutMiddlePieces)
+// A button's 340x55 frame: pieces of 20 around the 300x15 inner area 150
+// left of and 7 above its centre, the middle row cut to 15 rows so the bottom
+// row shows whole; highlighted while the pointer is strictly inside its hover
+// box, clicked only in the frame of the press.
+TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
 {
     const int pieces[][4] = {{-20, -20, 0, 0}, {-1, -1, 0, 0}, {0, -20, 0, 1}, {299, -1, 0, 1}, {300, -20, 0, 2},
                              {319, -1, 0, 2},  {-20, 0, 1, 0}, {0, 0, 1, 1},   {299, 14, 1, 1}, {319, 14, 1, 2},
                              {-20, 15, 2, 0},  {150, 19, 2, 1}, {319, 34, 2, 2}};
-    const int outside[][2] = {{-21, 0}, {320, 0}, {0, -21}, {0, 35}};
-    for (int s = 0; s < 2; s++) {
-        int x = 100, y = 100 + 200 * s;
-        draw_overlay_panel(x, y, s == 1);
-        for (const auto &p : pieces)
-            expect_colour(x + p[0], y + p[1], piece_colour(s, p[2], p[3]));
-        for (const auto &p : outside)
-            expect_grey(display_surface, x + p[0], y + p[1], 0);
-    }
-}
-
-TEST_P(OverlayTest, ButtonHoverBoxIsStrictAndOnlyAPressClicks)
-{
     const struct {
         int x, y;
         bool hovered;
@@ -108,10 +97,14 @@ TEST_P(OverlayTest, ButtonHoverBoxIsStrictAndOnlyAPressClicks)
     for (const auto &c : cases) {
         click(c.x, c.y);
         EXPECT_EQ(overlay_button("Exit", 320, 215), c.hovered) << c.x << "," << c.y;
-        expect_button_frame(215, c.hovered ? 1 : 0);
+        for (const auto &p : pieces)
+            expect_colour(170 + p[0], 208 + p[1], piece_colour(c.hovered, p[2], p[3]));
         point_at(c.x, c.y, KEY_HELD);
         EXPECT_FALSE(overlay_button("Exit", 320, 215));
     }
+    const int outside[][2] = {{149, 208}, {490, 208}, {170, 187}, {170, 243}};
+    for (const auto &p : outside)
+        expect_grey(display_surface, p[0], p[1], 0);
     expect_text(300, 205, "Exit");  // centred on the button
 }
 
