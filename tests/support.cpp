@@ -2,11 +2,6 @@
 #include "support.h"
 
 #include <lodepng.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <vector>
 
 void enter_scratch_folder(std::string &folder, std::string &previous_folder)
 {
@@ -38,10 +33,7 @@ void open_test_display(int depth)
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     display_surface = SDL_SetVideoMode(640, 480, depth, SDL_SWSURFACE);
     ASSERT_NE(display_surface, nullptr) << SDL_GetError();
-    ASSERT_EQ(display_surface->format->BitsPerPixel, depth);
-    if (depth == 16) {
-        ASSERT_EQ(display_surface->format->Gmask, 0x07E0u);  // 5-6-5
-    }
+    ASSERT_TRUE(display_surface->format->BitsPerPixel == depth && (depth != 16 || display_surface->format->Gmask == 0x07E0u));
     display_width = 640.0f;
     display_height = 480.0f;
     color_depth = depth;
@@ -56,8 +48,7 @@ void close_test_display()
 SDL_Surface *display_like_surface(int w, int h)
 {
     const SDL_PixelFormat *f = display_surface->format;
-    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                f->Bmask, f->Amask);
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
 }
 
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value)

@@ -55,7 +55,10 @@ inline std::string depth_name(const ::testing::TestParamInfo<int> &info) { retur
 // Pixel access on any surface, through its format.
 inline Uint32 read_pixel(SDL_Surface *surface, int x, int y) { return read_surface_pixel(surface, x, y); }
 inline void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value) { write_surface_pixel(surface, x, y, value); }
-inline void pixel_rgb(SDL_Surface *s, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b) { SDL_GetRGB(read_pixel(s, x, y), s->format, r, g, b); }
+inline void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b)
+{
+    SDL_GetRGB(read_pixel(surface, x, y), surface->format, r, g, b);
+}
 SDL_Surface *display_like_surface(int w, int h);  // the display's pixel format
 // A colour in the display's format.
 inline Uint32 display_rgb(int r, int g, int b) { return SDL_MapRGB(display_surface->format, (Uint8)r, (Uint8)g, (Uint8)b); }
@@ -77,7 +80,10 @@ void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b);
 const int TEST_PLAIN_GREY = 40, TEST_BRIGHT_GREY = 200, TEST_GLYPH_GREEN = 200;
 inline void expect_grey(SDL_Surface *surface, int x, int y, int grey) { expect_rgb(surface, x, y, grey, grey, grey); }
 // A pixel of the stand-in font's block for c.
-inline void expect_test_glyph(SDL_Surface *surface, int x, int y, char c) { expect_rgb(surface, x, y, (Uint8)c, TEST_GLYPH_GREEN, 0); }
+inline void expect_test_glyph(SDL_Surface *surface, int x, int y, char c)
+{
+    expect_rgb(surface, x, y, (Uint8)c, TEST_GLYPH_GREEN, 0);
+}
 
 // The pointer of slot 0 at (x, y) with the left button in the given state;
 // click() presses it in this frame.

@@ -108,8 +108,10 @@ static SDL_Surface *reference_blur(SDL_Surface *picture)
         pass(b, a, reach, reach == 3 ? 1 : 0);
     }
     SDL_Surface *blurred = display_like_surface(W, H);
+    for (int &v : a)
+        v = std::min(v + 50, 255);
     for (int i = 0; i < W * H; i++)
-        write_pixel(blurred, i % W, i / W, display_rgb(std::min(a[i * 3] + 50, 255), std::min(a[i * 3 + 1] + 50, 255), std::min(a[i * 3 + 2] + 50, 255)));
+        write_pixel(blurred, i % W, i / W, display_rgb(a[i * 3], a[i * 3 + 1], a[i * 3 + 2]));
     return blurred;
 }
 

@@ -12,7 +12,8 @@ TEST_P(PointerTest, NotOnTheFirstFrameThenTheHotSpotFollowsTheMouseAndTheSpriteI
     SDL_FillRect(dashboard_image, nullptr, 0);  // fully transparent
     for (int v = 0; v < 60; v++)
         for (int u = 0; u < 40; u++)
-            write_pixel(dashboard_image, 440 + u, 60 + v, SDL_MapRGBA(dashboard_image->format, (Uint8)(u * 6), (Uint8)(v * 4), 200, 255));
+            write_pixel(dashboard_image, 440 + u, 60 + v,
+                        SDL_MapRGBA(dashboard_image->format, (Uint8)(u * 6), (Uint8)(v * 4), 200, 255));
     auto expect_sprite = [](int x, int y, int u, int v) { expect_rgb(display_surface, x, y, u * 6, v * 4, 200); };
     SDL_FillRect(display_surface, nullptr, 0);
     pointer_shown_before = false;

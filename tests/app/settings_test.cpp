@@ -9,11 +9,7 @@ TEST_F(SettingsFile, AKeyMatchesOnlyAtTheLineStartBeforeEqualsAndTheLastLineWins
     std::string hundred_lines, long_line(300, 'x');
     for (int i = 0; i < 100; i++)
         hundred_lines += "screenbpp=8\n";
-    const struct {
-        std::string text;
-        const char *key;
-        float value;
-    } cases[] = {
+    const struct { std::string text; const char *key; float value; } cases[] = {
         {"  screenbpp   =  3 2\n", "screenbpp", 32.0f},      // blanks anywhere vanish
         {"FULLSCREEN=1\n", "fullscreen", 0.0f},              // letter case matters
         {"#showcursor=1\n", "showcursor", 0.0f},

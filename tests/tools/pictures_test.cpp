@@ -11,11 +11,7 @@
 // masks the border-darkness reader needs); alpha artwork is RGBA.
 TEST(GeneratedPictures, EveryFileHasItsSizeAndAColourTypeTheGameCanRead)
 {
-    const struct {
-        const char *path;
-        unsigned w, h;
-        int color_type;
-    } layouts[] = {
+    const struct { const char *path; unsigned w, h; int color_type; } layouts[] = {
         {"Game/bg.png", 640, 480, LCT_RGB},     {"Game/bgbright.png", 640, 480, LCT_RGB},
         {"Game/font.png", 893, 50, LCT_RGB},    {"Game/maptiles.png", 400, 1200, LCT_RGB},
         {"Game/people.png", 36, 108, LCT_RGB},  {"Game/blood.png", 736, 46, LCT_RGBA},

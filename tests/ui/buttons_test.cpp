@@ -9,10 +9,7 @@ using ButtonTest = ScreenTest;
 // except on hold buttons (the editor's zoom), which click while held.
 TEST_P(ButtonTest, HoverIsStrictOnEveryEdgeAndOnlyThePressClicksExceptOnHoldButtons)
 {
-    const struct {
-        int x, y;
-        bool hovered;
-    } cases[] = {{500, 410, false}, {550, 400, false}, {599, 410, true}, {550, 419, true},
+    const struct { int x, y; bool hovered; } cases[] = {{500, 410, false}, {550, 400, false}, {599, 410, true}, {550, 419, true},
                  {501, 401, true},  {600, 410, false}, {550, 420, false}};
     for (const auto &c : cases)
         for (int state : {KEY_UP, KEY_HELD, KEY_PRESSED}) {

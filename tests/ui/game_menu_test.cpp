@@ -51,9 +51,8 @@ TEST_P(GameMenu, ResumeAndSaveThenExitThenLoadGameSaveContinueTheSameGame)
     for (int i = 0; i < 5; i++)
         game_menu_screen();
     EXPECT_EQ(screen_number, SCREEN_GAME_MENU);
-    const struct {
-        int y, screen;
-    } clicks[] = {{110, SCREEN_GAME}, {140, SCREEN_GAME}, {170, SCREEN_MAIN_MENU}};  // Resume, Save, Exit
+    // "Resume", "Save", "Exit"
+    const struct { int y, screen; } clicks[] = {{110, SCREEN_GAME}, {140, SCREEN_GAME}, {170, SCREEN_MAIN_MENU}};
     for (const auto &c : clicks) {
         screen_number = SCREEN_GAME_MENU;
         click(320, c.y);

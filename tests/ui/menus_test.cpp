@@ -11,9 +11,7 @@ using MenuTest = ScreenTest;
 TEST_P(MenuTest, EachRowLeadsToItsScreenFromAnywhereOnTheRow)
 {
     spawn_zombie(1, 2);
-    const struct {
-        int x, y, screen, players;
-    } rows[] = {{5, 145, SCREEN_CHOOSE_MAP_TO_PLAY, 1}, {300, 175, SCREEN_MAIN_MENU, 3},
+    const struct { int x, y, screen, players; } rows[] = {{5, 145, SCREEN_CHOOSE_MAP_TO_PLAY, 1}, {300, 175, SCREEN_MAIN_MENU, 3},
                 {639, 200, SCREEN_CHOOSE_MAP_TO_EDIT, 3}, {100, 225, SCREEN_CREDITS, 3}, {100, 166, SCREEN_MAIN_MENU, 3}};
     for (const auto &row : rows) {
         screen_number = SCREEN_MAIN_MENU;

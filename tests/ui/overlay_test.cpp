@@ -89,10 +89,7 @@ TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
     const int pieces[][4] = {{-20, -20, 0, 0}, {-1, -1, 0, 0}, {0, -20, 0, 1}, {299, -1, 0, 1}, {300, -20, 0, 2},
                              {319, -1, 0, 2},  {-20, 0, 1, 0}, {0, 0, 1, 1},   {299, 14, 1, 1}, {319, 14, 1, 2},
                              {-20, 15, 2, 0},  {150, 19, 2, 1}, {319, 34, 2, 2}};
-    const struct {
-        int x, y;
-        bool hovered;
-    } cases[] = {{156, 215, false}, {157, 215, true}, {482, 215, true}, {483, 215, false},
+    const struct { int x, y; bool hovered; } cases[] = {{156, 215, false}, {157, 215, true}, {482, 215, true}, {483, 215, false},
                  {320, 194, false}, {320, 195, true}, {320, 235, true}, {320, 236, false}};
     for (const auto &c : cases) {
         click(c.x, c.y);
@@ -112,10 +109,8 @@ TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
 // with their texts; the buttons rise from centre 595 to 115, 50 apart.
 TEST_P(OverlayTest, BarsTextsAndButtonsSlideInWithTheLevel)
 {
-    const struct {
-        float level;
-        int slide, first_button;
-    } levels[] = {{100.0f, 0, 115}, {50.0f, 30, 355}, {12.0f, 52, 537}};  // 52.8 truncated
+    const struct { float level; int slide, first_button; } levels[] = {
+        {100.0f, 0, 115}, {50.0f, 30, 355}, {12.0f, 52, 537}};  // 52.8 truncated
     for (const auto &l : levels) {
         SCOPED_TRACE(l.level);
         SDL_FillRect(display_surface, nullptr, 0);

@@ -13,7 +13,8 @@ protected:
     {
         SDL_FreeSurface(backdrop_snapshot);
         bool low = depth == 16;
-        backdrop_snapshot = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, depth, low ? 0xF800 : 0xFF0000, low ? 0x07E0 : 0xFF00, low ? 0x1F : 0xFF, 0);
+        backdrop_snapshot = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, depth, low ? 0xF800 : 0xFF0000,
+                                                 low ? 0x07E0 : 0xFF00, low ? 0x1F : 0xFF, 0);
     }
     void TearDown() override
     {
@@ -38,7 +39,8 @@ protected:
         const SDL_PixelFormat *f = backdrop_snapshot->format;
         for (unsigned i = 0; i < w * h; i++) {
             Uint32 p = read_pixel(backdrop_snapshot, (int)(i % w), (int)(i / w));
-            expected.insert(expected.end(), {(Uint8)((p & f->Rmask) >> f->Rshift << f->Rloss), (Uint8)((p & f->Gmask) >> f->Gshift << f->Gloss),
+            expected.insert(expected.end(), {(Uint8)((p & f->Rmask) >> f->Rshift << f->Rloss),
+                                             (Uint8)((p & f->Gmask) >> f->Gshift << f->Gloss),
                                              (Uint8)((p & f->Bmask) >> f->Bshift << f->Bloss), 255});
         }
         EXPECT_TRUE(rgba == expected) << path;
@@ -93,7 +95,8 @@ TEST_F(ScreenshotTest, PixelsAreStoredExactlyWithTheLowBitsAFormatLacksAtZero)
     for (int depth : {16, 24, 32}) {
         make_snapshot(depth, 37, 23);
         for (int i = 0; i < 37 * 23; i++)
-            write_pixel(backdrop_snapshot, i % 37, i / 37, SDL_MapRGB(backdrop_snapshot->format, rand() % 256, rand() % 256, rand() % 256));
+            write_pixel(backdrop_snapshot, i % 37, i / 37,
+                        SDL_MapRGB(backdrop_snapshot->format, rand() % 256, rand() % 256, rand() % 256));
         std::string name = "depth" + std::to_string(depth) + ".png";
         write_png_screenshot(name.c_str());
         expect_png_matches_snapshot(name.c_str());

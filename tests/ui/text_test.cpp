@@ -29,12 +29,10 @@ static void expect_text_from(SDL_Surface *surface, int first, int y, const char 
 
 TEST_P(TextTest, TextStartsByItsAlignmentAndEveryCharacterAdvancesTwelve)
 {
-    const struct {
-        int x, align, first;
-        const char *text;
-    } cases[] = {{550, TEXT_CENTER, 520, "Back"}, {320, TEXT_CENTER, 278, "Resume"}, {20, TEXT_LEFT, 20, "Map"},
-                 {300, 7, 0, "Odd"},  // any other alignment starts at the left edge
-                 {20, TEXT_LEFT, 20, "A B\x7f" "C\x01" "D"}};
+    const struct { int x, align, first; const char *text; } cases[] = {
+        {550, TEXT_CENTER, 520, "Back"}, {320, TEXT_CENTER, 278, "Resume"}, {20, TEXT_LEFT, 20, "Map"},
+        {300, 7, 0, "Odd"},  // any other alignment starts at the left edge
+        {20, TEXT_LEFT, 20, "A B\x7f" "C\x01" "D"}};
     for (const auto &c : cases) {
         SDL_FillRect(display_surface, nullptr, 0);
         draw_text(c.x, 100, c.text, c.align);
@@ -56,10 +54,7 @@ TEST_P(TextTest, TextStartsByItsAlignmentAndEveryCharacterAdvancesTwelve)
 // inside a 2-pixel black frame; the rest of the inside is the plain picture.
 TEST_P(TextTest, BarsShowTheBrightPictureOverTheirFilledShare)
 {
-    const struct {
-        float fraction;
-        int bright_columns;
-    } cases[] = {{1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0}, {-3.0f, 0},
+    const struct { float fraction; int bright_columns; } cases[] = {{1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0}, {-3.0f, 0},
                  {2.0f, 618}};  // overfull runs past the frame to the screen's edge
     for (const auto &c : cases) {
         SDL_FillRect(display_surface, nullptr, 0);
