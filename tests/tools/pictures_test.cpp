@@ -27,6 +27,23 @@ TEST(GeneratedPictures, EveryFileHasItsSizeAndAColourTypeTheGameCanRead)
     }
 }
 
+// The bright twin shows through lit rows, buttons and gauges in place of the
+// background, so it must be the same picture: never darker, clearly brighter.
+TEST(GeneratedPictures, TheBrightBackgroundIsTheSamePictureBrighterPixelForPixel)
+{
+    MediaPicture bg = read_media_picture("Game/bg.png"), bright = read_media_picture("Game/bgbright.png");
+    ASSERT_TRUE(bg.w == 640 && bright.w == 640);
+    int darker = 0;
+    double gain = 0;
+    for (int i = 0; i < 640 * 480; i++) {
+        Rgba a = bg.at(i % 640, i / 640), b = bright.at(i % 640, i / 640);
+        darker += b.r < a.r || b.g < a.g || b.b < a.b;
+        gain += luminance(b) - luminance(a);
+    }
+    EXPECT_EQ(darker, 0);
+    EXPECT_GT(gain / (640 * 480), 30.0);
+}
+
 // Both fonts: characters 33 to 126 all inked and distinct; the big glyphs
 // inside a keyed one-pixel margin of their 19x25 cells, the small ones kept to
 // the middle 14 columns of their 20x20 cells (from character 32, rows of 32)

@@ -1,4 +1,4 @@
-// tiles_test.cpp -- the tile sheet: opaque floors, walls exactly where the game's collision is
+// tiles_test.cpp -- the tile sheet: opaque seamless floors, walls exactly where the game's collision is
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
@@ -28,6 +28,31 @@ static bool inside(const std::vector<SDL_Rect> &rects, int x, int y)
 {
     return std::any_of(rects.begin(), rects.end(),
                        [&](const SDL_Rect &r) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; });
+}
+
+// Difference across the line between columns (or rows) at and at + 1, mod 100.
+static int line_difference(const MediaPicture &sheet, int cell, int at, bool rows)
+{
+    int sum = 0, next = (at + 1) % 100;
+    for (int i = 0; i < 100; i++)
+        sum += rows ? colour_distance(cell_pixel(sheet, cell, i, at), cell_pixel(sheet, cell, i, next))
+                    : colour_distance(cell_pixel(sheet, cell, at, i), cell_pixel(sheet, cell, next, i));
+    return sum;
+}
+
+// The wrap from a floor's last column (row) to its first is no harder than the
+// hardest line inside it, so repeated tiles show no seam.
+TEST(GeneratedTiles, FloorsTileSeamlessly)
+{
+    MediaPicture sheet = read_media_picture("Game/maptiles.png");
+    ASSERT_EQ(sheet.h, 1200u);
+    for (int k = 0; k < 10; k++)
+        for (bool rows : {false, true}) {
+            int hardest = 0;
+            for (int at = 0; at < 99; at++)
+                hardest = std::max(hardest, line_difference(sheet, k, at, rows));
+            EXPECT_LE(line_difference(sheet, k, 99, rows), hardest) << "floor " << k << (rows ? " rows" : " columns");
+        }
 }
 
 // Floors are opaque. Each wall kind is one of the floors outside its
