@@ -47,35 +47,27 @@ protected:
     }
 };
 
-TEST_F(ScreenshotTest, TheFirstFreeNumberIsUsedAndEveryClickWritesANewFile)
+// Any entry takes its number, readable or not: a file, an unreadable file, a
+// dangling link, a folder. The first free number is used, every click a new one.
+TEST_F(ScreenshotTest, TheFirstFreeNumberIsUsedAndAnExistingNameIsNeverWrittenThrough)
 {
     make_snapshot(32, 8, 6);
     SDL_FillRect(backdrop_snapshot, nullptr, 0x336699);
-    write_text_file("screenshot1.png", "one");
-    write_text_file("screenshot3.png", "three");
+    write_text_file("screenshot2.png", "keep");
+    ASSERT_EQ(chmod("screenshot2.png", 0), 0);  // unreadable, unless the tests run as root
+    ASSERT_EQ(symlink("elsewhere.png", "screenshot3.png"), 0);
+    ASSERT_EQ(mkdir("screenshot5.png", 0755), 0);
+    write_text_file("screenshot6.png", "six");
     for (int i = 0; i < 3; i++)
         save_screenshot();
-    EXPECT_TRUE(file_bytes("screenshot1.png") == "one" && file_bytes("screenshot3.png") == "three");
-    expect_png_matches_snapshot("screenshot2.png");
-    EXPECT_EQ(file_bytes("screenshot4.png"), file_bytes("screenshot2.png"));  // the same picture again
-    EXPECT_EQ(file_bytes("screenshot5.png"), file_bytes("screenshot2.png"));
-    EXPECT_NE(access("screenshot6.png", F_OK), 0);
-}
-
-// An unreadable file, a dangling link and a folder all take their number.
-TEST_F(ScreenshotTest, NamesThatExistButCannotBeReadAreNeverWrittenThrough)
-{
-    make_snapshot(32, 4, 4);
-    write_text_file("screenshot1.png", "keep");
-    ASSERT_EQ(chmod("screenshot1.png", 0), 0);  // unreadable, unless the tests run as root
-    ASSERT_EQ(symlink("elsewhere.png", "screenshot2.png"), 0);
-    ASSERT_EQ(mkdir("screenshot3.png", 0755), 0);
-    save_screenshot();
-    write_png_screenshot("screenshot1.png");  // asked for a name that exists, the writer leaves it alone
-    ASSERT_EQ(chmod("screenshot1.png", 0644), 0);
-    EXPECT_EQ(file_bytes("screenshot1.png"), "keep");
+    write_png_screenshot("screenshot2.png");  // asked for a name that exists, the writer leaves it alone
+    ASSERT_EQ(chmod("screenshot2.png", 0644), 0);
+    EXPECT_TRUE(file_bytes("screenshot2.png") == "keep" && file_bytes("screenshot6.png") == "six");
     EXPECT_NE(access("elsewhere.png", F_OK), 0);
-    expect_png_matches_snapshot("screenshot4.png");
+    expect_png_matches_snapshot("screenshot1.png");
+    EXPECT_EQ(file_bytes("screenshot4.png"), file_bytes("screenshot1.png"));  // the same picture again
+    EXPECT_EQ(file_bytes("screenshot7.png"), file_bytes("screenshot1.png"));
+    EXPECT_NE(access("screenshot8.png", F_OK), 0);
 }
 
 TEST_F(ScreenshotTest, WithoutAPictureOrAPlaceToWriteNoFileIsCreated)
