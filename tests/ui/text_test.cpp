@@ -54,8 +54,9 @@ TEST_P(TextTest, TextStartsByItsAlignmentAndEveryCharacterAdvancesTwelve)
 // inside a 2-pixel black frame; the rest of the inside is the plain picture.
 TEST_P(TextTest, BarsShowTheBrightPictureOverTheirFilledShare)
 {
-    const struct { float fraction; int bright_columns; } cases[] = {{1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0}, {-3.0f, 0},
-                 {2.0f, 618}};  // overfull runs past the frame to the screen's edge
+    const struct { float fraction; int bright_columns; } cases[] = {
+        {1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0}, {-3.0f, 0},
+        {2.0f, 618}};  // overfull runs past the frame to the screen's edge
     for (const auto &c : cases) {
         SDL_FillRect(display_surface, nullptr, 0);
         draw_bar(405, 450, c.fraction);
