@@ -33,16 +33,18 @@ void init_video()
 
     int width = (int)display_width;
     int height = (int)display_height;
+    SDL_Surface *surface = nullptr;
     if (setting_fullscreen) {
-        display_surface = SDL_SetVideoMode(width, height, color_depth, SDL_FULLSCREEN);
-        if (!display_surface)
+        surface = SDL_SetVideoMode(width, height, color_depth, SDL_FULLSCREEN);
+        if (!surface)
             fprintf(stderr, "rotwalk: full screen unavailable (%s), opening a window\n",
                     SDL_GetError());
     }
-    if (!display_surface)
-        display_surface = SDL_SetVideoMode(width, height, color_depth, SDL_DOUBLEBUF);
-    if (!display_surface)
+    if (!surface)
+        surface = SDL_SetVideoMode(width, height, color_depth, SDL_DOUBLEBUF);
+    if (!surface)
         fail_start("SDL_SetVideoMode");
+    display_surface = surface;
     SDL_WM_SetCaption(WINDOW_CAPTION, nullptr);
 }
 
