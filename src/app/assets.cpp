@@ -81,27 +81,21 @@ SDL_Surface *load_alpha_image(const char *path)
     return load_converted(path, true);
 }
 
-static SDL_Rect rect_at(int x, int y, int w, int h)
-{
-    SDL_Rect rect = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
-    return rect;
-}
-
 void fill_sprite_tables()
 {
     for (int i = 0; i < GLYPH_COUNT; i++)
-        glyph_rects[i] = rect_at(GLYPH_CELL_W * (i % GLYPH_COLUMNS) + 1,
+        glyph_rects[i] = make_rect(GLYPH_CELL_W * (i % GLYPH_COLUMNS) + 1,
                                  GLYPH_CELL_H * (i / GLYPH_COLUMNS) + 1, GLYPH_W, GLYPH_H);
     for (int k = 0; k < TILE_CELL_COUNT; k++)
-        tile_rects[k] = rect_at(TILE_PIXELS * (k % TILE_CELL_COLUMNS),
+        tile_rects[k] = make_rect(TILE_PIXELS * (k % TILE_CELL_COLUMNS),
                                 TILE_PIXELS * (k / TILE_CELL_COLUMNS), TILE_PIXELS, TILE_PIXELS);
     for (int f = 0; f < FACING_COUNT; f++) {
-        player_frames[f] = rect_at(SPRITE_SIZE * f, PLAYER_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
-        zombie_frames[f] = rect_at(SPRITE_SIZE * f, ZOMBIE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
-        corpse_frames[f] = rect_at(SPRITE_SIZE * f, CORPSE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
+        player_frames[f] = make_rect(SPRITE_SIZE * f, PLAYER_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
+        zombie_frames[f] = make_rect(SPRITE_SIZE * f, ZOMBIE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
+        corpse_frames[f] = make_rect(SPRITE_SIZE * f, CORPSE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
     }
     for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
-        blood_frames[i] = rect_at(BLOOD_SPLAT_SIZE * i, 0, BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
+        blood_frames[i] = make_rect(BLOOD_SPLAT_SIZE * i, 0, BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
 }
 
 // A reference pixel of the 36x36 sprite turned by `angle` about the centre,
@@ -224,13 +218,6 @@ void index_border_darkness()
         }
     }
     darkness_row_first_run[VIEW_H] = run_count;
-}
-
-static SDL_Surface *create_display_like_surface(int width, int height)
-{
-    const SDL_PixelFormat *format = display_surface->format;
-    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel,
-                                format->Rmask, format->Gmask, format->Bmask, format->Amask);
 }
 
 static void load_people()

@@ -76,3 +76,18 @@ void blit_at(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination,
     SDL_Rect where = {x, y, 0, 0};
     SDL_UpperBlit(source, source_rect, destination, &where);
 }
+
+SDL_Rect make_rect(int x, int y, int w, int h)
+{
+    SDL_Rect rect = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
+    return rect;
+}
+
+// An off-screen surface in the display's depth and masks, in system memory,
+// where the game reads and writes its pixels directly.
+SDL_Surface *create_display_like_surface(int width, int height)
+{
+    const SDL_PixelFormat *format = display_surface->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel,
+                                format->Rmask, format->Gmask, format->Bmask, format->Amask);
+}

@@ -26,3 +26,5 @@ void init_display();
 void draw_pointer();
 void blit_at(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination,
              SDL_Rect *source_rect);
+SDL_Rect make_rect(int x, int y, int w, int h);
+SDL_Surface *create_display_like_surface(int width, int height);

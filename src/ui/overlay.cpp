@@ -34,34 +34,20 @@ const int PANEL_MIDDLE_PIECES = PANEL_INNER_W / PANEL_PIECE_SIZE;  // 15 across 
 const int TOP = 0, MIDDLE = 1, BOTTOM = 2;  // piece rows
 const int LEFT = 0, CENTRE = 1, RIGHT = 2;  // piece columns
 
-static SDL_Rect rect_at(int x, int y, int w, int h)
-{
-    SDL_Rect rect = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
-    return rect;
-}
-
 static void fill_overlay_rects()
 {
     pointer_rect = POINTER_RECT;
     for (int k = 0; k < SMALL_GLYPH_COUNT; k++)
-        small_glyph_rects[k] = rect_at(SMALL_GLYPH_SIZE * (k % SMALL_GLYPH_COLUMNS),
+        small_glyph_rects[k] = make_rect(SMALL_GLYPH_SIZE * (k % SMALL_GLYPH_COLUMNS),
                                        SMALL_GLYPH_SIZE * (k / SMALL_GLYPH_COLUMNS),
                                        SMALL_GLYPH_SIZE, SMALL_GLYPH_SIZE);
     for (int s = 0; s < PANEL_SETS; s++)
         for (int j = 0; j < 3; j++)
             for (int i = 0; i < 3; i++)
                 panel_piece_rects[s][j][i] =
-                    rect_at(PANEL_SET_WIDTH * s + PANEL_PIECE_SIZE * i,
+                    make_rect(PANEL_SET_WIDTH * s + PANEL_PIECE_SIZE * i,
                             PANEL_PIECES_Y + PANEL_PIECE_SIZE * j, PANEL_PIECE_SIZE,
                             PANEL_PIECE_SIZE);
-}
-
-// A surface of the display's size, flags and format, for the backdrop.
-static SDL_Surface *create_backdrop_surface()
-{
-    const SDL_PixelFormat *f = display_surface->format;
-    return SDL_CreateRGBSurface(display_surface->flags, display_surface->w, display_surface->h,
-                                f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
 }
 
 static void replace_surface(SDL_Surface *&surface, SDL_Surface *replacement)
@@ -76,8 +62,10 @@ void init_overlay()
     fill_overlay_rects();
     overlay_level = 0.0f;
     overlay_open = false;
-    replace_surface(backdrop_snapshot, display_surface ? create_backdrop_surface() : nullptr);
-    replace_surface(backdrop_image, display_surface ? create_backdrop_surface() : nullptr);
+    // The backdrop holds whole pictures of the display, in its format.
+    int w = display_surface ? display_surface->w : 0, h = display_surface ? display_surface->h : 0;
+    replace_surface(backdrop_snapshot, display_surface ? create_display_like_surface(w, h) : nullptr);
+    replace_surface(backdrop_image, display_surface ? create_display_like_surface(w, h) : nullptr);
     top_bar_rect = TOP_BAR_RECT;
     bottom_bar_rect = BOTTOM_BAR_RECT;
     snprintf(footer_line_1, sizeof footer_line_1, "%s", "");
