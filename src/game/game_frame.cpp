@@ -63,11 +63,6 @@ void update_health()
         player_health[0] = GAUGE_MAX;
 }
 
-static float clamp_float(float value, float low, float high)
-{
-    return value < low ? low : (value > high ? high : value);
-}
-
 // One player: the view leads 30 percent towards the aim point. Several: it
 // follows their mean position. Either way it eases a tenth of the way.
 void update_camera()

@@ -47,15 +47,6 @@ static void separate_from_other_players(int slot)
     }
 }
 
-static float clamp(float value, float low, float high)
-{
-    if (value < low)
-        value = low;
-    if (value > high)
-        value = high;
-    return value;
-}
-
 // The limits come from the camera of the previous frame, so a player pushed
 // out of the view in this frame is brought back only by the next one.
 void update_players(float speed_factor)
@@ -72,7 +63,7 @@ void update_players(float speed_factor)
         aim(i);
         separate_from_other_players(i);
         push_out_of_walls(player_x[i], player_y[i]);
-        player_x[i] = clamp(player_x[i], left, right);
-        player_y[i] = clamp(player_y[i], top, bottom);
+        player_x[i] = clamp_float(player_x[i], left, right);
+        player_y[i] = clamp_float(player_y[i], top, bottom);
     }
 }

@@ -50,6 +50,12 @@ const int SPLAT_SPREAD_HIT = 6;     // a hit zombie or a hurt player
 const int SPLAT_SPREAD_KILL = 20;   // a killed zombie
 
 void reset_world_for_new_game();
+// Positions and gauges are held within their ranges with this one rule.
+inline float clamp_float(float value, float low, float high)
+{
+    return value < low ? low : (value > high ? high : value);
+}
+
 int spawn_zombie(float x, float y);
 void remove_zombie(int index);
 void clear_zombies();
