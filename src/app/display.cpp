@@ -24,8 +24,28 @@ static void fail_start(const char *what)
     exit(1);
 }
 
+// SDL refuses a depth it has no pixel format for and the window would never
+// open: any other value asks for the desktop's depth instead.
+static bool is_color_depth(int bits)
+{
+    for (int valid : COLOR_DEPTHS)
+        if (bits == valid)
+            return true;
+    return false;
+}
+
+void check_color_depth()
+{
+    if (is_color_depth(color_depth))
+        return;
+    fprintf(stderr, "rotwalk: screenbpp = %d is no colour depth (8, 15, 16, 24 or 32); "
+                    "using the desktop's\n", color_depth);
+    color_depth = 0;
+}
+
 void init_video()
 {
+    check_color_depth();
     // Audio, joystick or CD-ROM may be missing on a machine; only video is required.
     SDL_Init(SDL_INIT_EVERYTHING);
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) < 0)

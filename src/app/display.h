@@ -8,6 +8,7 @@ const float DISPLAY_HEIGHT = 480.0f;
 const char WINDOW_CAPTION[] = "www.rotwalk.example";  // the studio's web address
 const int POINTER_HOTSPOT_X = 12;     // hot spot, right of the sprite's corner
 const int POINTER_HOTSPOT_Y = 10;     // hot spot, below the sprite's corner
+const int COLOR_DEPTHS[] = {0, 8, 15, 16, 24, 32};  // bits per pixel; 0 is the desktop's
 
 // Set once at start-up
 extern SDL_Surface *display_surface;  // the video surface: every screen's canvas
@@ -21,6 +22,7 @@ extern bool setting_show_cursor;      // the system pointer; ours is always draw
 extern bool mouse_focus;              // the pointer is over the window
 extern bool pointer_shown_before;     // false only until the first frame's pointer step
 
+void check_color_depth();  // an unknown depth becomes 0, told on stderr
 void init_video();
 void init_display();
 void draw_pointer();

@@ -13,8 +13,12 @@
 #include "app/settings.h"
 #include "game/game_frame.h"
 #include "maps/editor.h"
+#include "maps/map_list.h"
+#include "maps/safe_write.h"
+#include "maps/save_game.h"
 #include "ui/game_menu.h"
 #include "ui/map_choice.h"
+#include "ui/notice.h"
 #include "ui/menus.h"
 #include "ui/overlay.h"
 
@@ -50,6 +54,9 @@ void start_up()
     srand((unsigned)time(nullptr));
     init_display();
     init_overlay();
+    // Temporaries of saves that a crash or a kill interrupted.
+    remove_stale_temporaries(MAP_FOLDER);
+    remove_stale_temporaries(SAVE_FOLDER);
     load_assets();
 }
 
@@ -66,6 +73,7 @@ void run_frame()
         draw_overlay();
         run_overlay_buttons();
     }
+    draw_notice();
     draw_pointer();
     SDL_Flip(display_surface);
     drain_events();

@@ -31,9 +31,9 @@ static const SettingKey setting_keys[] = {
 };
 
 // Reads one line into `line` (at most 255 characters, line feed dropped, a
-// carriage return before it too). Returns false when no further line may be
-// read: the end of the file, or a line too long to hold, whose tail would
-// otherwise be taken for the next line.
+// carriage return before it too, as text mode does). Returns false when no
+// further line may be read: the end of the file, or a line too long to
+// hold, whose tail would otherwise be taken for the next line.
 static bool read_settings_line(FILE *file, char *line)
 {
     int length = 0;
@@ -43,9 +43,14 @@ static bool read_settings_line(FILE *file, char *line)
             line[length] = '\0';
             return false;
         }
+        if (c == '\r') {
+            int next = fgetc(file);
+            if (next == '\n')
+                c = '\n';
+            else if (next != EOF)
+                ungetc(next, file);
+        }
         if (c == '\n') {
-            if (length > 0 && line[length - 1] == '\r')
-                length--;
             line[length] = '\0';
             return true;
         }

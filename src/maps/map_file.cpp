@@ -2,13 +2,14 @@
 #include "maps/map_file.h"
 
 #include <cctype>
-#include <fstream>
+#include <cstring>
 #include <sstream>
 #include <string>
 
 #include "app/assets.h"
 #include "app/display.h"
 #include "maps/safe_write.h"
+#include "ui/notice.h"
 
 int map_tiles[MAP_SIZE][MAP_SIZE];
 char map_path[MAP_PATH_SIZE];
@@ -70,17 +71,27 @@ void write_map_rows(std::ostream &out, const int tiles[MAP_SIZE][MAP_SIZE])
 
 // A missing or damaged file still leaves a playable grid: every tile it does
 // not give properly becomes floor kind 0.
+// Anything that is not a readable regular file (a folder, a pipe) counts as
+// missing, never as a crash.
 void load_map()
 {
-    std::ifstream file(map_path);
-    read_map_rows(file, map_tiles);
+    std::string contents;
+    read_regular_file(map_path, contents);
+    std::istringstream text(contents);
+    read_map_rows(text, map_tiles);
 }
 
-void save_map()
+bool save_map()
 {
     std::ostringstream text;
     write_map_rows(text, map_tiles);
-    replace_file(map_path, text.str());
+    int error = replace_file(map_path, text.str());
+    if (error) {
+        report_failure("Could not save %s: %s", map_path, strerror(error));
+        return false;
+    }
+    show_notice("Map saved");
+    return true;
 }
 
 void draw_tile(int x, int y)

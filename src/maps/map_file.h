@@ -33,7 +33,7 @@ extern int map_tiles[MAP_SIZE][MAP_SIZE];  // [x][y]: a kind 0 to 21 per tile
 extern char map_path[MAP_PATH_SIZE];       // "Maps/" and the file name of the current map
 
 void load_map();
-void save_map();
+bool save_map();  // tells the player how it went with a notice
 void render_world_surface();
 void draw_tile(int x, int y);
 

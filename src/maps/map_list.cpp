@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/owned_list.h"
+#include "maps/safe_write.h"
 
 char *map_names[MAX_MAP_NAMES];
 int map_name_count = 0;
@@ -17,7 +18,8 @@ void clear_map_names()
 
 // Every entry in the listing's order, "." and ".." included; the choice
 // screens pick the maps. A cut name would open another file, so names too
-// long to hold are skipped; entries past the list's capacity are dropped.
+// long to hold are skipped, and so are the temporary files of saves in
+// progress or killed; entries past the list's capacity are dropped.
 void scan_map_folder()
 {
     clear_map_names();
@@ -29,7 +31,7 @@ void scan_map_folder()
         if (!entry)
             break;
         size_t length = strlen(entry->d_name);
-        if (length > (size_t)MAP_NAME_MAX)
+        if (length > (size_t)MAP_NAME_MAX || is_temporary_name(entry->d_name))
             continue;
         char *name = new char[length + 1];
         memcpy(name, entry->d_name, length + 1);

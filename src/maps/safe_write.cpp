@@ -1,47 +1,79 @@
-// safe_write.cpp -- replacing a file through a temporary file, an fsync and a rename
+// safe_write.cpp -- guarded reading, and replacing a file through a temporary file, an fsync and a rename
 #include "maps/safe_write.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <vector>
 
-// Hidden, and without ".map" in it, so the map list never offers one that a
-// crash left behind.
-const char TEMP_NAME_PATTERN[] = ".rotwalk_XXXXXX";
+const int MAX_LINK_DEPTH = 40;     // as the kernel's own limit on nested links
+const int LINK_TEXT_SIZE = 4096;  // the longest path the kernel takes
 
 // "Maps/" for "Maps/city.map"; empty for a name in the working folder.
-static std::string folder_of(const char *path)
+static std::string folder_of(const std::string &path)
 {
-    std::string text = path;
-    size_t slash = text.rfind('/');
-    return slash == std::string::npos ? std::string() : text.substr(0, slash + 1);
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-static bool write_all(int fd, const std::string &contents)
+// The file a write through `path` lands in: links are followed one by one,
+// also a link to a file that does not exist yet, which the save creates.
+static std::string link_target(const char *path)
+{
+    std::string current = path;
+    for (int depth = 0; depth < MAX_LINK_DEPTH; depth++) {
+        struct stat info;
+        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        char target[LINK_TEXT_SIZE];
+        ssize_t n = readlink(current.c_str(), target, sizeof target);
+        if (n <= 0 || n == (ssize_t)sizeof target)
+            return current;
+        std::string next(target, (size_t)n);
+        current = next[0] == '/' ? next : folder_of(current) + next;
+    }
+    return current;
+}
+
+static int write_all(int fd, const std::string &contents)
 {
     size_t done = 0;
     while (done < contents.size()) {
         ssize_t n = write(fd, contents.data() + done, contents.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
         done += (size_t)n;
     }
-    return true;
+    return 0;
 }
 
-// A replaced file keeps the permissions it had.
-static mode_t mode_for(const char *path)
+// A replaced file keeps the permissions it had. One the player made
+// read-only (no write bit at all) is refused even where the folder would
+// allow the rename, and even for root, who passes every access check.
+static int existing_mode(const std::string &path, mode_t &mode)
 {
     struct stat old;
-    if (stat(path, &old) == 0 && S_ISREG(old.st_mode))
-        return old.st_mode & 07777;
-    return NEW_FILE_MODE;
+    mode = NEW_FILE_MODE;
+    if (stat(path.c_str(), &old) != 0)
+        return 0;
+    if (S_ISDIR(old.st_mode))
+        return EISDIR;
+    if (!S_ISREG(old.st_mode))
+        return EINVAL;
+    if ((old.st_mode & 0222) == 0)
+        return EACCES;
+    mode = old.st_mode & 07777;
+    return 0;
 }
 
 // The rename itself reaches the disk only with the folder's entry.
@@ -54,21 +86,106 @@ static void sync_folder(const std::string &folder)
     close(fd);
 }
 
-bool replace_file(const char *path, const std::string &contents)
+static int fill_temporary(int fd, const std::string &contents, mode_t mode)
 {
-    std::string folder = folder_of(path);
-    std::string pattern = folder + TEMP_NAME_PATTERN;
+    int error = write_all(fd, contents);
+    if (!error && fchmod(fd, mode) != 0)
+        error = errno;
+    if (!error && fsync(fd) != 0)
+        error = errno;
+    if (close(fd) != 0 && !error)
+        error = errno;
+    return error;
+}
+
+int replace_file(const char *path, const std::string &contents)
+{
+    std::string target = link_target(path);
+    mode_t mode;
+    int error = existing_mode(target, mode);
+    if (error)
+        return error;
+    std::string folder = folder_of(target);
+    std::string pattern = folder + TEMP_NAME_PREFIX + "XXXXXX";
     std::vector<char> temp_name(pattern.begin(), pattern.end());
     temp_name.push_back('\0');
     int fd = mkstemp(temp_name.data());
     if (fd < 0)
-        return false;
-    bool written = write_all(fd, contents) && fchmod(fd, mode_for(path)) == 0 && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || rename(temp_name.data(), path) != 0) {
+        return errno;
+    error = fill_temporary(fd, contents, mode);
+    if (!error && rename(temp_name.data(), target.c_str()) != 0)
+        error = errno;
+    if (error) {
         unlink(temp_name.data());
-        return false;
+        return error;
     }
     sync_folder(folder);
-    return true;
+    return 0;
+}
+
+// Opened without blocking, so a pipe put where a map belongs cannot stall the
+// game before fstat shows that it is no regular file.
+int read_regular_file(const char *path, std::string &contents)
+{
+    contents.clear();
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat info;
+    int error = 0;
+    if (fstat(fd, &info) != 0)
+        error = errno;
+    else if (S_ISDIR(info.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(info.st_mode))
+        error = EINVAL;
+    else if (info.st_size > MAX_READ_BYTES)
+        error = EFBIG;
+    char buffer[4096];
+    while (!error) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = errno;
+        else if (n == 0)
+            break;
+        else if ((long)(contents.size() + (size_t)n) > MAX_READ_BYTES)
+            error = EFBIG;  // grew while being read
+        else
+            contents.append(buffer, (size_t)n);
+    }
+    close(fd);
+    if (error)
+        contents.clear();
+    return error;
+}
+
+bool is_temporary_name(const char *name)
+{
+    return strncmp(name, TEMP_NAME_PREFIX, sizeof TEMP_NAME_PREFIX - 1) == 0;
+}
+
+// Only our own pattern and only regular files: a player's file or folder
+// that happens to share the prefix is never touched.
+int remove_stale_temporaries(const char *folder)
+{
+    DIR *listing = opendir(folder);
+    if (!listing)
+        return 0;
+    int removed = 0;
+    time_t now = time(nullptr);
+    while (const struct dirent *entry = readdir(listing)) {
+        if (!is_temporary_name(entry->d_name))
+            continue;
+        std::string path = std::string(folder) + "/" + entry->d_name;
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            now - info.st_mtime < STALE_TEMP_SECONDS)
+            continue;
+        if (unlink(path.c_str()) == 0)
+            removed++;
+    }
+    closedir(listing);
+    return removed;
 }

@@ -1,11 +1,27 @@
-// safe_write.h -- replacing a file's contents so that a failed write never loses the old ones
+// safe_write.h -- reading and replacing the game's own files so that neither a strange file nor a failed write can hurt the game
 #pragma once
 
 #include <string>
 
-const int NEW_FILE_MODE = 0644;  // permissions of a file that did not exist before
+const int NEW_FILE_MODE = 0644;            // permissions of a file that did not exist before
+const char TEMP_NAME_PREFIX[] = ".rotwalk_";  // temporary files of a replacement begin so
+const int STALE_TEMP_SECONDS = 60;         // older temporaries are left over from a killed save
+const long MAX_READ_BYTES = 4L << 20;      // no file of the game is near this size
 
-// Writes the contents to a temporary file in the same folder, flushes it to
-// disk and renames it over the path. On any failure the temporary file is
-// removed, the old file stays as it was, and the result is false.
-bool replace_file(const char *path, const std::string &contents);
+// Writes the contents to a temporary file in the folder of the file finally
+// written (a symbolic link is followed to its target), flushes it to disk and
+// renames it over that file. A file without any write permission is not
+// replaced. Returns 0, or the errno of the failure; on failure the temporary
+// file is removed and the old file stays as it was.
+int replace_file(const char *path, const std::string &contents);
+
+// Reads a whole regular file (after following links). Anything else (a
+// folder, a device, a pipe), a file past MAX_READ_BYTES or a read error
+// gives the errno of the failure and leaves `contents` empty; 0 on success.
+int read_regular_file(const char *path, std::string &contents);
+
+// Removes the regular files beginning with TEMP_NAME_PREFIX and older than
+// STALE_TEMP_SECONDS from the folder: saves that were killed half-way.
+// Returns how many were removed.
+int remove_stale_temporaries(const char *folder);
+bool is_temporary_name(const char *name);

@@ -20,8 +20,17 @@
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
 #include "maps/safe_write.h"
+#include "ui/notice.h"
 
 const float VIEW_SCALE_MAX = 1.0f;  // health / 100 at full health
+const float ZOMBIE_FULL_HEALTH = 100.0f;
+// Zombies stray at most 750 from player 0 before they are called back, and
+// the players and the aim stay within the world: 1000 is a wide margin.
+const float SAVED_POSITION_MIN = -1000.0f;
+const float SAVED_POSITION_MAX = 6000.0f;
+const float SAVED_ANGLE_MAX = 4.0f;          // atan2 gives -pi to pi
+const float SAVED_DAMAGE_MAX = 1000.0f;      // one frame's contacts and overspent energy
+const int SAVED_KILL_COUNT_MAX = 1000000000;  // years of play, far from overflowing
 
 // Everything a save file holds, read and checked before any of it is used.
 struct SavedGame {
@@ -62,9 +71,7 @@ static void write_shared_values(std::ostream &out)
         << kill_count << '\n';
 }
 
-// The old save survives a failed write; the folder is made if it is missing,
-// since a save that silently goes nowhere would lose the game.
-void save_game()
+std::string saved_game_text()
 {
     std::ostringstream text;
     text.imbue(std::locale::classic());
@@ -72,8 +79,21 @@ void save_game()
     write_zombies(text);
     write_players(text);
     write_shared_values(text);
+    return text.str();
+}
+
+// The old save survives a failed write; the folder is made if it is missing,
+// since a save that silently goes nowhere would lose the game.
+bool save_game()
+{
     mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
-    replace_file(SAVE_FILE, text.str());
+    int error = replace_file(SAVE_FILE, saved_game_text());
+    if (error) {
+        report_failure("Could not save the game: %s", strerror(error));
+        return false;
+    }
+    show_notice("Game saved");
+    return true;
 }
 
 // A value is one whole word: "12abc" or "1.5" where an integer belongs is
@@ -159,22 +179,50 @@ static bool in_range(float value, float low, float high)
     return value >= low && value <= high;
 }
 
-// The rules that every game frame keeps. The zombie step reads the position
-// of the slot a zombie chases, so its target must be one of the four slots.
+static bool position_in_range(float x, float y)
+{
+    return in_range(x, SAVED_POSITION_MIN, SAVED_POSITION_MAX) &&
+           in_range(y, SAVED_POSITION_MIN, SAVED_POSITION_MAX);
+}
+
+// A living zombie has been hit at most four times (health 100 down to 20);
+// its target must be one of the four slots, since the zombie step reads
+// that slot's position.
+static bool zombie_in_range(const Zombie &zombie)
+{
+    return position_in_range(zombie.x, zombie.y) &&
+           in_range(zombie.angle, -SAVED_ANGLE_MAX, SAVED_ANGLE_MAX) && zombie.health > 0.0f &&
+           zombie.health <= ZOMBIE_FULL_HEALTH && zombie.target_player >= 0 &&
+           zombie.target_player < MAX_PLAYERS;
+}
+
+static bool player_in_range(const SavedGame &saved, int i)
+{
+    return position_in_range(saved.x[i], saved.y[i]) &&
+           in_range(saved.angle[i], -SAVED_ANGLE_MAX, SAVED_ANGLE_MAX) &&
+           in_range(saved.health[i], 0.0f, GAUGE_MAX) &&
+           in_range(saved.energy[i], 0.0f, GAUGE_MAX) &&
+           (saved.cooldown[i] == 0 || saved.cooldown[i] == 1);
+}
+
+// Only values that the game itself can write, with a margin: anything else
+// is damage, and some of it (a kill count about to overflow, a zombie no
+// shot can kill) would break the game later.
 static bool keeps_world_rules(const SavedGame &saved)
 {
     for (const Zombie &zombie : saved.zombies)
-        if (zombie.target_player < 0 || zombie.target_player >= MAX_PLAYERS)
+        if (!zombie_in_range(zombie))
             return false;
     for (int i = 0; i < saved.player_count; i++)
-        if (!in_range(saved.health[i], 0.0f, GAUGE_MAX) ||
-            !in_range(saved.energy[i], 0.0f, GAUGE_MAX) ||
-            (saved.cooldown[i] != 0 && saved.cooldown[i] != 1))
+        if (!player_in_range(saved, i))
             return false;
-    return in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
+    return position_in_range(saved.aim_x, saved.aim_y) &&
+           in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
            in_range(saved.camera_y, 0.0f, CAMERA_MAX_Y) &&
-           in_range(saved.view_scale, 0.0f, VIEW_SCALE_MAX) && saved.hurt_flash >= 0 &&
-           saved.hurt_flash <= HURT_FLASH_MAX;
+           in_range(saved.view_scale, 0.0f, VIEW_SCALE_MAX) &&
+           in_range(saved.pending_damage, 0.0f, SAVED_DAMAGE_MAX) && saved.hurt_flash >= 0 &&
+           saved.hurt_flash <= HURT_FLASH_MAX && saved.kill_count >= 0 &&
+           saved.kill_count <= SAVED_KILL_COUNT_MAX;
 }
 
 // With player_count at 1 while the zombies are made, spawning draws no
@@ -229,19 +277,35 @@ static void apply_saved_game(const SavedGame &saved)
     apply_shared_values(saved);
 }
 
-// A file that is missing leaves the main menu. A damaged one is refused as a
-// whole: the world, the lists and the screen stay exactly as they were.
-void load_game()
+// A damaged text is refused as a whole: the world, the lists, the random
+// stream and the screen stay exactly as they were.
+bool load_game_from_text(const std::string &text)
 {
-    std::ifstream file(SAVE_FILE);
-    if (!file.is_open()) {
-        screen_number = SCREEN_MAIN_MENU;
-        return;
-    }
-    file.imbue(std::locale::classic());
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
     SavedGame saved;
-    if (!read_saved_game(file, saved) || !keeps_world_rules(saved))
-        return;
+    if (!read_saved_game(in, saved) || !keeps_world_rules(saved))
+        return false;
     apply_saved_game(saved);
     screen_number = SCREEN_GAME;
+    return true;
+}
+
+// Whatever goes wrong, the main menu stays and the player is told why.
+void load_game()
+{
+    std::string text;
+    int error = read_regular_file(SAVE_FILE, text);
+    if (error == ENOENT) {
+        screen_number = SCREEN_MAIN_MENU;
+        show_notice("No saved game");
+        return;
+    }
+    if (error) {
+        screen_number = SCREEN_MAIN_MENU;
+        report_failure("Could not read the saved game: %s", strerror(error));
+        return;
+    }
+    if (!load_game_from_text(text))
+        report_failure("The saved game is damaged and was not loaded");
 }

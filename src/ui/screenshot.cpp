@@ -5,13 +5,16 @@
 #include <lodepng.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "app/backdrop.h"
 #include "app/pixels.h"
+#include "ui/notice.h"
 
 const int RGBA_BYTES = 4;
 const Uint8 OPAQUE_ALPHA = 255;
@@ -25,16 +28,16 @@ static bool name_taken(const char *name)
 }
 
 // The first gap in the numbering is used: with 1 and 3 taken, 2.
-void save_screenshot()
+bool save_screenshot()
 {
     char name[SCREENSHOT_NAME_SIZE];
     for (int n = 1; n < INT_MAX; n++) {
         snprintf(name, sizeof name, SCREENSHOT_NAME_FORMAT, n);
-        if (!name_taken(name)) {
-            write_png_screenshot(name);
-            return;
-        }
+        if (!name_taken(name))
+            return write_png_screenshot(name);
     }
+    report_failure("Could not save a screenshot: %s", strerror(EEXIST));
+    return false;
 }
 
 static void fill_rgba(SDL_Surface *picture, std::vector<unsigned char> &rgba)
@@ -82,26 +85,42 @@ static bool encode_png(const std::vector<unsigned char> &rgba, int w, int h,
 
 // The file is created only if it does not exist yet, and a write that
 // fails part way is removed: a half-written PNG is a corrupt screenshot.
-static void write_new_file(const char *file_name, const std::vector<unsigned char> &bytes)
+// Returns 0 or the errno of the failure.
+static int write_new_file(const char *file_name, const std::vector<unsigned char> &bytes)
 {
     FILE *file = fopen(file_name, "wbx");
     if (!file)
-        return;
-    bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = fclose(file) == 0 && written;
-    if (!written)
+        return errno;
+    int error = 0;
+    if (fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        error = errno ? errno : EIO;
+    if (fclose(file) != 0 && !error)
+        error = errno ? errno : EIO;
+    if (error)
         remove(file_name);
+    return error;
 }
 
-void write_png_screenshot(const char *file_name)
+bool write_png_screenshot(const char *file_name)
 {
     // The encoder would accept an empty image and write a PNG no viewer opens.
     SDL_Surface *picture = backdrop_snapshot;
-    if (!picture || picture->w <= 0 || picture->h <= 0)
-        return;
+    if (!picture || picture->w <= 0 || picture->h <= 0) {
+        report_failure("Could not save a screenshot: there is no picture");
+        return false;
+    }
     std::vector<unsigned char> rgba((size_t)picture->w * picture->h * RGBA_BYTES);
     fill_rgba(picture, rgba);
     std::vector<unsigned char> png;
-    if (encode_png(rgba, picture->w, picture->h, png))
-        write_new_file(file_name, png);
+    if (!encode_png(rgba, picture->w, picture->h, png)) {
+        report_failure("Could not save a screenshot: the picture could not be encoded");
+        return false;
+    }
+    int error = write_new_file(file_name, png);
+    if (error) {
+        report_failure("Could not save a screenshot: %s", strerror(error));
+        return false;
+    }
+    show_notice("Saved %s", file_name);
+    return true;
 }

@@ -7,5 +7,6 @@ const char SCREENSHOT_COMMENT_KEY[] = "Comment";
 const char SCREENSHOT_COMMENT[] = "Created with LodePNG";
 const unsigned SCREENSHOT_WINDOW_SIZE = 2048;  // LZ77 window of the encoder, bytes
 
-void save_screenshot();
-void write_png_screenshot(const char *file_name);
+// Both tell the player how it went with a notice.
+bool save_screenshot();
+bool write_png_screenshot(const char *file_name);

@@ -75,7 +75,7 @@ std::string folder_listing(const char *folder)
     return names;
 }
 
-void with_file_size_limit(long bytes, void (*step)())
+void with_file_size_limit(long bytes, const std::function<void()> &step)
 {
     struct rlimit before, small;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);

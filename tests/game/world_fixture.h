@@ -22,7 +22,7 @@ std::vector<float> zombie_xs();
 void fill_grid(int kind);
 std::string read_file(const char *path);
 std::string folder_listing(const char *folder);         // "ls -A" output
-void with_file_size_limit(long bytes, void (*step)());  // writes beyond it fail, as on a full disk
+void with_file_size_limit(long bytes, const std::function<void()> &step);  // writes beyond it fail, as on a full disk
 // The pixels (x, y) of the surface for which `test` holds.
 int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Uint32 pixel)> &test);
 

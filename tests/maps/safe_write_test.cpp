@@ -1,13 +1,13 @@
-// safe_write_test.cpp -- replacing files without ever losing the old contents
+// safe_write_test.cpp -- replacing files without ever losing the old contents; reading only regular files
 #include <sys/stat.h>
+#include <sys/time.h>
+
+#include <cerrno>
 
 #include "game/world_fixture.h"
 #include "maps/safe_write.h"
 
 using SafeWrite = ScratchFolderTest;
-
-static bool replaced = true;
-static void replace_with_a_long_text() { replaced = replace_file("Saves/a.dat", std::string(500, 'x')); }
 
 static int mode_of(const char *path)
 {
@@ -18,20 +18,71 @@ static int mode_of(const char *path)
 TEST_F(SafeWrite, ReplacesTheWholeContentsAndKeepsThePermissionsButAFailureKeepsTheOldFile)
 {
     mkdir("Saves", 0777);
-    ASSERT_TRUE(replace_file("Saves/a.dat", std::string("one\0two\n", 8)));
+    ASSERT_EQ(replace_file("Saves/a.dat", std::string("one\0two\n", 8)), 0);
     EXPECT_EQ(read_file("Saves/a.dat"), std::string("one\0two\n", 8));
     EXPECT_EQ(mode_of("Saves/a.dat"), NEW_FILE_MODE);
     chmod("Saves/a.dat", 0600);
-    ASSERT_TRUE(replace_file("Saves/a.dat", "short"));
+    ASSERT_EQ(replace_file("Saves/a.dat", "short"), 0);
     EXPECT_EQ(read_file("Saves/a.dat"), "short");
     EXPECT_EQ(mode_of("Saves/a.dat"), 0600);
-    ASSERT_TRUE(replace_file("plain.txt", ""));  // no folder in the name
+    ASSERT_EQ(replace_file("plain.txt", ""), 0);  // no folder in the name
 
-    with_file_size_limit(100, replace_with_a_long_text);  // the disk fills up halfway
-    EXPECT_FALSE(replaced);
-    EXPECT_FALSE(replace_file("Missing/a.dat", "x"));
+    int full_disk = 0;
+    with_file_size_limit(100, [&] { full_disk = replace_file("Saves/a.dat", std::string(500, 'x')); });
+    EXPECT_EQ(full_disk, EFBIG);
+    EXPECT_EQ(replace_file("Missing/a.dat", "x"), ENOENT);
     mkdir("Saves/taken", 0777);
-    EXPECT_FALSE(replace_file("Saves/taken", "x"));  // the rename fails after the write
+    EXPECT_EQ(replace_file("Saves/taken", "x"), EISDIR);
     EXPECT_EQ(read_file("Saves/a.dat"), "short");
     EXPECT_EQ(folder_listing(".") + folder_listing("Saves"), "Saves\nplain.txt\na.dat\ntaken\n");  // no temporary file stays
+}
+
+// A link is written through, atomically beside its target, and stays a
+// link; a file without write permission is refused, also for root.
+TEST_F(SafeWrite, WritesThroughLinksAndRefusesReadOnlyFiles)
+{
+    mkdir("Saves", 0777), mkdir("Elsewhere", 0777);
+    write_text_file("Elsewhere/real.dat", "old");
+    ASSERT_EQ(symlink("../Elsewhere/real.dat", "Saves/game.dat"), 0);
+    ASSERT_EQ(symlink("Saves/game.dat", "chain.dat"), 0);
+    ASSERT_EQ(symlink("Elsewhere/new.dat", "dangling.dat"), 0);
+    EXPECT_EQ(replace_file("chain.dat", "new"), 0);
+    EXPECT_EQ(replace_file("dangling.dat", "made"), 0);
+    struct stat info;
+    ASSERT_EQ(lstat("Saves/game.dat", &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(read_file("Elsewhere/real.dat"), "new");
+    EXPECT_EQ(read_file("Elsewhere/new.dat"), "made");
+
+    chmod("Elsewhere/real.dat", 0444);
+    EXPECT_EQ(replace_file("Saves/game.dat", "lost"), EACCES);
+    EXPECT_EQ(read_file("Elsewhere/real.dat"), "new");
+    EXPECT_EQ(folder_listing("Elsewhere") + folder_listing("Saves"), "new.dat\nreal.dat\ngame.dat\n");
+}
+
+TEST_F(SafeWrite, OnlyRegularFilesAreReadAndOnlyOldTemporariesOfOurOwnAreRemoved)
+{
+    std::string text = "x";
+    mkdir("Saves", 0777), mkdir("Saves/folder.dat", 0777), mkfifo("Saves/pipe.dat", 0644);
+    write_text_file("Saves/ok.dat", "contents");
+    EXPECT_EQ(read_regular_file("Saves/ok.dat", text), 0);
+    EXPECT_EQ(text, "contents");
+    const struct { const char *path; int error; } refused[] = {
+        {"Saves/folder.dat", EISDIR}, {"Saves/pipe.dat", EINVAL}, {"Saves/none.dat", ENOENT}};
+    for (const auto &row : refused) {
+        EXPECT_EQ(read_regular_file(row.path, text), row.error) << row.path;
+        EXPECT_EQ(text, "") << row.path;
+    }
+
+    // Two killed saves, one save in progress, a player's folder and file.
+    const char *old_names[] = {"Saves/.rotwalk_a1b2c3", "Saves/.rotwalk_zzzzzz", "Saves/.rotwalk_dir", "Saves/rotwalk_x"};
+    mkdir("Saves/.rotwalk_dir", 0777);
+    write_text_file("Saves/.rotwalk_a1b2c3", "1"), write_text_file("Saves/.rotwalk_zzzzzz", "2");
+    write_text_file("Saves/rotwalk_x", "3"), write_text_file("Saves/.rotwalk_new123", "4");
+    struct timeval long_ago[2] = {{1000, 0}, {1000, 0}};
+    for (const char *name : old_names)
+        utimes(name, long_ago);
+    EXPECT_EQ(remove_stale_temporaries("Saves"), 2);
+    EXPECT_EQ(folder_listing("Saves"), ".rotwalk_dir\n.rotwalk_new123\nfolder.dat\nok.dat\npipe.dat\nrotwalk_x\n");
+    EXPECT_EQ(remove_stale_temporaries("Missing"), 0);
 }
