@@ -36,3 +36,20 @@ TEST_P(PointerTest, NotOnTheFirstFrameThenTheHotSpotFollowsTheMouseAndTheSpriteI
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(PointerTest);
+
+// A depth SDL has no format for would keep the window from opening: the
+// desktop's depth is used instead, and the valid ones are kept.
+TEST(Window, OpensAtTheDesktopDepthWhenTheSettingIsNoColourDepth)
+{
+    const struct { int setting, opened; } cases[] = {{7, 0}, {-32, 0}, {2147483000, 0}, {16, 16}, {32, 32}};
+    for (const auto &c : cases) {
+        color_depth = c.setting, setting_fullscreen = false;
+        display_width = DISPLAY_WIDTH, display_height = DISPLAY_HEIGHT;
+        init_display();
+        ASSERT_NE(display_surface, nullptr) << c.setting;
+        EXPECT_EQ(display_surface->w, 640);
+        EXPECT_EQ(color_depth, c.opened ? c.opened : SDL_GetVideoInfo()->vfmt->BitsPerPixel) << c.setting;
+        SDL_Quit();
+        display_surface = nullptr;
+    }
+}

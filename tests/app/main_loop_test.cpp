@@ -1,9 +1,11 @@
 // main_loop_test.cpp -- start-up and passes of the frame loop, with and without the overlay
 #include "app/backdrop.h"
+#include "app/frame_clock.h"
 #include "app/main_loop.h"
 #include "app/settings.h"
 #include "support.h"
 #include "ui/buttons.h"
+#include "ui/notice.h"
 #include "ui/overlay.h"
 
 using StartUp = ScratchFolderTest;
@@ -81,3 +83,33 @@ TEST_P(FrameLoop, EscapeFreezesTheScreenBehindTheBlurUntilTheLevelIsZeroAgain)
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(FrameLoop);
+
+// A notice lies over the finished frame and the overlay, never in the
+// screen's own picture or the overlay's snapshot, for 3 s of frame time.
+class NoticeOnTop : public FrameLoop {};
+
+TEST_P(NoticeOnTop, IsDrawnAfterTheScreenAndTheOverlayOnlyAndExpires)
+{
+    const int box_x = 320, box_y = NOTICE_TOP + 1;
+    show_notice("Game saved");
+    run_frame();
+    expect_grey(display_surface, box_x, box_y, 0);
+    expect_grey(display_surface, 600, box_y, TEST_PLAIN_GREY);  // beside the box the menu shows
+    push_event(SDL_KEYDOWN, SDLK_ESCAPE);
+    run_frame();
+    expect_grey(backdrop_snapshot, box_x, box_y, TEST_PLAIN_GREY);
+    for (int i = 0; i < 20; i++)
+        run_frame();
+    expect_grey(display_surface, box_x, box_y, 0);  // over the open overlay too
+
+    show_notice("%s", std::string(200, 'x').c_str());
+    EXPECT_EQ(std::string(notice_text), std::string(NOTICE_MAX_CHARS - 3, 'x') + "...");
+    frame_ms = 1000;
+    for (int frame = 0; frame < 4; frame++) {
+        SDL_FillRect(display_surface, nullptr, display_rgb(9, 9, 9));
+        draw_notice();
+        expect_grey(display_surface, box_x, box_y, frame < 3 ? 0 : 9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Depth16, NoticeOnTop, ::testing::Values(16), depth_name);

@@ -22,6 +22,8 @@ TEST_F(SettingsFile, AKeyMatchesOnlyAtTheLineStartBeforeEqualsAndTheLastLineWins
         {"screenbpp=16\n" + long_line + "\nfullscreen=1\n", "screenbpp", 16.0f},
         {std::string(255, 'y') + "\nfullscreen=1", "fullscreen", 1.0f},  // 255 still fit, 256 do not
         {std::string(256, 'y') + "\nfullscreen=1", "fullscreen", 0.0f},
+        {std::string(255, 'y') + "\r\nfullscreen=1\r\n", "fullscreen", 1.0f},  // the CR LF is no character
+        {std::string(255, 'y') + "\rfullscreen=1\n", "fullscreen", 0.0f},       // a lone CR is one
     };
     for (const auto &c : cases) {
         write_text_file(SETTINGS_FILE, c.text);

@@ -12,12 +12,14 @@
 #include "game/zombies.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
+#include "maps/save_game.h"
 
 const int RUN_FRAMES = 2000;
 const int WALK_LEG_FRAMES = 45;        // frames per leg of the walked square
 const int AIM_RADIUS = 150;            // display pixels around the view's centre
 const double AIM_TURN = 0.05;          // radians the pointer circles per frame
 const float FAR_FROM_PLAYER = 900.0f;  // stragglers are called back at 750, plus pushes
+const int SAVE_EVERY_FRAMES = 10;
 
 static bool within(float value, float low, float high) { return std::isfinite(value) && value >= low && value <= high; }
 
@@ -66,6 +68,7 @@ using HeadlessRun = CleanWorld;
 // circles the view with the button held: a continuous circle of fire. The
 // steps of the game frame that move the world run in the game's order, and
 // shots paint into the whole floor; when the horde wins, a new game starts.
+// Every tenth frame the game is saved and loaded again.
 TEST_F(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
 {
     fill_sprite_tables();
@@ -95,6 +98,9 @@ TEST_F(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
         fire_weapons();
         view_scale = player_health[0] / 100;
         ASSERT_EQ(broken_rule(kills_before), "") << "after frame " << frame;
+        // Every game the player could save here loads again; play goes on from the loaded one.
+        if (frame % SAVE_EVERY_FRAMES == 0)
+            ASSERT_TRUE(load_game_from_text(saved_game_text())) << "saved at frame " << frame;
         most_zombies = std::max(most_zombies, zombie_count);
         if (frame == RUN_FRAMES / 2)
             kills_at_half = earlier_kills + kill_count;

@@ -6,6 +6,7 @@
 
 #include "game/world_fixture.h"
 #include "maps/map_file.h"
+#include "ui/notice.h"
 
 class MapFile : public ScratchFolderTest {
 protected:
@@ -46,8 +47,12 @@ TEST_F(MapFile, EveryKindSurvivesARoundTripAsFiftyLinesOfFiftyAndAFailedSaveKeep
     fill_grid(7);
     load_map();
     EXPECT_EQ(grid_text(), text);
+    EXPECT_STREQ(notice_text, "Map saved");
     fill_grid(TILE_WALL_LEFT);
-    with_file_size_limit(1000, save_map);
+    bool saved = true;
+    with_file_size_limit(1000, [&] { saved = save_map(); });
+    EXPECT_FALSE(saved);
+    EXPECT_STREQ(notice_text, "Could not save Maps/all.map: File too large");
     EXPECT_EQ(read_file(map_path), text);
     EXPECT_EQ(folder_listing("Maps"), "all.map\n");
 }
@@ -76,6 +81,11 @@ TEST_F(MapFile, DamagedFilesLeaveOnlyValidKindsAndNothingOfTheLastMap)
     fill_grid(TILE_WALL_TOP);
     load_map();  // missing
     EXPECT_EQ(grid_text(), floor_rows(50));
+    mkdir(map_path, 0777);  // a folder is no map: all floor, never a crash
+    fill_grid(TILE_WALL_TOP);
+    load_map();
+    EXPECT_EQ(grid_text(), floor_rows(50));
+    rmdir(map_path);
 
     // A short row; '7' (55), a control character and a UTF-8 letter out of
     // range; three rows in all, the last ending the file; blanks and tabs separate rows.

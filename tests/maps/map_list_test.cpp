@@ -16,6 +16,7 @@ TEST_F(MapList, EveryEntryIsListedOnceUpToTheCapacityAndNoFolderGivesNone)
     ASSERT_EQ(mkdir("Maps/sub", 0755), 0);
     write_text_file("Maps/a.map", "x");
     write_text_file("Maps/b.map", "x");
+    write_text_file("Maps/.rotwalk_Ab12cd", "x");  // a save's temporary file is never a map
     scan_map_folder();
     scan_map_folder();
     write_text_file("Maps/c.map", "x");  // after the scan: not listed

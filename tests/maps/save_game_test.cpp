@@ -8,6 +8,7 @@
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
 #include "maps/save_game.h"
+#include "ui/notice.h"
 
 // Lines of the save of set_up_saved_world's game (2 zombies, 2 players).
 const int ZOMBIES_LINE = 50, PLAYERS_LINE = 61, SHARED_LINE = 74, SAVED_LINES = 82;
@@ -123,8 +124,17 @@ TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSa
                                         "2500", "3.33333", "4360", "0", "0.999", "0.8", "8", "1234567"}));
     const std::string old_save = read_file(SAVE_FILE);
     EXPECT_EQ(old_save.back(), '\n');
+    EXPECT_STREQ(notice_text, "Game saved");
+    // A full disk or a file the player made read-only keeps the old save, and
+    // the player is told.
     set_up_saved_world();
-    with_file_size_limit(2000, save_game);  // the grid alone is 2550 bytes
+    bool saved = true;
+    with_file_size_limit(2000, [&] { saved = save_game(); });  // the grid alone is 2550 bytes
+    EXPECT_FALSE(saved);
+    EXPECT_STREQ(notice_text, "Could not save the game: File too large");
+    chmod(SAVE_FILE, 0444);
+    EXPECT_FALSE(save_game());
+    EXPECT_STREQ(notice_text, "Could not save the game: Permission denied");
     EXPECT_EQ(read_file(SAVE_FILE), old_save);
     EXPECT_EQ(folder_listing(SAVE_FOLDER), "gamesave.dat\n");
 }
@@ -185,8 +195,16 @@ TEST_F(SaveFile, AMissingOrDamagedFileIsRefusedAndChangesNothing)
     std::string before = world_dump(true);
     load_game();  // missing: the main menu stays
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+    EXPECT_STREQ(notice_text, "No saved game");
     screen_number = SCREEN_GAME_MENU;
     EXPECT_EQ(world_dump(true), before);
+    mkdir(SAVE_FOLDER, 0777), mkdir(SAVE_FILE, 0777);  // a folder where the save belongs
+    load_game();
+    EXPECT_STREQ(notice_text, "Could not read the saved game: Is a directory");
+    EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+    screen_number = SCREEN_GAME_MENU;
+    EXPECT_EQ(world_dump(true), before);
+    rmdir(SAVE_FILE);
 
     set_up_saved_world();
     save_game();
@@ -196,16 +214,19 @@ TEST_F(SaveFile, AMissingOrDamagedFileIsRefusedAndChangesNothing)
     high_char[5] = '7', low_char[49] = '\x1f', blank[25] = ' ';
     // Each line with the texts that damage it: a short or broken grid, counts
     // out of range or unlike the data, numbers that are no numbers or not
-    // finite, and values that break the rules of the world.
+    // finite, and values that break the rules of the world or that the game
+    // can never write (a kill count about to overflow, an unkillable zombie).
     const struct { int line; std::vector<std::string> texts; } damages[] = {
         {3, {short_row}}, {10, {high_char}}, {49, {low_char}}, {20, {blank}},
         {ZOMBIES_LINE, {"-1", "3", "1", "two", "99999999999999999999"}},
-        {zombie_line(1, 4), {"4", "-1"}}, {zombie_line(0, 0), {"nan", "inf", "1e39", "100x"}},
+        {zombie_line(1, 4), {"4", "-1"}}, {zombie_line(0, 0), {"nan", "inf", "1e39", "100x", "1e30", "-1e30"}},
+        {zombie_line(1, 3), {"0", "-20", "100.5", "1e30"}}, {zombie_line(0, 2), {"7"}}, {player_line(0, 0), {"1e30"}},
+        {player_line(1, 2), {"-7"}},
         {PLAYERS_LINE, {"0", "5"}}, {player_line(0, 3), {"100.5", "-0.001"}}, {player_line(1, 3), {"-3"}},
         {player_line(1, 4), {"101", "-1"}}, {player_line(0, 1), {"-inf"}}, {player_line(1, 5), {"2", "-1", "0.5"}},
         {SHARED_LINE, {"NaN"}}, {SHARED_LINE + 2, {"4360.5", "-1"}}, {SHARED_LINE + 3, {"4521", "-0.25"}},
-        {SHARED_LINE + 4, {"1.5", "-0.1"}}, {SHARED_LINE + 5, {"inf"}}, {SHARED_LINE + 6, {"104", "-4"}},
-        {SHARED_LINE + 7, {"37.5"}}};
+        {SHARED_LINE + 4, {"1.5", "-0.1"}}, {SHARED_LINE + 1, {"-1e30"}}, {SHARED_LINE + 5, {"inf", "-1", "1e30"}}, {SHARED_LINE + 6, {"104", "-4"}},
+        {SHARED_LINE + 7, {"37.5", "2147483647", "-1"}}};
     std::vector<std::vector<std::string>> files;
     for (size_t cut : {0, 50, 58, 81})  // truncated, down to the last value
         files.push_back(std::vector<std::string>(good.begin(), good.begin() + cut));
@@ -222,6 +243,7 @@ TEST_F(SaveFile, AMissingOrDamagedFileIsRefusedAndChangesNothing)
         before = world_dump(true);
         load_game();
         EXPECT_EQ(world_dump(true), before) << "file " << &lines - &files[0] << " of " << lines.size() << " lines";
+        EXPECT_STREQ(notice_text, "The saved game is damaged and was not loaded");
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/backdrop.h"
 #include "support.h"
+#include "ui/notice.h"
 #include "ui/screenshot.h"
 
 // Screenshots need no window: the snapshot is a plain surface in a display
@@ -59,8 +60,10 @@ TEST_F(ScreenshotTest, TheFirstFreeNumberIsUsedAndAnExistingNameIsNeverWrittenTh
     ASSERT_EQ(mkdir("screenshot5.png", 0755), 0);
     write_text_file("screenshot6.png", "six");
     for (int i = 0; i < 3; i++)
-        save_screenshot();
-    write_png_screenshot("screenshot2.png");  // asked for a name that exists, the writer leaves it alone
+        EXPECT_TRUE(save_screenshot());
+    EXPECT_STREQ(notice_text, "Saved screenshot7.png");
+    EXPECT_FALSE(write_png_screenshot("screenshot2.png"));  // asked for a name that exists, the writer leaves it alone
+    EXPECT_STREQ(notice_text, "Could not save a screenshot: File exists");
     ASSERT_EQ(chmod("screenshot2.png", 0644), 0);
     EXPECT_TRUE(file_bytes("screenshot2.png") == "keep" && file_bytes("screenshot6.png") == "six");
     EXPECT_NE(access("elsewhere.png", F_OK), 0);
@@ -76,8 +79,10 @@ TEST_F(ScreenshotTest, WithoutAPictureOrAPlaceToWriteNoFileIsCreated)
     make_snapshot(32, 0, 0);  // the encoder would write an invalid 0x0 PNG
     save_screenshot();
     EXPECT_NE(access("screenshot1.png", F_OK), 0);
+    EXPECT_STREQ(notice_text, "Could not save a screenshot: there is no picture");
     make_snapshot(32, 2, 2);
-    write_png_screenshot("no_such_folder/screenshot1.png");
+    EXPECT_FALSE(write_png_screenshot("no_such_folder/screenshot1.png"));
+    EXPECT_STREQ(notice_text, "Could not save a screenshot: No such file or directory");
     EXPECT_NE(access("no_such_folder", F_OK), 0);
 }
 
