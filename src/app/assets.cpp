@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/display.h"
+#include "app/folders.h"
 #include "app/pixels.h"
 #include "maps/map_list.h"
 
@@ -46,7 +47,7 @@ static void report_missing(const char *path, const char *reason)
 
 static SDL_Surface *load_converted(const char *path, bool with_alpha)
 {
-    SDL_Surface *loaded = IMG_Load(path);
+    SDL_Surface *loaded = IMG_Load(data_file(path).c_str());
     if (!loaded) {
         report_missing(path, IMG_GetError());
         return nullptr;
@@ -231,7 +232,7 @@ static void load_people()
 
 static void load_border_darkness()
 {
-    SDL_Surface *picture = IMG_Load(BORDER_DARKNESS_FILE);
+    SDL_Surface *picture = IMG_Load(data_file(BORDER_DARKNESS_FILE).c_str());
     if (!picture)
         report_missing(BORDER_DARKNESS_FILE, IMG_GetError());
     read_border_darkness(picture);
@@ -245,7 +246,7 @@ static void start_music()
         fprintf(stderr, "rotwalk: no sound: %s\n", Mix_GetError());
         return;
     }
-    music_track = Mix_LoadMUS(MUSIC_FILE);
+    music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());
     if (!music_track) {
         report_missing(MUSIC_FILE, Mix_GetError());
         return;

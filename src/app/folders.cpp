@@ -1,0 +1,193 @@
+// folders.cpp -- where the game finds its data and where it keeps the player's own files
+#include "app/folders.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+
+#include "app/settings.h"
+#include "maps/map_list.h"
+#include "maps/safe_write.h"
+#include "maps/save_game.h"
+
+char data_folder[FOLDER_PATH_SIZE];
+char game_folder[FOLDER_PATH_SIZE];
+bool portable_mode = false;
+
+const char MAP_SUFFIX[] = ".map";
+
+std::string data_file(const char *relative)
+{
+    if (!data_folder[0])
+        return relative;
+    return std::string(data_folder) + "/" + relative;
+}
+
+static bool is_folder(const std::string &path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Later steps change the current folder, so every folder is kept absolute.
+static std::string absolute(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+std::string executable_folder()
+{
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return "";
+    path[n] = '\0';
+    char *slash = strrchr(path, '/');
+    if (!slash)
+        return "";
+    *slash = '\0';
+    return path;
+}
+
+std::string find_data_folder(const char *asked, const std::string &exe_folder)
+{
+    if (asked)
+        return is_folder(std::string(asked) + "/" + MEDIA_FOLDER) ? absolute(asked) : "";
+    if (!exe_folder.empty() && is_folder(exe_folder + "/" + MEDIA_FOLDER))
+        return absolute(exe_folder);
+    std::string installed = exe_folder + "/" + INSTALLED_DATA_FROM_BIN;
+    if (!exe_folder.empty() && is_folder(installed + "/" + MEDIA_FOLDER))
+        return absolute(installed);
+    return "";
+}
+
+std::string default_game_folder()
+{
+    const char *xdg = getenv("XDG_DATA_HOME");
+    if (xdg && xdg[0] == '/')  // a relative value is to be ignored
+        return std::string(xdg) + "/" + GAME_FOLDER_NAME;
+    const char *home = getenv("HOME");
+    if (!home || !home[0])
+        return "";
+    return std::string(home) + "/.local/share/" + GAME_FOLDER_NAME;
+}
+
+// Like mkdir -p; an existing folder is fine.
+static int make_folders(const std::string &path)
+{
+    for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+        std::string part = path.substr(0, slash);
+        if (mkdir(part.c_str(), NEW_GAME_FOLDER_MODE) != 0 && errno != EEXIST)
+            return errno;
+        if (slash == std::string::npos)
+            break;
+    }
+    return is_folder(path) ? 0 : ENOTDIR;
+}
+
+static int copy_if_missing(const std::string &from, const std::string &to)
+{
+    struct stat info;
+    if (lstat(to.c_str(), &info) == 0)
+        return 0;  // the player's own copy is kept, whatever it holds
+    std::string contents;
+    int error = read_regular_file(from.c_str(), contents);
+    if (error == ENOENT)
+        return 0;
+    return error ? error : replace_file(to.c_str(), contents);
+}
+
+static bool is_map_name(const char *name)
+{
+    size_t length = strlen(name);
+    return length > strlen(MAP_SUFFIX) && strcmp(name + length - strlen(MAP_SUFFIX), MAP_SUFFIX) == 0;
+}
+
+static int copy_shipped_maps(const std::string &data, const std::string &folder)
+{
+    DIR *shipped = opendir((data + "/" + MAP_FOLDER).c_str());
+    if (!shipped)
+        return 0;
+    int error = 0;
+    while (const struct dirent *entry = readdir(shipped)) {
+        if (!error && is_map_name(entry->d_name))
+            error = copy_if_missing(data + "/" + MAP_FOLDER + "/" + entry->d_name,
+                                    folder + "/" + MAP_FOLDER + "/" + entry->d_name);
+    }
+    closedir(shipped);
+    return error;
+}
+
+// The portable folder that holds the executable and its data is also the
+// game folder, as it always was.
+std::string planned_game_folder(const char *asked_data, const char *asked_game_folder,
+                                const std::string &data, const std::string &exe, bool &portable)
+{
+    portable = !asked_data && !exe.empty() && !data.empty() && data == absolute(exe);
+    if (asked_game_folder)
+        return asked_game_folder;
+    return portable ? data : default_game_folder();
+}
+
+static std::string failure(const std::string &what, int error)
+{
+    return what + ": " + strerror(error);
+}
+
+std::string prepare_game_folder(const std::string &folder, const std::string &data)
+{
+    for (const char *sub : {"", "/Maps", "/Saves"}) {
+        int error = make_folders(folder + sub);
+        if (error)
+            return failure("cannot make " + folder + sub, error);
+    }
+    if (access(folder.c_str(), W_OK) != 0)
+        return failure("cannot write in " + folder, errno);
+    if (absolute(folder) == absolute(data))
+        return "";  // a portable folder is its own data
+    int error = copy_shipped_maps(data, folder);
+    if (!error)
+        error = copy_if_missing(data + "/" + SETTINGS_FILE, folder + "/" + SETTINGS_FILE);
+    return error ? failure("cannot copy the shipped files into " + folder, error) : "";
+}
+
+static void keep_path(char *target, const std::string &path)
+{
+    snprintf(target, FOLDER_PATH_SIZE, "%s", path.c_str());
+}
+
+// Without a usable game folder the game still plays from its data folder,
+// where every save then fails and says so.
+std::string settle_folders(const char *asked_data, const char *asked_game_folder)
+{
+    std::string exe = executable_folder();
+    std::string data = find_data_folder(asked_data, exe);
+    if (data.empty())
+        return asked_data ? std::string(asked_data) + " has no " + MEDIA_FOLDER + "/ folder"
+                          : "cannot find the game's " + std::string(MEDIA_FOLDER) + "/ folder beside " +
+                                (exe.empty() ? "the executable" : exe) + " or in " + exe + "/" +
+                                INSTALLED_DATA_FROM_BIN;
+    std::string folder = planned_game_folder(asked_data, asked_game_folder, data, exe, portable_mode);
+    std::string problem = folder.empty() ? "no home folder for the game's files"
+                                         : prepare_game_folder(folder, data);
+    if (!problem.empty())
+        fprintf(stderr, "rotwalk: %s; nothing can be saved\n", problem.c_str());
+    if (!folder.empty())
+        folder = absolute(folder);
+    if (folder.empty() || chdir(folder.c_str()) != 0) {
+        folder = data;
+        if (chdir(data.c_str()) != 0)
+            return failure("cannot enter " + data, errno);
+    }
+    keep_path(data_folder, data);
+    keep_path(game_folder, folder);
+    return "";
+}

@@ -1,0 +1,40 @@
+// folders.h -- where the game finds its data and where it keeps the player's own files
+#pragma once
+
+#include <string>
+
+const int FOLDER_PATH_SIZE = 4096;
+#ifndef ROTWALK_DATA_FROM_BIN
+#define ROTWALK_DATA_FROM_BIN "../share/rotwalk"
+#endif
+const char INSTALLED_DATA_FROM_BIN[] = ROTWALK_DATA_FROM_BIN;  // an install's data, from its bin/
+const char GAME_FOLDER_NAME[] = "rotwalk";                  // inside $XDG_DATA_HOME
+const char MEDIA_FOLDER[] = "Media";
+const int NEW_GAME_FOLDER_MODE = 0777;                      // narrowed by the umask
+
+// Set once at start-up, before anything is loaded
+extern char data_folder[FOLDER_PATH_SIZE];  // holds Media/ and the shipped Maps/; empty: the current folder
+extern char game_folder[FOLDER_PATH_SIZE];  // the player's settings, maps, saves, screenshots
+extern bool portable_mode;                  // the data and the game folder are the executable's own
+
+// The path of a data file such as "Media/Game/bg.png", in the data folder.
+std::string data_file(const char *relative);
+
+std::string executable_folder();            // through /proc/self/exe; empty when unknown
+// The data folder: the one asked for, else the executable's own folder when
+// it has Media/, else an install's share/rotwalk. Empty when none has Media/.
+std::string find_data_folder(const char *asked, const std::string &exe_folder);
+// $XDG_DATA_HOME/rotwalk, or ~/.local/share/rotwalk; empty without a home.
+std::string default_game_folder();
+// The game folder these options and folders lead to; says whether it is
+// the portable one.
+std::string planned_game_folder(const char *asked_data, const char *asked_game_folder,
+                                const std::string &data, const std::string &exe, bool &portable);
+// Creates the game folder with Maps/ (shipped maps copied in only where
+// missing), Saves/ and settings.ini (copied only when missing). Returns ""
+// or a sentence saying what failed.
+std::string prepare_game_folder(const std::string &folder, const std::string &data);
+// Decides both folders, prepares the game folder and makes it the current
+// folder. Returns "" or why no data was found (the game cannot run then);
+// a game folder that cannot be made or written is only told on stderr.
+std::string settle_folders(const char *asked_data, const char *asked_game_folder);
