@@ -8,6 +8,7 @@ PACKAGES=(
   liblodepng-dev libgtest-dev
   libfreetype-dev fonts-dejavu-core
   libogg-dev libvorbis-dev
+  desktop-file-utils appstream
 )
 
 missing=()
