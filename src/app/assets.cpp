@@ -241,9 +241,12 @@ static void load_border_darkness()
 
 static void start_music()
 {
-    // Zeros ask SDL for its default rate, format, channels and buffer.
+    // Zeros ask SDL for its default rate, format, channels and buffer. An
+    // earlier message must not pass for the reason of a failure here.
+    SDL_ClearError();
     if (Mix_OpenAudio(0, 0, 0, 0) < 0) {
-        fprintf(stderr, "rotwalk: no sound: %s\n", Mix_GetError());
+        const char *reason = Mix_GetError();
+        fprintf(stderr, "rotwalk: no sound: %s\n", reason[0] ? reason : "no audio device");
         return;
     }
     music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());

@@ -1,9 +1,12 @@
 // display.cpp -- opening SDL and the window, drawing the software pointer
 #include "app/display.h"
 
+#include <SDL_image.h>
+
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/folders.h"
 #include "app/input.h"
 #include "ui/overlay.h"
 
@@ -43,14 +46,48 @@ void check_color_depth()
     color_depth = 0;
 }
 
+// Left to itself, SDL falls back from a missing X display to drawing with
+// text characters in the terminal. Unless the player chose a driver, only
+// drivers that show pictures are tried; without one the game stops at once.
+static void open_video_driver()
+{
+    if (getenv(VIDEO_DRIVER_VARIABLE))
+        return;
+    for (const char *driver : PICTURE_VIDEO_DRIVERS) {
+        setenv(VIDEO_DRIVER_VARIABLE, driver, 1);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
+            return;
+    }
+    const char *x_display = getenv("DISPLAY");
+    if (!x_display || !x_display[0])
+        fprintf(stderr, "rotwalk: no display: DISPLAY is not set\n");
+    else
+        fprintf(stderr, "rotwalk: no display: cannot open the X display %s\n", x_display);
+    exit(1);
+}
+
+// The window's icon must be set before the window opens.
+static void set_window_icon()
+{
+    SDL_Surface *icon = IMG_Load(data_file(ICON_FILE).c_str());
+    if (!icon) {
+        fprintf(stderr, "rotwalk: cannot load %s: %s\n", ICON_FILE, IMG_GetError());
+        return;
+    }
+    SDL_WM_SetIcon(icon, nullptr);
+    SDL_FreeSurface(icon);
+}
+
 void init_video()
 {
     check_color_depth();
+    open_video_driver();
     // Audio, joystick or CD-ROM may be missing on a machine; only video is required.
     SDL_Init(SDL_INIT_EVERYTHING);
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_Init(SDL_INIT_VIDEO) < 0)
         fail_start("SDL_Init");
 
+    set_window_icon();
     int width = (int)display_width;
     int height = (int)display_height;
     SDL_Surface *surface = nullptr;
