@@ -8,7 +8,6 @@
 #include "app/display.h"
 #include "app/folders.h"
 #include "app/pixels.h"
-#include "maps/map_list.h"
 
 char game_name[GAME_NAME_SIZE];
 float version_number = 0.0f;
@@ -261,7 +260,6 @@ void load_assets()
 {
     snprintf(game_name, sizeof game_name, "%s", GAME_NAME);
     version_number = VERSION;
-    scan_map_folder();
     fill_sprite_tables();
     view_surface = SDL_DisplayFormat(display_surface);
     background_image = load_opaque_image(BACKGROUND_FILE);

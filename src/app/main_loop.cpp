@@ -7,6 +7,7 @@
 
 #include "app/assets.h"
 #include "app/backdrop.h"
+#include "app/command_line.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
@@ -48,6 +49,8 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
 void start_up()
 {
     load_settings();
+    if (option_fullscreen != FULLSCREEN_FROM_SETTINGS)
+        setting_fullscreen = option_fullscreen != 0;  // for this run only
     // The window is always 640 by 480, whatever the settings ask for.
     display_width = DISPLAY_WIDTH;
     display_height = DISPLAY_HEIGHT;
@@ -57,6 +60,7 @@ void start_up()
     // Temporaries of saves that a crash or a kill interrupted.
     remove_stale_temporaries(MAP_FOLDER);
     remove_stale_temporaries(SAVE_FOLDER);
+    scan_map_folder();
     load_assets();
 }
 
