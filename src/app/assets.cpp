@@ -293,5 +293,4 @@ void release_assets()
                                 &world_surface};
     for (SDL_Surface **surface : surfaces)
         free_surface(*surface);
-    clear_map_names();
 }

@@ -86,6 +86,7 @@ void run_frame()
 void shut_down()
 {
     release_assets();
+    clear_map_names();
     SDL_Quit();
 }
 
