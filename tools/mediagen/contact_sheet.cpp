@@ -394,6 +394,11 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
     place_four(l, m, m.blood, "blood.png");
     place_four(l, m, m.dashboard, "dashboard.png");
     place_four(l, m, keyed(m.tiles), "maptiles.png");
+    for (const Picture &icon : m.icons)
+        place(l, m, icon, "icon " + std::to_string(icon.w) + " grey", 1, GREY);
+    for (const Picture &icon : m.icons)
+        place(l, m, icon, "icon " + std::to_string(icon.w) + " black", 1, BLACK);
+    new_row(l);
 }
 
 Picture make_contact_sheet(const MediaSet &m, const std::vector<ShippedMap> &maps)

@@ -1,6 +1,7 @@
-// main.cpp -- the media generator: writes every picture, font and the music of Media/, and a contact sheet
+// main.cpp -- the media generator: writes every picture, font and the music of Media/, the icons and a contact sheet
 //
-// Usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER]
+// Usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]
+// ICON_FOLDER receives the desktop's icons as 32x32.png, 48x48.png, ...
 // The output is the same bytes on every run: fixed seeds, nothing from the clock.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include "contact_sheet.h"
 #include "dashboard.h"
 #include "fonts.h"
+#include "icon.h"
 #include "lighting.h"
 #include "music.h"
 #include "people.h"
@@ -46,7 +48,28 @@ static bool make_folder(const std::string &path)
     return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
 }
 
-static bool generate(const std::string &media, const std::string &sheet_path, const std::string &maps_folder)
+// The desktop's icons at every size; the window's own icon is the same picture in Media/.
+static bool save_icons(std::vector<std::string> &written, MediaSet &m, const std::string &media,
+                       const std::string &icon_folder)
+{
+    for (int size : ICON_SIZES)
+        m.icons.push_back(make_icon(size));
+    if (!save(written, media + "/icon.png", make_icon(WINDOW_ICON_SIZE), PNG_ALPHA))
+        return false;
+    if (icon_folder.empty())
+        return true;
+    if (!make_folder(icon_folder))
+        return fail(written, "cannot create " + icon_folder);
+    for (const Picture &icon : m.icons) {
+        std::string name = std::to_string(icon.w) + "x" + std::to_string(icon.h) + ".png";
+        if (!save(written, icon_folder + "/" + name, icon, PNG_ALPHA))
+            return false;
+    }
+    return true;
+}
+
+static bool generate(const std::string &media, const std::string &sheet_path, const std::string &maps_folder,
+                     const std::string &icon_folder)
 {
     std::vector<std::string> written;
     std::string game = media + "/Game";
@@ -69,7 +92,8 @@ static bool generate(const std::string &media, const std::string &sheet_path, co
         !save(written, game + "/people.png", m.people, PNG_KEYED) ||
         !save(written, game + "/blood.png", m.blood, PNG_ALPHA) ||
         !save(written, game + "/borderdarkness.png", m.border_darkness, PNG_OPAQUE) ||
-        !save(written, media + "/dashboard.png", m.dashboard, PNG_ALPHA))
+        !save(written, media + "/dashboard.png", m.dashboard, PNG_ALPHA) ||
+        !save_icons(written, m, media, icon_folder))
         return false;
     m.music = make_music();
     std::string music_path = game + "/" + MUSIC_NAME;
@@ -83,8 +107,8 @@ static bool generate(const std::string &media, const std::string &sheet_path, co
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        fprintf(stderr, "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER]\n");
+        fprintf(stderr, "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]\n");
         return 2;
     }
-    return generate(argv[1], argv[2], argc > 3 ? argv[3] : "") ? 0 : 1;
+    return generate(argv[1], argv[2], argc > 3 ? argv[3] : "", argc > 4 ? argv[4] : "") ? 0 : 1;
 }
