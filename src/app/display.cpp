@@ -8,6 +8,7 @@
 
 #include "app/folders.h"
 #include "app/input.h"
+#include "app/window_scale.h"
 #include "ui/overlay.h"
 
 SDL_Surface *display_surface = nullptr;
@@ -53,16 +54,19 @@ static void open_video_driver()
 {
     if (getenv(VIDEO_DRIVER_VARIABLE))
         return;
+    char x_error[VIDEO_ERROR_SIZE] = "";
     for (const char *driver : PICTURE_VIDEO_DRIVERS) {
         setenv(VIDEO_DRIVER_VARIABLE, driver, 1);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
             return;
+        if (!x_error[0])
+            snprintf(x_error, sizeof x_error, "%s", SDL_GetError());
     }
     const char *x_display = getenv("DISPLAY");
     if (!x_display || !x_display[0])
         fprintf(stderr, "rotwalk: no display: DISPLAY is not set\n");
     else
-        fprintf(stderr, "rotwalk: no display: cannot open the X display %s\n", x_display);
+        fprintf(stderr, "rotwalk: no display: cannot open the X display %s (%s)\n", x_display, x_error);
     exit(1);
 }
 
@@ -88,20 +92,16 @@ void init_video()
         fail_start("SDL_Init");
 
     set_window_icon();
-    int width = (int)display_width;
-    int height = (int)display_height;
-    SDL_Surface *surface = nullptr;
-    if (setting_fullscreen) {
-        surface = SDL_SetVideoMode(width, height, color_depth, SDL_FULLSCREEN);
-        if (!surface)
-            fprintf(stderr, "rotwalk: full screen unavailable (%s), opening a window\n",
-                    SDL_GetError());
-    }
-    if (!surface)
-        surface = SDL_SetVideoMode(width, height, color_depth, SDL_DOUBLEBUF);
-    if (!surface)
+    // Read before the first mode is set: afterwards SDL reports the window.
+    const SDL_VideoInfo *desktop = SDL_GetVideoInfo();
+    desktop_w = desktop ? desktop->current_w : 0;
+    desktop_h = desktop ? desktop->current_h : 0;
+    display_surface = window_surface = nullptr;  // nothing survives a new start of SDL
+    bool opened = setting_fullscreen && open_window(true, color_depth);
+    if (setting_fullscreen && !opened)
+        fprintf(stderr, "rotwalk: full screen unavailable (%s), opening a window\n", SDL_GetError());
+    if (!opened && !open_window(false, color_depth))
         fail_start("SDL_SetVideoMode");
-    display_surface = surface;
     SDL_WM_SetCaption(WINDOW_CAPTION, nullptr);
 }
 

@@ -11,6 +11,7 @@ const int POINTER_HOTSPOT_Y = 10;     // hot spot, below the sprite's corner
 const int COLOR_DEPTHS[] = {0, 8, 15, 16, 24, 32};  // bits per pixel; 0 is the desktop's
 const char VIDEO_DRIVER_VARIABLE[] = "SDL_VIDEODRIVER";
 const char *const PICTURE_VIDEO_DRIVERS[] = {"x11", "dga", "fbcon", "directfb"};  // never text or dummy
+const int VIDEO_ERROR_SIZE = 256;
 const char ICON_FILE[] = "Media/icon.png";
 
 // Set once at start-up

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "app/window_scale.h"
+
 int key_state[KEY_STATE_SIZE];
 int mouse_button_state[MOUSE_BUTTON_COUNT];
 int mouse_x[POINTER_SLOTS];
@@ -31,7 +33,8 @@ static void apply_events(Uint32 mask, int *table, int size, int new_state)
 }
 
 // All downs are applied before all ups, so a press and release between two
-// updates ends as KEY_UP: a wheel click is never seen pressed.
+// updates ends as KEY_UP: a wheel click is never seen pressed. The pointer
+// is kept in canvas pixels, whatever the window's scale.
 void update_input()
 {
     settle_pressed(key_state, KEY_STATE_SIZE);
@@ -40,7 +43,9 @@ void update_input()
     settle_pressed(mouse_button_state, MOUSE_BUTTON_COUNT);
     apply_events(SDL_MOUSEBUTTONDOWNMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_PRESSED);
     apply_events(SDL_MOUSEBUTTONUPMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_UP);
-    SDL_GetMouseState(&mouse_x[0], &mouse_y[0]);
+    int window_x = 0, window_y = 0;
+    SDL_GetMouseState(&window_x, &window_y);
+    window_to_canvas(window_x, window_y, mouse_x[0], mouse_y[0]);
 }
 
 // Bits of the direction keys that are down, as an index into the table.

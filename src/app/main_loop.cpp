@@ -12,6 +12,7 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/settings.h"
+#include "app/window_scale.h"
 #include "game/game_frame.h"
 #include "maps/editor.h"
 #include "maps/map_list.h"
@@ -68,6 +69,8 @@ void run_frame()
 {
     SDL_PumpEvents();
     update_input();
+    if (alt_enter_pressed())
+        toggle_fullscreen();
     // While the overlay is anything but fully closed the screen stays frozen.
     if (overlay_level == 0.0f)
         run_current_screen();
@@ -79,7 +82,7 @@ void run_frame()
     }
     draw_notice();
     draw_pointer();
-    SDL_Flip(display_surface);
+    present_frame();
     drain_events();
 }
 
@@ -88,6 +91,13 @@ void shut_down()
     release_assets();
     clear_map_names();
     SDL_Quit();
+    display_surface = window_surface = nullptr;  // gone with SDL
+}
+
+// Return went down this frame with either Alt key held.
+bool alt_enter_pressed()
+{
+    return key_state[SDLK_RETURN] == KEY_PRESSED && (SDL_GetModState() & KMOD_ALT) != 0;
 }
 
 float compute_speed_factor(float fps)

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/display.h"
+#include "app/window_scale.h"
 
 char settings_lines[SETTINGS_MAX_LINES][SETTINGS_LINE_SIZE];
 int settings_line_count = 0;
@@ -18,16 +19,19 @@ struct SettingKey {
     float *as_float;  // the number itself
     int *as_int;      // truncated toward zero
     bool *as_bool;    // true when not 0
+    float absent;     // the value when no line gives the key
 };
 
 static const SettingKey setting_keys[] = {
-    {"screenw", &display_width, nullptr, nullptr},
-    {"screenh", &display_height, nullptr, nullptr},
-    {"screenbpp", nullptr, &color_depth, nullptr},
-    {"fullscreen", nullptr, nullptr, &setting_fullscreen},
-    {"showcursor", nullptr, nullptr, &setting_show_cursor},
-    {"antialiasing", nullptr, nullptr, &setting_antialiasing},
-    {"mipmapping", nullptr, nullptr, &setting_mipmapping},
+    {"screenw", &display_width, nullptr, nullptr, 0.0f},
+    {"screenh", &display_height, nullptr, nullptr, 0.0f},
+    {"screenbpp", nullptr, &color_depth, nullptr, 0.0f},
+    {"fullscreen", nullptr, nullptr, &setting_fullscreen, 0.0f},
+    {"showcursor", nullptr, nullptr, &setting_show_cursor, 0.0f},
+    {"antialiasing", nullptr, nullptr, &setting_antialiasing, 0.0f},
+    {"mipmapping", nullptr, nullptr, &setting_mipmapping, 0.0f},
+    // An older settings file has no scale: its window looks as it always did.
+    {"scale", nullptr, &setting_scale, nullptr, (float)SCALE_ABSENT},
 };
 
 // Reads one line into `line` (at most 255 characters, line feed dropped, a
@@ -90,9 +94,9 @@ void read_settings_file()
 
 // The key must start the line and be followed by "=", so "screenw" never
 // matches "screenwidth=". The last matching line wins.
-float setting_value(const char *key)
+float setting_value_or(const char *key, float absent)
 {
-    float value = 0.0f;
+    float value = absent;
     if (settings_line_count <= 0)
         return value;
     size_t key_length = strlen(key);
@@ -102,6 +106,11 @@ float setting_value(const char *key)
             value = (float)atof(line + key_length + 1);
     }
     return value;
+}
+
+float setting_value(const char *key)
+{
+    return setting_value_or(key, 0.0f);
 }
 
 // A number too large for an int (or not a number) falls back to 0, the
@@ -117,7 +126,7 @@ void load_settings()
 {
     read_settings_file();
     for (const SettingKey &setting : setting_keys) {
-        float value = setting_value(setting.key);
+        float value = setting_value_or(setting.key, setting.absent);
         if (setting.as_float)
             *setting.as_float = value;
         if (setting.as_int)

@@ -12,5 +12,6 @@ extern bool setting_antialiasing;    // stored only; nothing reads it
 extern bool setting_mipmapping;      // stored only; nothing reads it
 
 void read_settings_file();
-float setting_value(const char *key);
+float setting_value(const char *key);                      // 0 when absent
+float setting_value_or(const char *key, float absent);
 void load_settings();
