@@ -19,6 +19,7 @@
 #include "app/backdrop.h"
 #include "app/display.h"
 #include "app/input.h"
+#include "app/window_scale.h"
 #include "game/game_frame.h"
 #include "game/view.h"
 #include "game/world.h"
@@ -122,6 +123,31 @@ static void run_overlay_frame()
     run_overlay_buttons();
 }
 
+static void print_row(const char *name, int depth, Timing timing, double blit_us);
+
+// The canvas presented in a window of twice and three times its size.
+static SDL_Surface *scaled_window = nullptr;
+static int present_scale_now = 2;
+
+static void run_present()
+{
+    scale_canvas(display_surface, scaled_window, present_scale_now, 0, 0);
+}
+
+static void bench_presentation(int depth, int repetitions, double blit_us)
+{
+    const SDL_PixelFormat *f = display_surface->format;
+    for (int scale : {2, 3}) {
+        scaled_window = SDL_CreateRGBSurface(SDL_SWSURFACE, 640 * scale, 480 * scale, f->BitsPerPixel, f->Rmask,
+                                             f->Gmask, f->Bmask, f->Amask);
+        present_scale_now = scale;
+        char name[80];
+        snprintf(name, sizeof name, "present the canvas at %dx", scale);
+        print_row(name, depth, measure(repetitions, nullptr, run_present), blit_us);
+        SDL_FreeSurface(scaled_window);
+    }
+}
+
 static void print_row(const char *name, int depth, Timing timing, double blit_us)
 {
     printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us, timing.p99_us,
@@ -174,6 +200,7 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
     Timing blit = measure(repetitions, nullptr, run_blit);
     print_row("opaque full-screen SDL blit", depth, blit, blit.median_us);
     print_row("memcpy of one frame", depth, measure(repetitions, nullptr, run_memcpy), blit.median_us);
+    bench_presentation(depth, repetitions, blit.median_us);
 
     const char *map = map_name ? map_name : first_map_name();
     if (map) {
@@ -227,6 +254,7 @@ int main(int argc, char *argv[])
         fprintf(stderr, "bench: SDL_Init failed: %s\n", SDL_GetError());
         return 1;
     }
+    scan_map_folder();
     printf("%d repetitions per row; times in microseconds; ratio = median / blit median\n\n", repetitions);
     printf("| %-34s | bpp | median us | p99 us    | ratio  |\n", "row");
     printf("|%s|-----|-----------|-----------|--------|\n", std::string(36, '-').c_str());
