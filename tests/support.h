@@ -51,6 +51,8 @@ inline std::string depth_name(const ::testing::TestParamInfo<int> &info) { retur
 
 #define INSTANTIATE_AT_BOTH_DEPTHS(fixture) \
     INSTANTIATE_TEST_SUITE_P(Depths, fixture, ::testing::Values(16, 32), depth_name)
+// For code that draws only through SDL's blits and fills, which never looks at the pixel layout.
+#define INSTANTIATE_AT_ONE_DEPTH(fixture) INSTANTIATE_TEST_SUITE_P(Depth, fixture, ::testing::Values(32), depth_name)
 
 // Pixel access on any surface, through its format.
 inline Uint32 read_pixel(SDL_Surface *surface, int x, int y) { return read_surface_pixel(surface, x, y); }
@@ -65,9 +67,6 @@ inline Uint32 display_rgb(int r, int g, int b) { return SDL_MapRGB(display_surfa
 // Pixels of `surface` unlike `other`'s, or unlike `value` when other is null;
 // the first few are reported as failures.
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value = 0);
-
-// Saves a surface as a PNG for a person to look at; returns false on failure.
-bool save_surface_png(SDL_Surface *surface, const char *path);
 
 // Small stand-ins for the menu artwork, in the display's format: a font whose
 // glyph for character c is a solid 17x23 block of red c, green 200, blue 0;

@@ -7,10 +7,9 @@ const int W = 640, H = 480;
 
 TEST(BackdropFade, SnapshotAlphaIsTruncatedFromTheLevel)
 {
-    const float levels[] = {5.0f, 50.0f, 95.0f, 100.0f};
-    const int alphas[] = {242, 127, 12, 0};
-    for (int i = 0; i < 4; i++)
-        EXPECT_EQ(backdrop_fade_alpha(levels[i]), alphas[i]) << levels[i];
+    EXPECT_EQ((std::vector<int>{backdrop_fade_alpha(5.0f), backdrop_fade_alpha(50.0f), backdrop_fade_alpha(95.0f),
+                                backdrop_fade_alpha(100.0f)}),
+              (std::vector<int>{242, 127, 12, 0}));
 }
 
 // The backdrop surfaces come from the overlay's start-up; closed at level 0.
@@ -28,6 +27,10 @@ protected:
         update_overlay_backdrop(1.0f);
     }
 };
+// The toggle and the fade only blit; the blur reads and writes pixels itself.
+class BlurTest : public BackdropTest {};
+INSTANTIATE_AT_ONE_DEPTH(BackdropTest);
+INSTANTIATE_AT_BOTH_DEPTHS(BlurTest);
 
 // Escape during the fade-in turns it round at once; reopening during the
 // fade-out keeps the first snapshot and blur, and only a fully closed overlay
@@ -35,11 +38,11 @@ protected:
 TEST_P(BackdropTest, EscapeOpensInTwentyFramesAndTurnsTheFadeRoundAtOnce)
 {
     fill(display_surface, 255, 0, 0);
-    const bool escapes[] = {true, false, false, false, true, false};
-    const float levels[] = {5.0f, 10.0f, 15.0f, 20.0f, 15.0f, 10.0f};
-    for (int i = 0; i < 6; i++) {
-        frame(escapes[i]);
-        EXPECT_EQ(overlay_level, levels[i]) << i;
+    const struct { bool escape; float level; } frames[] = {{true, 5}, {false, 10}, {false, 15},
+                                                           {false, 20}, {true, 15}, {false, 10}};
+    for (const auto &f : frames) {
+        frame(f.escape);
+        EXPECT_EQ(overlay_level, f.level);
     }
     Uint32 first_blur = read_pixel(backdrop_image, 320, 240);
     fill(display_surface, 0, 0, 255);
@@ -127,7 +130,7 @@ static SDL_Surface *padded_copy(SDL_Surface *source, std::vector<Uint8> &memory)
     return copy;
 }
 
-TEST_P(BackdropTest, BlurMatchesAPlainReferenceOnFastAndGeneralPaths)
+TEST_P(BlurTest, BlurMatchesAPlainReferenceOnFastAndGeneralPaths)
 {
     srand(4242);
     for (int i = 0; i < W * H; i++)
@@ -149,16 +152,3 @@ TEST_P(BackdropTest, BlurMatchesAPlainReferenceOnFastAndGeneralPaths)
     backdrop_image = real_image;
 }
 
-// Channels that 5-6-5 holds exactly, so both depths capture the same; the
-// one-pixel border the passes never reach included.
-TEST_P(BackdropTest, APlainPictureKeepsItsColourAndGainsFiftyUpToWhite)
-{
-    const int cases[][6] = {{96, 180, 24, 146, 230, 74}, {255, 255, 255, 255, 255, 255}, {0, 0, 0, 50, 50, 50}};
-    for (const auto &c : cases) {
-        fill(display_surface, c[0], c[1], c[2]);
-        blur_backdrop();
-        EXPECT_EQ(differing_pixels(backdrop_image, nullptr, display_rgb(c[3], c[4], c[5])), 0) << c[0];
-    }
-}
-
-INSTANTIATE_AT_BOTH_DEPTHS(BackdropTest);

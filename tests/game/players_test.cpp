@@ -26,28 +26,21 @@ TEST_F(UpdatePlayers, TheKeysGiveEightDirectionsAndOppositeKeysCancelWhateverEls
         }
 }
 
+// An empty gauge goes below 0: the game frame turns that into damage. Both
+// sprinting players pay from slot 0.
 TEST_F(UpdatePlayers, SprintWalksNinePerFrameAndCostsSlotZerosEnergyOnlyWhileMoving)
 {
-    key_state[SDLK_LSHIFT] = KEY_HELD;
-    update_players(1.0f);
-    EXPECT_EQ((std::vector<float>{player_x[0], player_energy[0]}), (std::vector<float>{2500, 100}));
-    key_state[SDLK_d] = KEY_HELD;
-    update_players(1.0f);
-    EXPECT_NEAR(player_x[0], 2509.0f, 1e-4);
-    EXPECT_EQ(player_energy[0], (float)(100.0f - 1.35));
-    player_energy[0] = 0.0f;  // an empty gauge goes below 0: the game frame turns that into damage
-    update_players(2.0f);
-    EXPECT_NEAR(player_x[0], 2527.0f, 1e-3);
-    EXPECT_EQ(player_energy[0], -1.35f);
-    key_state[SDLK_LSHIFT] = KEY_UP;
-    update_players(0.5f);
-    EXPECT_NEAR(player_x[0], 2529.5f, 1e-3);
-    EXPECT_EQ(player_energy[0], -1.35f);
-    player_count = 2;  // both sprinting players pay from slot 0
-    player_energy[0] = 50.0f;
-    key_state[SDLK_LSHIFT] = KEY_HELD;
-    update_players(1.0f);
-    EXPECT_NEAR(player_energy[0], 47.3f, 1e-4);
+    const struct { int players, shift, right; float speed, energy, want_x, want_energy; } frames[] = {
+        {1, KEY_HELD, KEY_UP, 1, 100, 2500, 100},    {1, KEY_HELD, KEY_HELD, 1, 100, 2509, (float)(100.0f - 1.35)},
+        {1, KEY_HELD, KEY_HELD, 2, 0, 2527, -1.35f}, {1, KEY_UP, KEY_HELD, 0.5f, -1.35f, 2529.5f, -1.35f},
+        {2, KEY_HELD, KEY_HELD, 1, 50, 2538.5f, 47.3f}};
+    for (const auto &f : frames) {
+        player_count = f.players, player_energy[0] = f.energy;
+        key_state[SDLK_LSHIFT] = f.shift, key_state[SDLK_d] = f.right;
+        update_players(f.speed);
+        EXPECT_NEAR(player_x[0], f.want_x, 1e-3) << f.speed;
+        EXPECT_NEAR(player_energy[0], f.want_energy, 1e-5) << f.speed;
+    }
 }
 
 TEST_F(UpdatePlayers, TheAimUndoesTheZoomAndASecondPlayerAimsAtTheDisplaysCorner)

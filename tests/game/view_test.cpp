@@ -50,18 +50,18 @@ TEST_P(CompositeView, MatchesThePlainDefinitionExactlyOnRandomViewsAndDarkness)
             border_darkness[x * VIEW_H + y] = edge < 60 ? -(rand() % 256) : (rand() % 9 == 0 ? -(rand() % 40) : 0);
         }
     index_border_darkness();
-    for (float health : {100.0f, 73.0f, 50.0f, 0.0f})
-        for (int flash : {0, 40, 100}) {
-            view_scale = health / 100, hurt_flash = flash;
-            composite_view();
-            float sx[VIEW_W] = {320 - 320 * view_scale}, sy[VIEW_H] = {240 - 240 * view_scale};
-            for (int i = 1; i < VIEW_W; i++)
-                sx[i] = sx[i - 1] + view_scale;
-            for (int i = 1; i < VIEW_H; i++)
-                sy[i] = sy[i - 1] + view_scale;
-            EXPECT_EQ(count_pixels(display_surface, [&](int x, int y, Uint32 p) { return p != reference_pixel(sx, sy, x, y); }), 0)
-                << "health " << health << " flash " << flash;
-        }
+    const struct { float health; int flash; } cases[] = {{100, 0}, {100, 100}, {50, 40}, {0, 100}, {73, 40}};
+    for (const auto &c : cases) {
+        view_scale = c.health / 100, hurt_flash = c.flash;
+        composite_view();
+        float sx[VIEW_W] = {320 - 320 * view_scale}, sy[VIEW_H] = {240 - 240 * view_scale};
+        for (int i = 1; i < VIEW_W; i++)
+            sx[i] = sx[i - 1] + view_scale;
+        for (int i = 1; i < VIEW_H; i++)
+            sy[i] = sy[i - 1] + view_scale;
+        EXPECT_EQ(count_pixels(display_surface, [&](int x, int y, Uint32 p) { return p != reference_pixel(sx, sy, x, y); }), 0)
+            << "health " << c.health << " flash " << c.flash;
+    }
 }
 
 TEST_P(CompositeView, ZoomSamplesAboutTheCentreAndNeverReadsOutsideTheViewWhateverTheScale)
@@ -117,9 +117,9 @@ TEST(CompositeViewPitch, PaddedRowsAreAddressedByTheirPitch)
     index_border_darkness();
     view_scale = 1.0f;
     composite_view();
-    EXPECT_EQ(read_pixel(display_surface, 5, 7), read_pixel(view_surface, 5, 7));
-    EXPECT_EQ(read_pixel(display_surface, 639, 479), read_pixel(view_surface, 639, 479));
-    EXPECT_EQ(read_pixel(display_surface, 640, 3), 0u);  // beyond the 640 columns: untouched
+    EXPECT_EQ((std::vector<Uint32>{read_pixel(display_surface, 5, 7), read_pixel(display_surface, 639, 479),
+                                   read_pixel(display_surface, 640, 3)}),  // beyond the 640 columns: untouched
+              (std::vector<Uint32>{read_pixel(view_surface, 5, 7), read_pixel(view_surface, 639, 479), 0}));
     SDL_FreeSurface(display_surface);
     SDL_FreeSurface(view_surface);
     display_surface = view_surface = nullptr;

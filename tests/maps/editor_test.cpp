@@ -28,31 +28,28 @@ protected:
     static bool preview_shows(int kind) { return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind); }
 };
 
-TEST_P(Editor, EntryCentresTheWorldAtScaleFourWithKindZero)
+// Entry centres the world at scale 4 with kind 0; the direction keys scroll
+// 7.5 screen pixels of 4 world pixels per frame, one move for both keys of a
+// direction, none for opposite ones.
+TEST_P(Editor, EntryCentresTheWorldAndTheDirectionKeysScrollIt)
 {
-    EXPECT_EQ(screen_number, SCREEN_EDITOR);
-    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale, (float)selected_tile_kind}),
-              (std::vector<float>{2180, 2260, 4, 0}));
+    EXPECT_EQ((std::vector<float>{(float)screen_number, camera_x, camera_y, view_scale, (float)selected_tile_kind}),
+              (std::vector<float>{SCREEN_EDITOR, 2180, 2260, 4, 0}));
     Uint32 marker = SDL_MapRGB(world_surface->format, 255, 0, 255);
     write_pixel(world_surface, 2500, 2500, marker);
     draw_world_view();
     EXPECT_EQ(read_pixel(display_surface, 319, 239), marker);  // left of and above the centre
-}
-
-TEST_P(Editor, ScrollingFollowsTheDirectionKeysAtEveryZoom)
-{
-    key_state[SDLK_w] = KEY_HELD;
-    for (int i = 0; i < 30; i++)
+    const struct { int keys[3]; float dx, dy; } moves[] = {
+        {{SDLK_w}, 0, -30}, {{SDLK_RIGHT, SDLK_d}, 30, 0}, {{SDLK_LEFT, SDLK_d}, 0, 0}, {{SDLK_UP, SDLK_s}, 0, 0}};
+    for (const auto &m : moves) {
+        memset(key_state, 0, sizeof key_state);
+        for (int key : m.keys)
+            key_state[key] = KEY_HELD;
+        float x = camera_x, y = camera_y;
         editor_screen(1.0f);
-    EXPECT_NEAR(camera_y, 2260.0f - 900.0f, 0.01f);  // 7.5 screen pixels of 4 world pixels
-    EXPECT_NEAR(camera_x, 2180.0f, 0.01f);
-    key_state[SDLK_w] = KEY_UP, key_state[SDLK_RIGHT] = KEY_HELD, key_state[SDLK_d] = KEY_PRESSED;
-    editor_screen(1.0f);
-    EXPECT_NEAR(camera_x, 2180.0f + 30.0f, 0.01f);  // both keys: one move
-    key_state[SDLK_LEFT] = key_state[SDLK_UP] = KEY_HELD;
-    float x = camera_x, y = camera_y;
-    editor_screen(1.0f);
-    EXPECT_EQ((std::vector<float>{camera_x, camera_y}), (std::vector<float>{x, y}));
+        EXPECT_NEAR(camera_x - x, m.dx, 0.01f) << m.keys[0];
+        EXPECT_NEAR(camera_y - y, m.dy, 0.01f) << m.keys[0];
+    }
 }
 
 TEST_P(Editor, ZoomButtonsActWhileDownAndTileChoiceWrapsWithThePreviewFollowing)
@@ -113,7 +110,7 @@ TEST_P(Editor, SaveWritesTheGridAndBackWithoutSaveLosesTheEdits)
     EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[16][27]}), (std::vector<int>{20, 0}));
 }
 
-INSTANTIATE_AT_BOTH_DEPTHS(Editor);
+INSTANTIATE_AT_ONE_DEPTH(Editor);
 
 class WorldView : public WorldPicture {};
 

@@ -75,4 +75,4 @@ TEST_P(TextTest, BarsShowTheBrightPictureOverTheirFilledShare)
     expect_grey(display_surface, 100, 423, 0);
 }
 
-INSTANTIATE_AT_BOTH_DEPTHS(TextTest);
+INSTANTIATE_AT_ONE_DEPTH(TextTest);
