@@ -19,6 +19,7 @@
 #include "maps/safe_write.h"
 #include "maps/save_game.h"
 #include "ui/game_menu.h"
+#include "ui/game_over.h"
 #include "ui/map_choice.h"
 #include "ui/notice.h"
 #include "ui/menus.h"
@@ -45,6 +46,7 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
     {enter_editor, nullptr},               // SCREEN_START_EDITOR
     {nullptr, editor_screen},              // SCREEN_EDITOR
     {game_menu_screen, nullptr},           // SCREEN_GAME_MENU
+    {game_over_screen, nullptr},           // SCREEN_GAME_OVER
 };
 
 void start_up()

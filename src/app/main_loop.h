@@ -12,7 +12,8 @@ enum {
     SCREEN_START_EDITOR = 6,
     SCREEN_EDITOR = 7,
     SCREEN_GAME_MENU = 8,
-    SCREEN_COUNT = 9
+    SCREEN_GAME_OVER = 9,  // the summary after the horde won
+    SCREEN_COUNT = 10
 };
 
 const double SPEED_REFERENCE_FPS = 30.0;  // frame rate at which speed_factor is 1

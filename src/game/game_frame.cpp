@@ -15,7 +15,9 @@
 #include "game/world.h"
 #include "game/zombies.h"
 #include "maps/map_file.h"
+#include "app/frame_clock.h"
 #include "ui/buttons.h"
+#include "ui/game_over.h"
 #include "ui/text.h"
 
 // Overspent energy (below 0) turns into pending damage and is floored at 0.
@@ -183,6 +185,7 @@ void end_game()
 
 void game_frame(float speed_factor)
 {
+    count_game_time(frame_ms);
     update_players(speed_factor);
     update_zombies(speed_factor);
     update_energy();
@@ -198,6 +201,6 @@ void game_frame(float speed_factor)
         if (draw_button(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H, "Pause"))
             screen_number = SCREEN_GAME_MENU;
     } else {
-        end_game();  // the last picture stays: composited at scale 0
+        finish_game();  // the summary shows over the last picture, composited at scale 0
     }
 }

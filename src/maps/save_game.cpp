@@ -20,6 +20,7 @@
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
 #include "maps/safe_write.h"
+#include "ui/game_over.h"
 #include "ui/notice.h"
 
 const float VIEW_SCALE_MAX = 1.0f;  // health / 100 at full health
@@ -287,6 +288,7 @@ bool load_game_from_text(const std::string &text)
     if (!read_saved_game(in, saved) || !keeps_world_rules(saved))
         return false;
     apply_saved_game(saved);
+    start_game_clock("");  // a save holds neither its map nor its time
     screen_number = SCREEN_GAME;
     return true;
 }

@@ -10,9 +10,12 @@
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
 #include "ui/buttons.h"
+#include "ui/game_over.h"
 #include "ui/menus.h"
 
 const char MAPS_PREFIX[] = "Maps/";
+
+char chosen_map_name[MAP_NAME_MAX + 1];
 
 // A name is offered when it holds ".map" or ".MAP" (no other mixture of
 // cases) and fits after "Maps/" in map_path: a cut path would open another file.
@@ -37,6 +40,7 @@ void map_choice_screen(int target)
         snprintf(label, sizeof label, "%.*s", (int)strlen(name) - MAP_EXTENSION_LENGTH, name);
         if (draw_menu_row(label)) {
             snprintf(map_path, sizeof map_path, "%s%s", MAPS_PREFIX, name);
+            snprintf(chosen_map_name, sizeof chosen_map_name, "%s", label);
             screen_number = target;
         }
     }
@@ -62,5 +66,6 @@ void start_game_screen()
     prepare_map();
     render_world_surface();
     reset_world_for_new_game();
+    start_game_clock(chosen_map_name);
     screen_number = SCREEN_GAME;
 }

@@ -1,7 +1,12 @@
 // map_choice.h -- picking a map from Maps/ to play or to edit, and starting a game on it
 #pragma once
 
+#include "maps/map_list.h"
+
 const int MAP_EXTENSION_LENGTH = 4;  // ".map", cut from the label
+
+// Set when a map is picked
+extern char chosen_map_name[MAP_NAME_MAX + 1];  // its label, for the records
 
 void map_choice_screen(int target);
 void choose_map_to_play_screen();

@@ -1,0 +1,27 @@
+// records.h -- the best game on each map: most kills and longest survival, kept in Saves/records.txt
+#pragma once
+
+const char RECORDS_FILE[] = "Saves/records.txt";
+const int MAX_RECORDS = 500;          // one per map, as many as the map list holds
+const int RECORD_NAME_SIZE = 256;     // a map's name without folder and extension
+const int MAX_RECORD_SECONDS = 1000000000;
+
+struct MapRecord {
+    char name[RECORD_NAME_SIZE];
+    int kills;    // most zombies killed in one game
+    int seconds;  // longest game survived
+};
+
+// Read when a game ends, then written back
+extern MapRecord map_records[MAX_RECORDS];
+extern int map_record_count;
+
+// A missing or damaged file counts as no records; a damaged line is skipped.
+void read_records();
+// Writes every record with the safe write; a failure is told to the player.
+bool write_records();
+// The map's record, or null.
+MapRecord *find_record(const char *name);
+// Enters a finished game: the record keeps the better of each figure. The
+// record as it was before is copied to `before` (zeros for a new map).
+void enter_game_record(const char *name, int kills, int seconds, MapRecord &before);

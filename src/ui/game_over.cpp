@@ -1,0 +1,115 @@
+// game_over.cpp -- the summary when the horde wins: kills, time survived and the map's bests
+#include "ui/game_over.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/display.h"
+#include "app/main_loop.h"
+#include "game/game_frame.h"
+#include "game/world.h"
+#include "ui/buttons.h"
+#include "ui/menus.h"
+#include "ui/text.h"
+
+int game_time_ms = 0;
+char game_map_name[RECORD_NAME_SIZE];
+SDL_Surface *game_over_picture = nullptr;
+int game_over_kills = 0;
+int game_over_seconds = 0;
+MapRecord game_over_before;
+
+const int MS_PER_SECOND = 1000;
+const int SECONDS_PER_MINUTE = 60, SECONDS_PER_HOUR = 3600;
+
+void start_game_clock(const char *map_name)
+{
+    game_time_ms = 0;
+    snprintf(game_map_name, sizeof game_map_name, "%s", map_name);
+}
+
+// Saturates instead of overflowing after some three weeks of play.
+void count_game_time(int ms)
+{
+    if (ms > 0 && game_time_ms <= MAX_RECORD_SECONDS - ms)
+        game_time_ms += ms;
+}
+
+// "0:20", "12:05", "1:02:03".
+void format_duration(char *text, int size, int seconds)
+{
+    int hours = seconds / SECONDS_PER_HOUR;
+    int minutes = seconds / SECONDS_PER_MINUTE % SECONDS_PER_MINUTE;
+    if (hours > 0)
+        snprintf(text, (size_t)size, "%d:%02d:%02d", hours, minutes, seconds % SECONDS_PER_MINUTE);
+    else
+        snprintf(text, (size_t)size, "%d:%02d", minutes, seconds % SECONDS_PER_MINUTE);
+}
+
+// The display as the last frame left it, under a half-transparent black.
+static void keep_last_scene()
+{
+    SDL_FreeSurface(game_over_picture);
+    game_over_picture = display_surface ? create_display_like_surface(display_surface->w, display_surface->h)
+                                        : nullptr;
+    if (!game_over_picture)
+        return;
+    SDL_BlitSurface(display_surface, nullptr, game_over_picture, nullptr);
+    SDL_Surface *shade = create_display_like_surface(display_surface->w, display_surface->h);
+    if (!shade)
+        return;
+    SDL_FillRect(shade, nullptr, SDL_MapRGB(shade->format, 0, 0, 0));
+    SDL_SetAlpha(shade, SDL_SRCALPHA, GAME_OVER_DIM_ALPHA);
+    SDL_BlitSurface(shade, nullptr, game_over_picture, nullptr);
+    SDL_FreeSurface(shade);
+}
+
+// A loaded game does not know its map, so it enters no record.
+void finish_game()
+{
+    keep_last_scene();
+    game_over_kills = kill_count;
+    game_over_seconds = game_time_ms / MS_PER_SECOND;
+    memset(&game_over_before, 0, sizeof game_over_before);
+    if (game_map_name[0]) {
+        read_records();
+        enter_game_record(game_map_name, game_over_kills, game_over_seconds, game_over_before);
+        write_records();
+    }
+    end_game();
+    screen_number = SCREEN_GAME_OVER;
+}
+
+static void draw_summary_line(int line, const char *text)
+{
+    draw_text(TITLE_X, SUMMARY_FIRST_LINE_Y + SUMMARY_LINE_GAP * line, text, TEXT_CENTER);
+}
+
+static void draw_bests(int line)
+{
+    char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE];
+    bool more_kills = game_over_kills > game_over_before.kills;
+    int best_kills = more_kills ? game_over_kills : game_over_before.kills;
+    snprintf(text, sizeof text, "Best on %.40s: %d%s", game_map_name, best_kills, more_kills ? " (new best!)" : "");
+    draw_summary_line(line, text);
+    bool longer = game_over_seconds > game_over_before.seconds;
+    format_duration(time_text, sizeof time_text, longer ? game_over_seconds : game_over_before.seconds);
+    snprintf(text, sizeof text, "Longest: %s%s", time_text, longer ? " (new best!)" : "");
+    draw_summary_line(line + 1, text);
+}
+
+void game_over_screen()
+{
+    blit_at(0, 0, game_over_picture, display_surface, nullptr);
+    draw_text(TITLE_X, SUMMARY_TITLE_Y, "You were overrun", TEXT_CENTER);
+    char text[64], time_text[DURATION_TEXT_SIZE];
+    snprintf(text, sizeof text, "Zombies killed: %d", game_over_kills);
+    draw_summary_line(0, text);
+    format_duration(time_text, sizeof time_text, game_over_seconds);
+    snprintf(text, sizeof text, "Survived: %s", time_text);
+    draw_summary_line(1, text);
+    if (game_map_name[0])
+        draw_bests(2);
+    if (draw_button(MAIN_MENU_BUTTON_X, MAIN_MENU_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H, "Main menu"))
+        screen_number = SCREEN_MAIN_MENU;
+}
