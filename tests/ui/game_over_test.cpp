@@ -1,0 +1,88 @@
+// game_over_test.cpp -- the summary after the horde wins and the bests kept per map
+#include "app/main_loop.h"
+#include "game/world_fixture.h"
+#include "maps/records.h"
+#include "ui/game_over.h"
+#include "ui/menus.h"
+
+class GameOver : public ScreenTest {
+protected:
+    void TearDown() override
+    {
+        clean_world();
+        SDL_FreeSurface(game_over_picture);
+        game_over_picture = nullptr;
+        ScreenTest::TearDown();
+    }
+    // A game on `map` of `seconds` of play that ends with `kills` kills.
+    static void play_and_die(const char *map, int kills, int seconds)
+    {
+        clean_world();
+        start_game_clock(map);
+        for (int i = 0; i < seconds; i++)
+            count_game_time(1000);
+        kill_count = kills;
+        place_zombie(100, 100);
+        add_wall_rect(0, 0, 10, 10);
+        SDL_FillRect(display_surface, nullptr, display_rgb(200, 100, 50));
+        finish_game();
+    }
+};
+
+// The last scene stays at half brightness under the figures; the lists are
+// emptied as any game over empties them; "Main menu" leaves.
+TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneThenTheMainMenu)
+{
+    play_and_die("Farm", 83, 20);
+    EXPECT_EQ(screen_number, SCREEN_GAME_OVER);
+    EXPECT_TRUE(game_over_kills == 83 && game_over_seconds == 20 && zombie_count + wall_rect_count == 0);
+    EXPECT_EQ(read_file(RECORDS_FILE), "# Rotwalk bests: map, most kills, longest survival in seconds\nFarm\t83\t20\n");
+    SDL_FillRect(display_surface, nullptr, 0);
+    game_over_screen();
+    expect_rgb(display_surface, 5, 5, 100, 50, 25);
+    const char *first_line = "Zombies killed: 83";
+    int line_left = TITLE_X - (12 * (int)strlen(first_line)) / 2 - 6;
+    expect_test_glyph(display_surface, line_left + 1, SUMMARY_FIRST_LINE_Y + 1, 'Z');
+    click(MAIN_MENU_BUTTON_X + 10, MAIN_MENU_BUTTON_Y + 10);
+    game_over_screen();
+    EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+}
+
+// Each figure keeps its own best; the file outlives the run, and a damaged
+// file or line costs nothing but itself.
+TEST_P(GameOver, BestsAreKeptPerMapAndADamagedRecordsFileIsIgnored)
+{
+    play_and_die("Farm", 83, 20);
+    play_and_die("Farm", 10, 95);
+    EXPECT_TRUE(game_over_before.kills == 83 && game_over_before.seconds == 20);
+    play_and_die("Map 1", 5, 1);
+    map_record_count = 0;
+    read_records();
+    ASSERT_EQ(map_record_count, 2);
+    EXPECT_TRUE(find_record("Farm")->kills == 83 && find_record("Farm")->seconds == 95);
+    EXPECT_TRUE(find_record("Map 1")->kills == 5);
+
+    play_and_die("", 7, 7);  // a loaded game knows no map and enters nothing
+    read_records();
+    EXPECT_EQ(map_record_count, 2);
+    write_text_file(RECORDS_FILE, "Farm\t-3\t4\nTown\t12\t30\n\x01\x02\xff garbage\nTown\t99\t99\nWide\t1\t99999999999\n");
+    read_records();
+    ASSERT_EQ(map_record_count, 1);
+    EXPECT_TRUE(find_record("Town")->kills == 12 && find_record("Town")->seconds == 30);
+    write_text_file(RECORDS_FILE, std::string(5000, '\0'));
+    play_and_die("Town", 1, 1);
+    EXPECT_TRUE(game_over_before.kills == 0 && screen_number == SCREEN_GAME_OVER);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depth32, GameOver, ::testing::Values(32), depth_name);
+
+TEST(GameOverClock, DurationsReadAsMinutesAndSeconds)
+{
+    const struct { int seconds; const char *text; } cases[] = {
+        {0, "0:00"}, {20, "0:20"}, {725, "12:05"}, {3723, "1:02:03"}};
+    for (const auto &c : cases) {
+        char text[DURATION_TEXT_SIZE];
+        format_duration(text, sizeof text, c.seconds);
+        EXPECT_STREQ(text, c.text);
+    }
+}
