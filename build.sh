@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Rotwalk. "./build.sh run" builds, assembles the game folder and starts
-# the game; "./build.sh test" builds with sanitizers and runs the tests.
+# the game; "./build.sh test" builds with sanitizers and runs the tests;
+# "./build.sh fuzz [seconds]" fuzzes each file loader for that long (default 60).
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -21,6 +22,32 @@ assemble_game_folder() {
   fi
 }
 
+# Runs every fuzz target for the given seconds on a scratch copy of its
+# checked-in corpus (which a run never changes), prints its executions and
+# fails if any target crashed or broke a check; the input is kept under
+# build/fuzz/work/<target>/artifacts.
+run_fuzz_targets() {
+  local seconds=$1 failed=0 target work status runs
+  for target in settings map save map_list; do
+    work="$ROOT/build/fuzz/work/$target"
+    rm -rf "$work"
+    mkdir -p "$work/corpus" "$work/artifacts"
+    cp -r "$ROOT/tests/fuzz/corpus/$target/." "$work/corpus/"
+    status=0
+    "$ROOT/build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
+      -artifact_prefix="$work/artifacts/" "$work/corpus" >"$work/log" 2>&1 || status=$?
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log")
+    printf '%-9s %10s executions in %ss, corpus %d files\n' "$target" "${runs:-?}" "$seconds" \
+      "$(find "$work/corpus" -type f | wc -l)"
+    if [[ $status -ne 0 || -n "$(ls -A "$work/artifacts")" ]]; then
+      failed=1
+      echo "fuzz_$target failed (status $status); log: $work/log" >&2
+      grep -E -m 20 'ERROR|check failed|SUMMARY|Test unit written' "$work/log" >&2 || true
+    fi
+  done
+  return $failed
+}
+
 case "${1:-}" in
   run)
     scripts/install-deps.sh
@@ -37,8 +64,16 @@ case "${1:-}" in
     cd build/test
     ctest -j "$JOBS" --output-on-failure
     ;;
+  fuzz)
+    seconds=${2:-60}
+    scripts/install-deps.sh
+    scripts/install-fuzz-deps.sh
+    cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build/fuzz -j "$JOBS"
+    run_fuzz_targets "$seconds"
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

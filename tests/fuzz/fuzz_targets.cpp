@@ -1,0 +1,356 @@
+// fuzz_targets.cpp -- settings, map, save and map-list loaders fed arbitrary bytes, with what must hold after each
+#include "fuzz/fuzz_targets.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "app/main_loop.h"
+#include "app/settings.h"
+#include "game/world.h"
+#include "maps/map_file.h"
+#include "maps/map_list.h"
+#include "maps/map_prepare.h"
+#include "maps/safe_write.h"
+#include "maps/save_game.h"
+
+static void abort_on_failure(const char *check, const char *file, int line)
+{
+    fprintf(stderr, "%s:%d: check failed: %s\n", file, line, check);
+    abort();
+}
+
+void (*fuzz_check_failed)(const char *check, const char *file, int line) = abort_on_failure;
+
+static void write_whole_file(const char *path, const std::string &bytes)
+{
+    FILE *file = fopen(path, "wb");
+    FUZZ_CHECK(file != nullptr);
+    if (!file)
+        return;
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+}
+
+// ---- settings.ini
+
+const size_t SETTINGS_LONGEST_LINE = 255;
+
+// The lines the game must keep, worked out from the bytes on their own: a
+// line feed ends a line and a carriage return just before it is dropped; a
+// line too long to hold keeps its head and ends the reading; blanks go, and
+// a zero byte ends the text of its line.
+static std::vector<std::string> expected_settings_lines(const std::string &input)
+{
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < input.size() && lines.size() < (size_t)SETTINGS_MAX_LINES;) {
+        size_t end = input.find('\n', at);
+        std::string line = input.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (end != std::string::npos && !line.empty() && line.back() == '\r')
+            line.pop_back();
+        bool too_long = line.size() > SETTINGS_LONGEST_LINE;
+        line = line.substr(0, std::min(line.find('\0'), SETTINGS_LONGEST_LINE));
+        line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
+        lines.push_back(line);
+        if (too_long || end == std::string::npos)
+            break;
+        at = end + 1;
+    }
+    lines.resize(SETTINGS_MAX_LINES);
+    return lines;
+}
+
+static void fuzz_settings(const std::string &input)
+{
+    write_whole_file(SETTINGS_FILE, input);
+    load_settings();
+    FUZZ_CHECK(settings_line_count == SETTINGS_MAX_LINES);
+    std::vector<std::string> expected = expected_settings_lines(input);
+    for (int i = 0; i < SETTINGS_MAX_LINES; i++) {
+        const char *line = settings_lines[i];
+        FUZZ_CHECK(strnlen(line, SETTINGS_LINE_SIZE) <= SETTINGS_LONGEST_LINE);
+        FUZZ_CHECK(strchr(line, ' ') == nullptr);
+        FUZZ_CHECK(line == expected[i]);
+    }
+}
+
+// ---- map file and wall rectangles
+
+// Each edge of a tile, with the kinds that wall it (the doorway kind last),
+// the direction of its walls and where a wall lies across its tile.
+struct WallEdgeSet {
+    int kinds[4];
+    bool vertical;
+    int across;
+};
+const int EDGE_SET_COUNT = 4, WALL_THICK = 12, DOOR_GAP_START = 5, DOOR_GAP_END = 95;
+static const WallEdgeSet EDGE_SETS[EDGE_SET_COUNT] = {
+    {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_LEFT_TOP, TILE_WALL_LEFT, TILE_DOOR_LEFT}, true, 3},
+    {{TILE_WALL_RIGHT_BOTTOM, TILE_WALL_RIGHT_TOP, TILE_WALL_RIGHT, TILE_DOOR_RIGHT}, true, 88},
+    {{TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP}, false, 2},
+    {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM}, false, 87}};
+
+using Spans = std::vector<std::pair<int, int>>;  // [start, end) along one wall line
+
+// Sorted spans joined where they touch; false if two of them overlap.
+static bool join_spans(Spans &spans)
+{
+    std::sort(spans.begin(), spans.end());
+    Spans joined;
+    for (const auto &span : spans) {
+        if (!joined.empty() && span.first < joined.back().second)
+            return false;
+        if (!joined.empty() && span.first == joined.back().second)
+            joined.back().second = span.second;
+        else
+            joined.push_back(span);
+    }
+    spans = joined;
+    return true;
+}
+
+const float FAR_BEYOND_WORLD = 1e6f;  // no wall lies there; keeps the conversions to int defined
+static bool is_whole(float value) { return std::fabs(value) < FAR_BEYOND_WORLD && value == std::floor(value); }
+
+// The edge set and line a rectangle lies on, found from its geometry alone; false if on none.
+static bool place_wall_rect(const WallRect &r, int &set, int &line, std::pair<int, int> &span)
+{
+    if (!is_whole(r.x) || !is_whole(r.y) || !is_whole(r.w) || !is_whole(r.h))
+        return false;
+    for (set = 0; set < EDGE_SET_COUNT; set++) {
+        const WallEdgeSet &edge = EDGE_SETS[set];
+        int across = (int)(edge.vertical ? r.x : r.y), thick = (int)(edge.vertical ? r.w : r.h);
+        int along = (int)(edge.vertical ? r.y : r.x), length = (int)(edge.vertical ? r.h : r.w);
+        line = across / TILE_SIZE;
+        if (thick == WALL_THICK && across >= 0 && across % TILE_SIZE == edge.across && line < MAP_SIZE) {
+            span = {along, along + length};
+            return length > 0 && along >= 0 && along + length <= MAP_SIZE * TILE_SIZE;
+        }
+    }
+    return false;
+}
+
+// The rectangles cover exactly the wall pieces of map_tiles (or, when the
+// list is full, no more than them), and no two of one edge set overlap.
+static void check_wall_rects()
+{
+    FUZZ_CHECK(wall_rect_count >= 0 && wall_rect_count <= MAX_WALL_RECTS);
+    Spans built[EDGE_SET_COUNT][MAP_SIZE], wanted[EDGE_SET_COUNT][MAP_SIZE];
+    for (int i = 0; i < wall_rect_count; i++) {
+        int set = 0, line = 0;
+        std::pair<int, int> span;
+        FUZZ_CHECK(place_wall_rect(*wall_rects[i], set, line, span));
+        if (set < EDGE_SET_COUNT)
+            built[set][line].push_back(span);
+    }
+    for (int set = 0; set < EDGE_SET_COUNT; set++)
+        for (int line = 0; line < MAP_SIZE; line++) {
+            const WallEdgeSet &edge = EDGE_SETS[set];
+            for (int along = 0; along < MAP_SIZE; along++) {
+                int kind = edge.vertical ? map_tiles[line][along] : map_tiles[along][line], start = along * TILE_SIZE;
+                if (kind == edge.kinds[3])
+                    wanted[set][line].insert(wanted[set][line].end(), {{start, start + DOOR_GAP_START},
+                                                                        {start + DOOR_GAP_END, start + TILE_SIZE}});
+                else if (std::count(edge.kinds, edge.kinds + 3, kind))
+                    wanted[set][line].push_back({start, start + TILE_SIZE});
+            }
+            Spans &got = built[set][line], &want = wanted[set][line];
+            FUZZ_CHECK(join_spans(got) && join_spans(want));
+            if (wall_rect_count < MAX_WALL_RECTS)
+                FUZZ_CHECK(got == want);
+            for (const auto &span : got)
+                FUZZ_CHECK(std::any_of(want.begin(), want.end(), [&](const std::pair<int, int> &w) {
+                    return w.first <= span.first && span.second <= w.second;
+                }));
+        }
+}
+
+static void check_tiles(const int tiles[MAP_SIZE][MAP_SIZE])
+{
+    for (int x = 0; x < MAP_SIZE; x++)
+        for (int y = 0; y < MAP_SIZE; y++)
+            FUZZ_CHECK(tiles[x][y] >= 0 && tiles[x][y] < TILE_KIND_COUNT);
+}
+
+// The file and the same bytes as a stream give one grid, which written out
+// reads back whole and unchanged; its walls are then built on an empty list.
+static void fuzz_map(const std::string &input)
+{
+    const char name[] = "fuzz.map";
+    write_whole_file(name, input);
+    snprintf(map_path, sizeof map_path, "%s", name);
+    load_map();
+    check_tiles(map_tiles);
+    static int again[MAP_SIZE][MAP_SIZE];
+    std::istringstream same(input);
+    read_map_rows(same, again);
+    FUZZ_CHECK(memcmp(again, map_tiles, sizeof again) == 0);
+    std::stringstream written;
+    write_map_rows(written, map_tiles);
+    FUZZ_CHECK(read_map_rows(written, again) && memcmp(again, map_tiles, sizeof again) == 0);
+    clear_wall_rects();
+    prepare_map();
+    check_wall_rects();
+    clear_wall_rects();
+}
+
+// ---- save file
+
+const unsigned RANDOM_SEED = 12345;
+const float ANGLE_LIMIT = 4.0f;  // atan2 gives -pi to pi; a little more is harmless
+// Far outside the 5000-pixel world, yet every conversion to int stays defined.
+const float POSITION_LOW = -(float)MAP_SIZE * TILE_SIZE, POSITION_HIGH = 2.0f * MAP_SIZE * TILE_SIZE;
+
+// Every value of the world to the bit, with the records' addresses and the screen.
+static std::string world_dump()
+{
+    std::ostringstream out;
+    out << std::hexfloat << player_count << ' ' << zombie_count << ' ' << wall_rect_count << ' ' << kill_count << ' '
+        << pending_damage << ' ' << hurt_flash << ' ' << aim_x << ' ' << aim_y << ' ' << camera_x << ' ' << camera_y
+        << ' ' << view_scale << ' ' << screen_number << '\n';
+    for (int i = 0; i < MAX_PLAYERS; i++)
+        out << player_x[i] << ' ' << player_y[i] << ' ' << player_angle[i] << ' ' << player_health[i] << ' '
+            << player_energy[i] << ' ' << fire_cooldown[i] << '\n';
+    for (int i = 0; i < zombie_count; i++)
+        out << zombies[i] << ' ' << zombies[i]->x << ' ' << zombies[i]->y << ' ' << zombies[i]->angle << ' '
+            << zombies[i]->health << ' ' << zombies[i]->target_player << '\n';
+    for (int i = 0; i < wall_rect_count; i++)
+        out << wall_rects[i] << ' ' << wall_rects[i]->x << ' ' << wall_rects[i]->y << ' ' << wall_rects[i]->w << ' '
+            << wall_rects[i]->h << '\n';
+    out.write((const char *)map_tiles, sizeof map_tiles);
+    return out.str();
+}
+
+// A game in progress that a refused save must leave exactly as it is: every
+// kind of tile, some dozens of walls (emptying the list is quadratic), three
+// zombies, three players and no value at its start.
+const int WALL_EVERY_X = 9, WALL_EVERY_Y = 7, WALL_KIND_COUNT = TILE_KIND_COUNT - FIRST_WALL_KIND;
+static void set_up_game_in_progress()
+{
+    for (int x = 0; x < MAP_SIZE; x++)
+        for (int y = 0; y < MAP_SIZE; y++)
+            map_tiles[x][y] = x % WALL_EVERY_X || y % WALL_EVERY_Y ? (x + y) % FIRST_WALL_KIND
+                                                                   : FIRST_WALL_KIND + (x + y) % WALL_KIND_COUNT;
+    prepare_map();
+    player_count = 1;
+    for (int i = 0; i < 3; i++) {
+        Zombie *zombie = zombies[spawn_zombie(100.0f * i, 50.0f + i) - 1];
+        zombie->angle = 0.5f * i, zombie->health = 40.0f + i, zombie->target_player = i;
+    }
+    for (int i = 0; i < MAX_PLAYERS; i++) {
+        player_x[i] = 1000.5f + i, player_y[i] = 2000.25f - i, player_angle[i] = 0.1f * i;
+        player_health[i] = 90.0f - i, player_energy[i] = 30.0f + i, fire_cooldown[i] = i % 2;
+    }
+    player_count = 3, kill_count = 17, pending_damage = 2.5f, hurt_flash = 40, view_scale = 0.9f;
+    aim_x = 1234.0f, aim_y = 2345.0f, camera_x = 700.0f, camera_y = 1800.0f, screen_number = SCREEN_GAME_MENU;
+}
+
+static bool within(float value, float low, float high) { return std::isfinite(value) && value >= low && value <= high; }
+static bool position_within(float x, float y)
+{
+    return within(x, POSITION_LOW, POSITION_HIGH) && within(y, POSITION_LOW, POSITION_HIGH);
+}
+
+// What any later frame relies on: counts within their lists, gauges within
+// their ranges, a kill count that one more kill cannot overflow.
+static void check_world_rules()
+{
+    FUZZ_CHECK(player_count >= 1 && player_count <= MAX_PLAYERS);
+    for (int i = 0; i < player_count; i++) {
+        FUZZ_CHECK(position_within(player_x[i], player_y[i]) && within(player_angle[i], -ANGLE_LIMIT, ANGLE_LIMIT));
+        FUZZ_CHECK(within(player_health[i], 0, GAUGE_MAX) && within(player_energy[i], 0, GAUGE_MAX));
+        FUZZ_CHECK(fire_cooldown[i] == 0 || fire_cooldown[i] == 1);
+    }
+    FUZZ_CHECK(zombie_count >= 0 && zombie_count <= MAX_ZOMBIES);
+    std::set<const Zombie *> records(zombies, zombies + zombie_count);
+    FUZZ_CHECK(records.size() == (size_t)zombie_count && !records.count(nullptr));
+    for (int i = 0; i < zombie_count && zombies[i]; i++) {
+        const Zombie &zombie = *zombies[i];
+        FUZZ_CHECK(position_within(zombie.x, zombie.y) && within(zombie.angle, -ANGLE_LIMIT, ANGLE_LIMIT));
+        FUZZ_CHECK(zombie.health > 0.0f && zombie.health <= GAUGE_MAX);
+        FUZZ_CHECK(zombie.target_player >= 0 && zombie.target_player < MAX_PLAYERS);
+    }
+    FUZZ_CHECK(within(camera_x, 0, CAMERA_MAX_X) && within(camera_y, 0, CAMERA_MAX_Y) && position_within(aim_x, aim_y));
+    FUZZ_CHECK(within(view_scale, 0, 1) && pending_damage >= 0 && std::isfinite(pending_damage));
+    FUZZ_CHECK(hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 && kill_count < INT_MAX);
+    FUZZ_CHECK(screen_number == SCREEN_GAME);
+    check_tiles(map_tiles);
+    check_wall_rects();
+}
+
+// Refused: nothing changed. Accepted: a world within its rules, walls rebuilt
+// from the saved grid, and saving it again is a fixed point. Neither draws a
+// random number.
+static void fuzz_save(const std::string &input)
+{
+    set_up_game_in_progress();
+    std::string before = world_dump();
+    srand(RANDOM_SEED);
+    bool accepted = load_game_from_text(input);
+    int next = rand();
+    srand(RANDOM_SEED);
+    FUZZ_CHECK(next == rand());
+    if (!accepted)
+        FUZZ_CHECK(world_dump() == before);
+    else {
+        check_world_rules();
+        std::string saved = saved_game_text();
+        FUZZ_CHECK(load_game_from_text(saved) && saved_game_text() == saved);
+    }
+    clear_zombies();
+    clear_wall_rects();
+    player_count = 1;
+    reset_world_for_new_game();
+}
+
+// ---- Maps/ listing
+
+const size_t MAX_NAMES_TRIED = 600;
+const int FOLDER_ENTRIES = 2;  // "." and ".."
+
+// The bytes are file names separated by line feeds, slashes or zero bytes;
+// the ones the file system takes are made as empty files in Maps/.
+static void fuzz_map_list(const std::string &input)
+{
+    mkdir(MAP_FOLDER, 0755);
+    std::set<std::string> made;
+    for (size_t at = 0; at <= input.size() && made.size() < MAX_NAMES_TRIED;) {
+        size_t end = std::min(input.find_first_of(std::string("\n/\0", 3), at), input.size());
+        std::string name = input.substr(at, end - at), path = std::string(MAP_FOLDER) + "/" + name;
+        at = end + 1;
+        int fd = name.empty() ? -1 : open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+        if (fd >= 0)
+            close(fd), made.insert(name);
+    }
+    scan_map_folder();
+    FUZZ_CHECK(map_name_count >= 0 && map_name_count <= MAX_MAP_NAMES);
+    std::set<std::string> listed;
+    for (int i = 0; i < map_name_count; i++) {
+        const char *name = map_names[i];
+        struct stat info;
+        FUZZ_CHECK(strlen(name) <= (size_t)MAP_NAME_MAX && !is_temporary_name(name));
+        FUZZ_CHECK(listed.insert(name).second);
+        FUZZ_CHECK(lstat((std::string(MAP_FOLDER) + "/" + name).c_str(), &info) == 0);
+    }
+    if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES)  // room for all: none is missing
+        for (const std::string &name : made)
+            FUZZ_CHECK(is_temporary_name(name.c_str()) || listed.count(name));
+    clear_map_names();
+    for (const std::string &name : made)
+        unlink((std::string(MAP_FOLDER) + "/" + name).c_str());
+    FUZZ_CHECK(rmdir(MAP_FOLDER) == 0);
+}
+
+const FuzzTarget fuzz_targets[FUZZ_TARGET_COUNT] = {
+    {"settings", fuzz_settings}, {"map", fuzz_map}, {"save", fuzz_save}, {"map_list", fuzz_map_list}};
