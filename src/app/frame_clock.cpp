@@ -8,6 +8,7 @@ int frame_ms = 0;
 float frames_per_second = 0.0f;
 char date_text[CLOCK_TEXT_SIZE];
 char time_text[CLOCK_TEXT_SIZE];
+int scripted_frame_ms = 0;
 
 static const char *const weekday_names[7] = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -25,6 +26,12 @@ const int NOON_HOUR = 12;
 
 void pace_frame()
 {
+    // A scripted run must not depend on the machine's speed or the time of
+    // day: its frames all last the same, and the clock texts stay as they are.
+    if (scripted_frame_ms != 0) {
+        advance_frame_clock(last_frame_tick + (Uint32)scripted_frame_ms);
+        return;
+    }
     int wait_ms = advance_frame_clock(SDL_GetTicks());
     if (wait_ms > 0)
         SDL_Delay((Uint32)wait_ms);

@@ -14,6 +14,9 @@ extern float frames_per_second;    // 1000 / frame_ms; 0 before the first frame
 extern char date_text[CLOCK_TEXT_SIZE];  // "Sunday December 6th 2026"
 extern char time_text[CLOCK_TEXT_SIZE];  // "1:08:33 AM"
 
+// Set by a replay or a soak run before its first frame; the game leaves it 0
+extern int scripted_frame_ms;  // not 0: every frame lasts this long, no sleep, no clock read
+
 void pace_frame();
 int advance_frame_clock(Uint32 now_ms);
 void build_clock_texts(const struct tm &local);
