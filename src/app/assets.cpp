@@ -63,12 +63,12 @@ Uint32 key_color(SDL_Surface *surface)
     return SDL_MapRGB(surface->format, KEY_RED, KEY_GREEN, KEY_BLUE);
 }
 
-SDL_Surface *load_opaque_image(const char *path)
+static SDL_Surface *load_opaque_image(const char *path)
 {
     return load_converted(path, false);
 }
 
-SDL_Surface *load_keyed_image(const char *path)
+static SDL_Surface *load_keyed_image(const char *path)
 {
     SDL_Surface *image = load_converted(path, false);
     if (image)

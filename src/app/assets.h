@@ -66,9 +66,7 @@ extern int darkness_row_first_run[VIEW_H + 1];             // runs of row y: fir
 
 void load_assets();
 void release_assets();
-SDL_Surface *load_keyed_image(const char *path);
 SDL_Surface *load_alpha_image(const char *path);
-SDL_Surface *load_opaque_image(const char *path);
 Uint32 key_color(SDL_Surface *surface);
 
 void fill_sprite_tables();

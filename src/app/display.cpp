@@ -38,7 +38,8 @@ static bool is_color_depth(int bits)
     return false;
 }
 
-void check_color_depth()
+// An unknown depth becomes 0, told on stderr.
+static void check_color_depth()
 {
     if (is_color_depth(color_depth))
         return;
@@ -82,7 +83,7 @@ static void set_window_icon()
     SDL_FreeSurface(icon);
 }
 
-void init_video()
+static void init_video()
 {
     check_color_depth();
     open_video_driver();

@@ -26,8 +26,6 @@ extern bool setting_show_cursor;      // the system pointer; ours is always draw
 extern bool mouse_focus;              // the pointer is over the window
 extern bool pointer_shown_before;     // false only until the first frame's pointer step
 
-void check_color_depth();  // an unknown depth becomes 0, told on stderr
-void init_video();
 void init_display();
 void draw_pointer();
 void blit_at(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination,

@@ -178,7 +178,7 @@ void draw_world_view()
 }
 
 // The same strict test as a button's hover, over every control of the layout.
-bool pointer_over_editor_controls()
+static bool pointer_over_editor_controls()
 {
     for (const EditorRect *r : editor_controls) {
         if (r->x < mouse_x[0] && mouse_x[0] < r->x + r->w && r->y < mouse_y[0] && mouse_y[0] < r->y + r->h)
@@ -188,7 +188,7 @@ bool pointer_over_editor_controls()
 }
 
 // A point outside the world changes nothing: no tile off the grid is written.
-void paint_under_pointer()
+static void paint_under_pointer()
 {
     float z = view_scale;
     float px = camera_x + 320 + (mouse_x[0] - 320) * z;

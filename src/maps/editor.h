@@ -13,5 +13,3 @@ extern int selected_tile_kind;  // the kind painting writes, 0 to 21
 void enter_editor();
 void editor_screen(float speed_factor);
 void draw_world_view();
-bool pointer_over_editor_controls();
-void paint_under_pointer();

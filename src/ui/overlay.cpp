@@ -104,7 +104,7 @@ static void draw_piece(int set, int row, int column, int x, int y, int height)
 
 // A 340 by 55 frame around the 300 by 15 inner area at (x, y); the middle
 // row of pieces is cut to the inner area's height.
-void draw_overlay_panel(int x, int y, bool highlighted)
+static void draw_overlay_panel(int x, int y, bool highlighted)
 {
     int s = highlighted ? 1 : 0;
     int size = PANEL_PIECE_SIZE;

@@ -46,6 +46,5 @@ void init_overlay();
 void draw_overlay();
 void run_overlay_buttons();
 bool overlay_button(const char *label, int cx, int cy);
-void draw_overlay_panel(int x, int y, bool highlighted);
 void draw_small_text(int x, int y, const char *text);
 void format_version_text(char *text, int size, float version);
