@@ -121,5 +121,5 @@ TEST_P(GameFrame, PauseOnlyFromInsideItsFrameAndHealthZeroEndsTheGame)
     player_health[0] = 0.05f, pending_damage = 5.0f;
     game_frame(1.0f);
     EXPECT_EQ((std::vector<float>{player_health[0], (float)(zombie_count + wall_rect_count), (float)screen_number}),
-              (std::vector<float>{0, 0, SCREEN_MAIN_MENU}));
+              (std::vector<float>{0, 0, SCREEN_GAME_OVER}));
 }
