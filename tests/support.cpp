@@ -1,6 +1,8 @@
 // support.cpp -- fixtures shared by the tests
 #include "support.h"
 
+#include <lodepng.h>
+
 void enter_scratch_folder(std::string &folder, std::string &previous_folder)
 {
     char cwd[4096];
@@ -60,6 +62,17 @@ int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value)
                               << ", expected " << want;
         }
     return differences;
+}
+
+bool save_surface_png(SDL_Surface *surface, const char *path)
+{
+    std::vector<unsigned char> rgb((size_t)surface->w * surface->h * 3);
+    for (int y = 0; y < surface->h; y++)
+        for (int x = 0; x < surface->w; x++) {
+            unsigned char *p = &rgb[((size_t)y * surface->w + x) * 3];
+            pixel_rgb(surface, x, y, &p[0], &p[1], &p[2]);
+        }
+    return lodepng_encode24_file(path, rgb.data(), surface->w, surface->h) == 0;
 }
 
 static SDL_Surface *filled_surface(int w, int h, int grey)

@@ -68,6 +68,9 @@ inline Uint32 display_rgb(int r, int g, int b) { return SDL_MapRGB(display_surfa
 // the first few are reported as failures.
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value = 0);
 
+// Saves a surface as a PNG for a person to look at; returns false on failure.
+bool save_surface_png(SDL_Surface *surface, const char *path);
+
 // Small stand-ins for the menu artwork, in the display's format: a font whose
 // glyph for character c is a solid 17x23 block of red c, green 200, blue 0;
 // a plain background of grey 40 and a bright one of grey 200. Sets
