@@ -35,7 +35,6 @@ const float VERSION = 1.0f;
 const int PEOPLE_SHEET_W = FACING_COUNT * SPRITE_SIZE;  // 2304
 const int PEOPLE_SHEET_H = 3 * SPRITE_SIZE;             // 108
 const double FACING_STEP = 0.09817477315664291;         // pi/32: one of 64 facings
-const float SPRITE_CENTRE = 18.0f;
 
 // A player who starts the game from the wrong folder must learn why the
 // window is black, so every missing file is named once on stderr.
@@ -107,9 +106,9 @@ struct TurnedPoint {
 
 static TurnedPoint turn_reference_pixel(int u, int v, float angle)
 {
-    float theta = (float)atan2(SPRITE_CENTRE - v, SPRITE_CENTRE - u);
-    float distance = (float)sqrt((u - SPRITE_CENTRE) * (u - SPRITE_CENTRE) +
-                                 (v - SPRITE_CENTRE) * (v - SPRITE_CENTRE));
+    const float centre = (float)SPRITE_HALF;
+    float theta = (float)atan2(centre - v, centre - u);
+    float distance = (float)sqrt((u - centre) * (u - centre) + (v - centre) * (v - centre));
     float turned = angle + theta;
     TurnedPoint point;
     point.x = (float)(cos((double)turned) * distance);
@@ -136,7 +135,7 @@ static void build_facing(SDL_Surface *source, SDL_Surface *destination, int row_
     Uint32 key = key_color(destination);
 
     for (int row = 0; row < SPRITE_SIZE; row++) {
-        int r = row - (int)SPRITE_CENTRE;
+        int r = row - SPRITE_HALF;
         float sx = r * row_dx + origin_x;
         float sy = r * row_dy + origin_y;
         for (int column = 0; column < SPRITE_SIZE; column++) {

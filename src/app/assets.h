@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "app/display.h"
+
 // Cyan marks transparent pixels in colour-keyed artwork.
 const Uint8 KEY_RED = 0, KEY_GREEN = 255, KEY_BLUE = 255;
 
@@ -18,10 +20,10 @@ const int TILE_CELL_COLUMNS = 4;
 const int TILE_PIXELS = 100;         // a tile cell is 100 by 100 pixels
 const int FACING_COUNT = 64;         // pre-rotated facings per person sprite
 const int SPRITE_SIZE = 36;          // a person sprite is 36 by 36 pixels
+const int SPRITE_HALF = SPRITE_SIZE / 2;  // a person's centre lies this far right of and below its sprite's corner
 const int PLAYER_ROW_Y = 0, ZOMBIE_ROW_Y = 36, CORPSE_ROW_Y = 72;  // rows of people.png
 const int BLOOD_SPLAT_COUNT = 16;
 const int BLOOD_SPLAT_SIZE = 46;
-const int VIEW_W = 640, VIEW_H = 480;      // the game view, the size of the display
 const int WORLD_PIXELS = 5000;             // world_surface is 5000 by 5000
 
 const char BACKGROUND_FILE[] = "Media/Game/bg.png";

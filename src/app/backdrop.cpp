@@ -14,14 +14,14 @@ Uint8 blur_buffer_b[BLUR_BUFFER_SIZE];
 bool overlay_open = false;
 float overlay_level = 0.0f;
 
-const int BLUR_COLUMN_STRIDE = BLUR_HEIGHT * 3;  // bytes from one column to the next
+const int BLUR_COLUMN_STRIDE = VIEW_H * 3;  // bytes from one column to the next
 const int BLUR_ROW_STRIDE = 3;                   // bytes from one row to the next
-const int FAST_PITCH = BLUR_WIDTH * 2;           // a 16-bit row without padding
+const int FAST_PITCH = VIEW_W * 2;           // a 16-bit row without padding
 const int CHANNEL_MAX = 255;
 
 static int blur_index(int x, int y)
 {
-    return (x * BLUR_HEIGHT + y) * 3;
+    return (x * VIEW_H + y) * 3;
 }
 
 // The fast paths treat the pixels as one run of 5-6-5 values in row order.
@@ -34,7 +34,7 @@ static bool has_fast_layout(SDL_Surface *surface)
 
 static bool fits_blur(SDL_Surface *surface)
 {
-    return surface && surface->w == BLUR_WIDTH && surface->h == BLUR_HEIGHT;
+    return surface && surface->w == VIEW_W && surface->h == VIEW_H;
 }
 
 static void capture_display()
@@ -44,17 +44,17 @@ static void capture_display()
         SDL_LockSurface(source);
     if (has_fast_layout(source)) {
         const Uint16 *pixels = (const Uint16 *)source->pixels;
-        for (int y = 0; y < BLUR_HEIGHT; y++)
-            for (int x = 0; x < BLUR_WIDTH; x++) {
-                Uint16 p = pixels[y * BLUR_WIDTH + x];
+        for (int y = 0; y < VIEW_H; y++)
+            for (int x = 0; x < VIEW_W; x++) {
+                Uint16 p = pixels[y * VIEW_W + x];
                 Uint8 *out = &blur_buffer_a[blur_index(x, y)];
                 out[0] = (Uint8)((p >> 8) & 0xF8);
                 out[1] = (Uint8)((p >> 3) & 0xFC);
                 out[2] = (Uint8)((p << 3) & 0xF8);
             }
     } else {
-        for (int x = 0; x < BLUR_WIDTH; x++)
-            for (int y = 0; y < BLUR_HEIGHT; y++) {
+        for (int x = 0; x < VIEW_W; x++)
+            for (int y = 0; y < VIEW_H; y++) {
                 Uint8 *out = &blur_buffer_a[blur_index(x, y)];
                 split_pixel(read_surface_pixel(source, x, y), source->format, &out[0], &out[1],
                             &out[2]);
@@ -70,8 +70,8 @@ static void smoothing_pass(const Uint8 *from, Uint8 *to, int reach, int rounding
 {
     int across = reach * BLUR_COLUMN_STRIDE;
     int down = reach * BLUR_ROW_STRIDE;
-    for (int cx = reach; cx < BLUR_WIDTH - reach; cx++)
-        for (int cy = reach; cy < BLUR_HEIGHT - reach; cy++) {
+    for (int cx = reach; cx < VIEW_W - reach; cx++)
+        for (int cy = reach; cy < VIEW_H - reach; cy++) {
             int i = blur_index(cx, cy);
             for (int c = 0; c < 3; c++, i++)
                 to[i] = (Uint8)((from[i + down] + from[i + across] + from[i - down] +
@@ -94,15 +94,15 @@ static void write_backdrop_image()
         SDL_LockSurface(target);
     if (has_fast_layout(target)) {
         Uint16 *pixels = (Uint16 *)target->pixels;
-        for (int y = 0; y < BLUR_HEIGHT; y++)
-            for (int x = 0; x < BLUR_WIDTH; x++) {
+        for (int y = 0; y < VIEW_H; y++)
+            for (int x = 0; x < VIEW_W; x++) {
                 const Uint8 *in = &blur_buffer_a[blur_index(x, y)];
-                pixels[y * BLUR_WIDTH + x] =
+                pixels[y * VIEW_W + x] =
                     (Uint16)((in[0] & 0xF8) << 8 | (in[1] & 0xFC) << 3 | in[2] >> 3);
             }
     } else {
-        for (int y = 0; y < BLUR_HEIGHT; y++)
-            for (int x = 0; x < BLUR_WIDTH; x++) {
+        for (int y = 0; y < VIEW_H; y++)
+            for (int x = 0; x < VIEW_W; x++) {
                 const Uint8 *in = &blur_buffer_a[blur_index(x, y)];
                 write_surface_pixel(target, x, y, SDL_MapRGB(target->format, in[0], in[1], in[2]));
             }

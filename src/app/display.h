@@ -3,8 +3,9 @@
 
 #include <SDL.h>
 
-const float DISPLAY_WIDTH = 640.0f;   // the window is always this size
-const float DISPLAY_HEIGHT = 480.0f;
+const int VIEW_W = 640, VIEW_H = 480;  // the window, every screen and the game view are this size
+const int VIEW_CENTER_X = VIEW_W / 2;  // the view zooms about the screen centre; the camera centres here
+const int VIEW_CENTER_Y = VIEW_H / 2;
 const char WINDOW_CAPTION[] = "www.rotwalk.example";  // the studio's web address
 const int POINTER_HOTSPOT_X = 12;     // hot spot, right of the sprite's corner
 const int POINTER_HOTSPOT_Y = 10;     // hot spot, below the sprite's corner

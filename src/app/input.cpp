@@ -77,7 +77,7 @@ static const int DIRECTION_BY_KEYS[16] = {
     NO_DIRECTION,  // all four
 };
 
-static bool key_down(int symbol)
+bool key_down(int symbol)
 {
     return key_state[symbol] != KEY_UP;
 }

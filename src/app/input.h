@@ -19,6 +19,8 @@ extern int mouse_x[POINTER_SLOTS];  // display pixels
 extern int mouse_y[POINTER_SLOTS];
 
 const int NO_DIRECTION = -1;  // no walking or scrolling this frame
+const double DEGREES_TO_RADIANS = 0.0174532925;  // directions are given in degrees
 
 void update_input();
+bool key_down(int symbol);  // pressed this frame or held
 int keyboard_direction();

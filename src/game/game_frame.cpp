@@ -110,17 +110,17 @@ void fire_weapons()
 int facing_frame(float angle)
 {
     if (!std::isfinite(angle))
-        return FACING_FRAMES - 1;
+        return FACING_COUNT - 1;
     if (angle < -M_PI || angle > M_PI)
         angle = (float)std::remainder((double)angle, 2 * M_PI);
-    float f = (float)(angle * 57.29578 / 360 * FACING_FRAMES + 0.5);
+    float f = (float)(angle * RADIANS_TO_DEGREES / 360 * FACING_COUNT + 0.5);
     if (f < 0.0f)
-        f = f + FACING_FRAMES;
-    float g = FACING_FRAMES - f;
-    if (g >= (float)FACING_FRAMES)
-        g = FACING_FRAMES - 1;
+        f = f + FACING_COUNT;
+    float g = FACING_COUNT - f;
+    if (g >= (float)FACING_COUNT)
+        g = FACING_COUNT - 1;
     int frame = (int)g;
-    return frame < 0 ? 0 : (frame > FACING_FRAMES - 1 ? FACING_FRAMES - 1 : frame);
+    return frame < 0 ? 0 : (frame > FACING_COUNT - 1 ? FACING_COUNT - 1 : frame);
 }
 
 static void draw_person(SDL_Rect *frames, float x, float y, float angle)
@@ -167,13 +167,13 @@ void draw_hud()
 {
     char text[64];
     snprintf(text, sizeof text, "Zombies Killed = %d", kill_count);
-    draw_text(20, 50, text, TEXT_LEFT);
+    draw_text(KILLS_TEXT_X, KILLS_TEXT_Y, text, TEXT_LEFT);
     draw_bar(ENERGY_BAR_Y, ENERGY_BAR_W, (float)(player_energy[0] * 0.01));
     snprintf(text, sizeof text, "Energy %d", (int)player_energy[0]);
-    draw_text(15, 400, text, TEXT_LEFT);
+    draw_text(GAUGE_TEXT_X, ENERGY_TEXT_Y, text, TEXT_LEFT);
     draw_bar(HEALTH_BAR_Y, HEALTH_BAR_W, (float)(player_health[0] * 0.01));
     snprintf(text, sizeof text, "Health %d", (int)player_health[0]);
-    draw_text(15, 425, text, TEXT_LEFT);
+    draw_text(GAUGE_TEXT_X, HEALTH_TEXT_Y, text, TEXT_LEFT);
 }
 
 void end_game()

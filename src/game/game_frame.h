@@ -1,8 +1,6 @@
 // game_frame.h -- one step of a game: simulation, energy and health, camera, firing, drawing, HUD
 #pragma once
 
-const int FACING_FRAMES = 64;
-const int SPRITE_HALF = 18;              // a person's sprite corner lies 18 px left of and above it
 const int LABEL_RISE = 10;               // player labels stand 10 px above the centre
 const double ENERGY_REGEN = 0.75;        // per frame
 const double OVERSPENT_DAMAGE = 0.2;     // pending damage per unit of energy below 0
@@ -16,6 +14,10 @@ const double SHOT_ENERGY = 1.5;
 const int PAUSE_X = 500, PAUSE_Y = 400, PAUSE_W = 100, PAUSE_H = 20;
 const int ENERGY_BAR_Y = 405, ENERGY_BAR_W = 450;
 const int HEALTH_BAR_Y = 430, HEALTH_BAR_W = 600;
+const int KILLS_TEXT_X = 20, KILLS_TEXT_Y = 50;  // the kill count, top left
+const int GAUGE_TEXT_X = 15;                     // the gauges' texts stand over their bars' left ends
+const int ENERGY_TEXT_Y = 400, HEALTH_TEXT_Y = 425;
+const double RADIANS_TO_DEGREES = 57.29578;
 
 void game_frame(float speed_factor);
 void update_energy();

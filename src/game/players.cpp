@@ -11,11 +11,6 @@
 #include "game/view.h"
 #include "game/world.h"
 
-static bool key_down(int symbol)
-{
-    return key_state[symbol] != KEY_UP;
-}
-
 // Every player that sprints takes its cost from the shared slot 0 energy,
 // which may go below 0; the game frame turns that deficit into damage.
 static void walk(int slot, int direction, float speed_factor)

@@ -15,7 +15,6 @@
 
 int selected_tile_kind = 0;
 
-const double EDITOR_DEGREES_TO_RADIANS = 0.0174532925;
 const int PREVIEW_X = 45, PREVIEW_Y = 70;  // the tile inside the preview box
 
 // The editor's screen layout: a rectangle per control.
@@ -56,7 +55,7 @@ static void scroll_view(float speed_factor)
     if (direction == NO_DIRECTION)
         return;
     float step = view_scale * EDITOR_SCROLL_SPEED * speed_factor;
-    double angle = direction * EDITOR_DEGREES_TO_RADIANS;
+    double angle = direction * DEGREES_TO_RADIANS;
     camera_x = (float)(camera_x + cos(angle) * step);
     camera_y = (float)(camera_y + sin(angle) * step);
 }
@@ -163,8 +162,8 @@ void draw_world_view()
         return;
     float z = view_scale;
     int column_source[VIEW_W], row_source[VIEW_H];
-    world_samples(column_source, VIEW_W, camera_x + 320 - 320 * z, z, world_surface->w);
-    world_samples(row_source, VIEW_H, camera_y + 240 - 240 * z, z, world_surface->h);
+    world_samples(column_source, VIEW_W, camera_x + VIEW_CENTER_X - VIEW_CENTER_X * z, z, world_surface->w);
+    world_samples(row_source, VIEW_H, camera_y + VIEW_CENTER_Y - VIEW_CENTER_Y * z, z, world_surface->h);
     SDL_LockSurface(world_surface);
     SDL_LockSurface(display_surface);
     switch (display_surface->format->BytesPerPixel) {
@@ -191,8 +190,8 @@ static bool pointer_over_editor_controls()
 static void paint_under_pointer()
 {
     float z = view_scale;
-    float px = camera_x + 320 + (mouse_x[0] - 320) * z;
-    float py = camera_y + 240 + (mouse_y[0] - 240) * z;
+    float px = camera_x + VIEW_CENTER_X + (mouse_x[0] - VIEW_CENTER_X) * z;
+    float py = camera_y + VIEW_CENTER_Y + (mouse_y[0] - VIEW_CENTER_Y) * z;
     if (!(px >= 0.0f && px < (float)WORLD_PIXELS && py >= 0.0f && py < (float)WORLD_PIXELS))
         return;
     int tx = (int)(px / TILE_SIZE), ty = (int)(py / TILE_SIZE);

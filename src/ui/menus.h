@@ -1,7 +1,9 @@
 // menus.h -- the main menu and the credits
 #pragma once
 
-const int TITLE_X = 320;        // titles are centred on the screen
+#include "app/display.h"
+
+const int TITLE_X = VIEW_CENTER_X;  // titles are centred on the screen
 const int TITLE_Y = 60;
 const int EDITION_Y = 80;
 const char EDITION_TEXT[] = "Ember Edition";

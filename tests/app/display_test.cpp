@@ -44,7 +44,7 @@ TEST(Window, OpensAtTheDesktopDepthWhenTheSettingIsNoColourDepth)
     const struct { int setting, opened; } cases[] = {{7, 0}, {-32, 0}, {2147483000, 0}, {16, 16}, {32, 32}};
     for (const auto &c : cases) {
         color_depth = c.setting, setting_fullscreen = false;
-        display_width = DISPLAY_WIDTH, display_height = DISPLAY_HEIGHT;
+        display_width = (float)VIEW_W, display_height = (float)VIEW_H;
         init_display();
         ASSERT_NE(display_surface, nullptr) << c.setting;
         EXPECT_EQ(display_surface->w, 640);
