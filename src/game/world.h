@@ -42,8 +42,10 @@ extern int kill_count;
 extern float pending_damage;   // applied to health by the next game frame
 extern int hurt_flash;         // 0 to 100: red tint of the border
 extern float aim_x, aim_y;     // world point under the pointer
+// The editor keeps its own view in the same three by design: its scroll in
+// the camera, its zoom in view_scale; entering a game or the editor sets them.
 extern float camera_x, camera_y;  // view's top-left corner in the world
-extern float view_scale;       // slot 0 health / 100
+extern float view_scale;       // in a game slot 0 health / 100; in the editor its zoom
 
 const int SPLAT_OFFSET = 23;        // a splat's corner lies 23 px left of and above its centre
 const int SPLAT_SPREAD_HIT = 6;     // a hit zombie or a hurt player
