@@ -119,9 +119,10 @@ void init_display()
 void draw_pointer()
 {
     mouse_focus = (SDL_GetAppState() & SDL_APPMOUSEFOCUS) != 0;
+    SDL_Rect sprite = POINTER_RECT;
     if (pointer_shown_before && mouse_focus)
         blit_at((Sint16)(mouse_x[0] - POINTER_HOTSPOT_X), (Sint16)(mouse_y[0] - POINTER_HOTSPOT_Y),
-                dashboard_image, display_surface, &pointer_rect);
+                dashboard_image, display_surface, &sprite);
     pointer_shown_before = true;
 }
 

@@ -9,6 +9,7 @@ const int VIEW_CENTER_Y = VIEW_H / 2;
 const char WINDOW_CAPTION[] = "www.rotwalk.example";  // the studio's web address
 const int POINTER_HOTSPOT_X = 12;     // hot spot, right of the sprite's corner
 const int POINTER_HOTSPOT_Y = 10;     // hot spot, below the sprite's corner
+const SDL_Rect POINTER_RECT = {440, 60, 40, 60};  // the pointer sprite within the dashboard artwork
 const int COLOR_DEPTHS[] = {0, 8, 15, 16, 24, 32};  // bits per pixel; 0 is the desktop's
 const char VIDEO_DRIVER_VARIABLE[] = "SDL_VIDEODRIVER";
 const char *const PICTURE_VIDEO_DRIVERS[] = {"x11", "dga", "fbcon", "directfb"};  // never text or dummy

@@ -13,7 +13,6 @@
 #include "ui/screenshot.h"
 
 SDL_Surface *dashboard_image = nullptr;
-SDL_Rect pointer_rect = {440, 60, 40, 60};
 SDL_Rect small_glyph_rects[SMALL_GLYPH_COUNT];
 SDL_Rect panel_piece_rects[PANEL_SETS][3][3];
 SDL_Rect top_bar_rect;
@@ -21,7 +20,6 @@ SDL_Rect bottom_bar_rect;
 char footer_line_1[FOOTER_LINE_SIZE];
 char footer_line_2[FOOTER_LINE_SIZE];
 
-const SDL_Rect POINTER_RECT = {440, 60, 40, 60};
 const SDL_Rect TOP_BAR_RECT = {0, 120, VIEW_W, OVERLAY_BAR_HEIGHT};
 const SDL_Rect BOTTOM_BAR_RECT = {0, 180, VIEW_W, OVERLAY_BAR_HEIGHT};
 const int BUTTON_HALF_W = 150;        // inner area starts this far left of the centre
@@ -36,7 +34,6 @@ const int LEFT = 0, CENTRE = 1, RIGHT = 2;  // piece columns
 
 static void fill_overlay_rects()
 {
-    pointer_rect = POINTER_RECT;
     for (int k = 0; k < SMALL_GLYPH_COUNT; k++)
         small_glyph_rects[k] = make_rect(SMALL_GLYPH_SIZE * (k % SMALL_GLYPH_COLUMNS),
                                        SMALL_GLYPH_SIZE * (k / SMALL_GLYPH_COLUMNS),

@@ -34,7 +34,6 @@ const int VERSION_TEXT_SIZE = 64;
 
 // Set once at start-up
 extern SDL_Surface *dashboard_image;  // small font, panel pieces, pointer and bars; null until loaded
-extern SDL_Rect pointer_rect;         // the pointer sprite within dashboard_image
 extern SDL_Rect small_glyph_rects[SMALL_GLYPH_COUNT];  // entry = character - 32
 extern SDL_Rect panel_piece_rects[PANEL_SETS][3][3];   // [set][row][column]: top/middle/bottom, left/middle/right
 extern SDL_Rect top_bar_rect;
