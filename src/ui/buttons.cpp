@@ -1,4 +1,4 @@
-// buttons.cpp -- box buttons, panels and full-width menu rows
+// buttons.cpp -- box buttons, panels, gauges and full-width menu rows
 #include "ui/buttons.h"
 
 #include "app/assets.h"
@@ -46,6 +46,19 @@ bool draw_hold_button(int x, int y, int w, int h, const char *label)
 void draw_panel(int x, int y, int w, int h)
 {
     draw_frame(x, y, w, h, false);
+}
+
+// The bright part is not clamped to the frame: a fraction above 1 runs past
+// it, as far as the display's width.
+void draw_bar(int y, int width, float fraction)
+{
+    draw_panel(BAR_LEFT, y, width, BAR_HEIGHT);
+    float product = (float)width * fraction;
+    int filled = product > 0.0f ? (product < (float)VIEW_W ? (int)product : VIEW_W) : 0;
+    filled -= 2 * FRAME_THICKNESS;
+    if (filled > 0)
+        copy_background_area(true, BAR_LEFT + FRAME_THICKNESS, y + FRAME_THICKNESS, filled,
+                             BAR_HEIGHT - 2 * FRAME_THICKNESS);
 }
 
 // A row spans the whole width; hover bands of neighbouring rows leave a gap,

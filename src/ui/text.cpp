@@ -1,11 +1,10 @@
-// text.cpp -- the bitmap font, text on the display and the view, gauges
+// text.cpp -- the bitmap font, text on the display and the view, background areas
 #include "ui/text.h"
 
 #include <cstring>
 
 #include "app/assets.h"
 #include "app/display.h"
-#include "ui/buttons.h"
 
 static int centred_start(int x, int length)
 {
@@ -50,17 +49,4 @@ void copy_background_area(bool bright, int x, int y, int w, int h)
     SDL_Rect area = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
     blit_at((Sint16)x, (Sint16)y, bright ? background_bright_image : background_image,
             display_surface, &area);
-}
-
-// The bright part is not clamped to the frame: a fraction above 1 runs past
-// it, as far as the display's width.
-void draw_bar(int y, int width, float fraction)
-{
-    draw_panel(BAR_LEFT, y, width, BAR_HEIGHT);
-    float product = (float)width * fraction;
-    int filled = product > 0.0f ? (product < (float)VIEW_W ? (int)product : VIEW_W) : 0;
-    filled -= 2 * FRAME_THICKNESS;
-    if (filled > 0)
-        copy_background_area(true, BAR_LEFT + FRAME_THICKNESS, y + FRAME_THICKNESS, filled,
-                             BAR_HEIGHT - 2 * FRAME_THICKNESS);
 }

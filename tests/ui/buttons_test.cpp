@@ -1,4 +1,4 @@
-// buttons_test.cpp -- hover, clicks and looks of box buttons, panels and menu rows
+// buttons_test.cpp -- hover, clicks and looks of box buttons, panels, gauges and menu rows
 #include "support.h"
 #include "ui/buttons.h"
 
@@ -51,6 +51,31 @@ TEST_P(ButtonTest, MenuRowsSpanTheWidthAndAtMostOneIsLit)
     EXPECT_FALSE(draw_menu_row("Row"));
     expect_grey(display_surface, 0, 144, TEST_BRIGHT_GREY);
     expect_test_glyph(display_surface, 20, 144, 'R');
+}
+
+// The bright picture fills trunc(width x fraction) - 4 columns from x 22,
+// inside a 2-pixel black frame; the rest of the inside is the plain picture.
+TEST_P(ButtonTest, BarsShowTheBrightPictureOverTheirFilledShare)
+{
+    const struct { float fraction; int bright_columns; } cases[] = {
+        {1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0}, {-3.0f, 0},
+        {2.0f, 618}};  // overfull runs past the frame to the screen's edge
+    for (const auto &c : cases) {
+        SDL_FillRect(display_surface, nullptr, 0);
+        draw_bar(405, 450, c.fraction);
+        int bright = 0;
+        for (int x = 0; x < 640; x++)
+            bright += read_pixel(display_surface, x, 415) == display_rgb(TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
+        EXPECT_EQ(bright, c.bright_columns) << c.fraction;
+        expect_grey(display_surface, 21, 415, 0);
+        expect_grey(display_surface, 22, 415, c.bright_columns ? TEST_BRIGHT_GREY : TEST_PLAIN_GREY);
+        if (c.fraction <= 1.0f)
+            expect_grey(display_surface, 22 + c.bright_columns, 415, c.fraction < 1.0f ? TEST_PLAIN_GREY : 0);
+    }
+    expect_grey(display_surface, 100, 406, 0);  // frame rows; the inside runs y 407 to 422
+    expect_grey(display_surface, 100, 407, TEST_BRIGHT_GREY);
+    expect_grey(display_surface, 100, 422, TEST_BRIGHT_GREY);
+    expect_grey(display_surface, 100, 423, 0);
 }
 
 INSTANTIATE_AT_ONE_DEPTH(ButtonTest);
