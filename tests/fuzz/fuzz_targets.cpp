@@ -89,8 +89,9 @@ static void fuzz_settings(const std::string &input)
 
 // Each edge of a tile, with the kinds that wall it (the doorway kind last),
 // the direction of its walls and where a wall lies across its tile.
+const int EDGE_KINDS = 4, DOORWAY = EDGE_KINDS - 1;
 struct WallEdgeSet {
-    int kinds[4];
+    int kinds[EDGE_KINDS];
     bool vertical;
     int across;
 };
@@ -150,8 +151,9 @@ static void check_wall_rects()
     for (int i = 0; i < wall_rect_count; i++) {
         int set = 0, line = 0;
         std::pair<int, int> span;
-        FUZZ_CHECK(place_wall_rect(*wall_rects[i], set, line, span));
-        if (set < EDGE_SET_COUNT)
+        bool placed = place_wall_rect(*wall_rects[i], set, line, span);
+        FUZZ_CHECK(placed);
+        if (placed)
             built[set][line].push_back(span);
     }
     for (int set = 0; set < EDGE_SET_COUNT; set++)
@@ -159,10 +161,10 @@ static void check_wall_rects()
             const WallEdgeSet &edge = EDGE_SETS[set];
             for (int along = 0; along < MAP_SIZE; along++) {
                 int kind = edge.vertical ? map_tiles[line][along] : map_tiles[along][line], start = along * TILE_SIZE;
-                if (kind == edge.kinds[3])
+                if (kind == edge.kinds[DOORWAY])
                     wanted[set][line].insert(wanted[set][line].end(), {{start, start + DOOR_GAP_START},
                                                                         {start + DOOR_GAP_END, start + TILE_SIZE}});
-                else if (std::count(edge.kinds, edge.kinds + 3, kind))
+                else if (std::count(edge.kinds, edge.kinds + DOORWAY, kind))
                     wanted[set][line].push_back({start, start + TILE_SIZE});
             }
             Spans &got = built[set][line], &want = wanted[set][line];
