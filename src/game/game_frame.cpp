@@ -183,7 +183,8 @@ void end_game()
     screen_number = SCREEN_MAIN_MENU;
 }
 
-void game_frame(float speed_factor)
+// The simulation's part of a frame: the time played, people, gauges and the camera.
+void update_game(float speed_factor)
 {
     count_game_time(frame_ms);
     update_players(speed_factor);
@@ -191,11 +192,23 @@ void game_frame(float speed_factor)
     update_energy();
     update_health();
     update_camera();
+}
+
+// Shots are fired while the view is drawn: their tracers lie on the floor
+// just copied in and under the people, and their splats show next frame.
+static void draw_game_view()
+{
     blit_at((Sint16)-(int)camera_x, (Sint16)-(int)camera_y, world_surface, view_surface, nullptr);
     fire_weapons();
     draw_scene_sprites();
     view_scale = player_health[0] / GAUGE_MAX;
     composite_view();
+}
+
+void game_frame(float speed_factor)
+{
+    update_game(speed_factor);
+    draw_game_view();
     draw_hud();
     if (player_health[0] != 0.0f) {
         if (draw_button(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H, "Pause"))

@@ -20,6 +20,7 @@ const int ENERGY_TEXT_Y = 400, HEALTH_TEXT_Y = 425;
 const double RADIANS_TO_DEGREES = 57.29578;
 
 void game_frame(float speed_factor);
+void update_game(float speed_factor);  // the frame's simulation, without drawing or shots
 void update_energy();
 void update_health();
 void update_camera();
