@@ -10,6 +10,7 @@
 #include "backgrounds.h"
 #include "blood.h"
 #include "dashboard.h"
+#include "effects.h"
 #include "fonts.h"
 #include "lighting.h"
 #include "music.h"
@@ -327,6 +328,38 @@ static Picture music_strip(const std::vector<float> &music, int w, int h)
     return p;
 }
 
+// A sound effect as a picture: the lowest and highest sample under each column over its
+// whole length, warm where the sound is dull and pale where it hisses (how often it
+// crosses zero nearby), a tick every 100 ms and the -3 dBFS level marked.
+static Picture effect_strip(const std::vector<float> &s, int w, int h)
+{
+    const int ZERO_WINDOW = 48;         // samples each side
+    const float LOUD_PEAK = 0.708f;     // -3 dBFS
+    Picture p = make_picture(w, h, rgb(12, 12, 14));
+    int n = (int)s.size(), mid = h / 2;
+    for (int y : {mid - (int)(LOUD_PEAK * mid), mid, mid + (int)(LOUD_PEAK * mid)})
+        fill_rect(p, 0, y, w, 1, rgb(50, 50, 56));
+    for (int x = 0; x < w && n > 0; x++) {
+        int from = (int)((long long)n * x / w), to = std::max(from + 1, (int)((long long)n * (x + 1) / w));
+        float lo = 0, hi = 0;
+        for (int i = from; i < to; i++) {
+            lo = std::min(lo, s[i]);
+            hi = std::max(hi, s[i]);
+        }
+        int centre = (from + to) / 2, crossings = 0, span = 0;
+        for (int i = std::max(1, centre - ZERO_WINDOW); i < std::min(n, centre + ZERO_WINDOW); i++, span++)
+            crossings += (s[i - 1] < 0) != (s[i] < 0);
+        float hiss = span > 0 ? clamp01(3.0f * crossings / span) : 0;
+        Color c = mix(rgb(220, 120, 50), rgb(190, 220, 255), hiss);
+        for (int y = mid - (int)(hi * mid); y <= mid - (int)(lo * mid); y++)
+            at(p, x, std::min(h - 1, y)) = c;
+    }
+    int tenths = n * 10 / EFFECT_RATE;
+    for (int k = 0; k <= tenths && n > 0; k++)
+        fill_rect(p, std::min(w - 1, (int)((long long)k * EFFECT_RATE / 10 * w / n)), 0, 1, 6, rgb(230, 230, 230));
+    return p;
+}
+
 // ---- layout ----
 
 // The sheet is laid out twice: once to measure its height, then to draw.
@@ -373,6 +406,7 @@ static void place_four(Layout &l, const MediaSet &m, const Picture &p, const std
 
 struct SheetParts {
     Picture menu, overlay, game, music;
+    std::vector<Picture> effects;
     std::vector<Picture> maps;
 };
 
@@ -385,6 +419,12 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
     place(l, m, m.bright_background, "bgbright.png", 1, BLACK);
     place(l, m, m.border_darkness, "borderdarkness.png", 1, BLACK);
     place(l, m, parts.music, "music: peak level per column, 24 bars", 1, BLACK);
+    new_row(l);
+    for (size_t i = 0; i < parts.effects.size(); i++) {
+        int ms = (int)((m.effects[i].size() * 1000 + EFFECT_RATE / 2) / EFFECT_RATE);
+        place(l, m, parts.effects[i], std::string("Sound/") + EFFECT_FILES[i] + " " + std::to_string(ms) + " ms", 1,
+              BLACK);
+    }
     new_row(l);
     for (size_t i = 0; i < maps.size(); i++)
         place(l, m, parts.maps[i], "Maps/" + maps[i].name + " 1:10", 1, BLACK);
@@ -403,7 +443,10 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
 
 Picture make_contact_sheet(const MediaSet &m, const std::vector<ShippedMap> &maps)
 {
-    SheetParts parts = {menu_scene(m), overlay_scene(m), game_scene(m), music_strip(m.music, 640, 240), {}};
+    const int EFFECT_STRIP_W = 1180, EFFECT_STRIP_H = 120;   // two strips a row
+    SheetParts parts = {menu_scene(m), overlay_scene(m), game_scene(m), music_strip(m.music, 640, 240), {}, {}};
+    for (const std::vector<float> &effect : m.effects)
+        parts.effects.push_back(effect_strip(effect, EFFECT_STRIP_W, EFFECT_STRIP_H));
     Picture shrunk = shrunk_tiles(m);
     for (const ShippedMap &map : maps)
         parts.maps.push_back(map_preview(shrunk, map));

@@ -1,7 +1,9 @@
-// main.cpp -- the media generator: writes every picture, font and the music of Media/, the icons and a contact sheet
+// main.cpp -- the media generator: writes Media/ (pictures, fonts, music, sounds), the icons and a contact sheet
 //
 // Usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]
+//        mediagen --sounds SOUND_FOLDER
 // ICON_FOLDER receives the desktop's icons as 32x32.png, 48x48.png, ...
+// --sounds writes only the sound effects, in a moment, to hear or compare them.
 // The output is the same bytes on every run: fixed seeds, nothing from the clock.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +17,7 @@
 #include "blood.h"
 #include "contact_sheet.h"
 #include "dashboard.h"
+#include "effects.h"
 #include "fonts.h"
 #include "icon.h"
 #include "lighting.h"
@@ -46,6 +49,20 @@ static bool save(std::vector<std::string> &written, const std::string &path, con
 static bool make_folder(const std::string &path)
 {
     return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+static bool save_sounds(std::vector<std::string> &written, MediaSet &m, const std::string &folder)
+{
+    if (!make_folder(folder))
+        return fail(written, "cannot create " + folder);
+    for (int i = 0; i < EFFECT_COUNT; i++) {
+        m.effects.push_back(make_effect(i));
+        std::string path = folder + "/" + EFFECT_FILES[i];
+        written.push_back(path);
+        if (!write_wav(path, m.effects.back()))
+            return fail(written, "cannot write " + path);
+    }
+    return true;
 }
 
 // The desktop's icons at every size; the window's own icon is the same picture in Media/.
@@ -100,6 +117,8 @@ static bool generate(const std::string &media, const std::string &sheet_path, co
     written.push_back(music_path);
     if (!write_ogg(music_path, m.music, error))
         return fail(written, error);
+    if (!save_sounds(written, m, media + "/Sound"))
+        return false;
     Picture sheet = make_contact_sheet(m, read_shipped_maps(maps_folder));
     return save(written, sheet_path, sheet, PNG_OPAQUE, true);
 }
@@ -107,8 +126,14 @@ static bool generate(const std::string &media, const std::string &sheet_path, co
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        fprintf(stderr, "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]\n");
+        fprintf(stderr, "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]\n"
+                        "       mediagen --sounds SOUND_FOLDER\n");
         return 2;
+    }
+    if (std::string(argv[1]) == "--sounds") {
+        std::vector<std::string> written;
+        MediaSet m;
+        return save_sounds(written, m, argv[2]) ? 0 : 1;
     }
     return generate(argv[1], argv[2], argc > 3 ? argv[3] : "", argc > 4 ? argv[4] : "") ? 0 : 1;
 }

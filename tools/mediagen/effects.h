@@ -1,0 +1,17 @@
+// effects.h -- the sound effects: short synthesised sounds, written as 16-bit mono WAV files
+#pragma once
+
+#include <string>
+#include <vector>
+
+const int EFFECT_RATE = 22050;   // samples per second: SDL_mixer's own rate, so the game never resamples
+const int EFFECT_COUNT = 10;
+
+// The file names under Media/Sound/, in the order make_effect numbers them.
+extern const char *const EFFECT_FILES[EFFECT_COUNT];
+
+// Effect `index` as mono samples in -1..1, normalised to its peak and silent at both ends.
+std::vector<float> make_effect(int index);
+// A canonical RIFF/WAVE file of the samples: PCM, one channel, 16 bits, EFFECT_RATE.
+std::vector<unsigned char> wav_bytes(const std::vector<float> &samples);
+bool write_wav(const std::string &path, const std::vector<float> &samples);
