@@ -45,11 +45,12 @@ static const PointerCue pointer_track[] = {
     {990, 320, 370},  // the summary's "Main menu"
     {1090, 100, 227},  // main menu "Credits"
     {1140, 550, 410},  // "Back"
-    {1190, 100, 155},  // a second game, then a third
+    {1190, 100, 155},  // a second game
     {1220, CIRCLING, 0},
     {1990, 320, 370},  // the summary's "Main menu"
-    {2090, 100, 155},
-    {2120, CIRCLING, 0},
+    {2040, 100, 179},  // main menu "Load Game Save", the same save again
+    {2060, 550, 410},  // "Pause"
+    {2080, 320, 170},  // pause menu "Exit"
 };
 
 // Events pushed into SDL's queue before the frame; a click is a press and a
@@ -93,10 +94,9 @@ static const EventCue event_track[] = {
     {1300, UNKEY, SDLK_w}, {1300, KEY, SDLK_LEFT}, {1380, UNKEY, SDLK_LEFT}, {1380, KEY, SDLK_DOWN},
     {1460, UNKEY, SDLK_DOWN},  // firing where it stands
     {1990, UP, LEFT}, {2000, DOWN, LEFT}, {2001, UP, LEFT},  // "Main menu"
-    {2100, DOWN, LEFT}, {2101, UP, LEFT},  // "Single Player"
-    {2110, DOWN, LEFT}, {2111, UP, LEFT},  // the map
-    {2120, KEY, SDLK_d}, {2120, KEY, SDLK_s}, {2120, DOWN, LEFT}, {2200, UNKEY, SDLK_d},
-    {2260, UNKEY, SDLK_s},
+    {2050, DOWN, LEFT}, {2051, UP, LEFT},  // "Load Game Save"
+    {2070, DOWN, LEFT}, {2071, UP, LEFT},  // "Pause"
+    {2090, DOWN, LEFT}, {2091, UP, LEFT},  // "Exit", and the main menu to the end
 };
 
 // FNV-1a over the bytes of each value: a float is hashed by its bits, so the
@@ -228,9 +228,9 @@ static void feed_input(int frame)
 
 // What the run did, to show it did not go trivially wrong.
 struct RunFacts {
-    bool entered_game = false, loaded = false, menu_after_death = false;
-    int deaths = 0, first_death = -1, kills_at_load = -1, most_kills = 0;
-    std::string saved_text, loaded_text;
+    bool entered_game = false, menu_after_death = false;
+    int loads = 0, deaths = 0, first_death = -1, kills_at_load = -1, most_kills = 0;
+    std::string saved_text;
 };
 
 static std::string saved_file_text()
@@ -249,9 +249,9 @@ static void note_facts(int frame, int screen_before, RunFacts &facts)
         EXPECT_EQ(facts.saved_text, saved_game_text()) << "saved in frame " << frame;
     }
     if (screen_before == SCREEN_MAIN_MENU && screen_number == SCREEN_GAME) {
-        facts.loaded = true;
-        facts.loaded_text = saved_game_text();
-        facts.kills_at_load = kill_count;
+        facts.loads++;
+        EXPECT_EQ(saved_game_text(), facts.saved_text) << "loaded in frame " << frame;
+        facts.kills_at_load = facts.loads == 1 ? kill_count : facts.kills_at_load;
     }
     if (screen_before == SCREEN_GAME && screen_number != SCREEN_GAME && screen_number != SCREEN_GAME_MENU) {
         EXPECT_EQ(player_health[0], 0.0f) << "the game ended in frame " << frame;
@@ -278,9 +278,9 @@ static std::string first_difference(const std::vector<Checkpoint> &run, const st
 using GoldenReplay = ScratchFolderTest;
 
 // The main menu, a game with walking, sprinting and firing, a save, an exit,
-// the load of the save, the overlay over the game, deaths with their summary,
-// the credits and two more games: after every 250th frame the world and the
-// display must hash as recorded.
+// the load of the save, the overlay over the game, a death with its summary,
+// the credits, a second game to its end and the save loaded once more: after
+// every 250th frame the world and the display must hash as recorded.
 TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
 {
     prepare_game_folder();
@@ -314,8 +314,8 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
     scripted_frame_ms = 0;
     printf("[ replay   ] %d kills at most, %d at the load, %d deaths, the first in frame %d\n", facts.most_kills,
            facts.kills_at_load, facts.deaths, facts.first_death);
-    EXPECT_TRUE(facts.entered_game && facts.loaded && facts.deaths >= 2 && facts.menu_after_death);
-    EXPECT_TRUE(!facts.saved_text.empty() && facts.loaded_text == facts.saved_text);  // the load restored the save
+    EXPECT_TRUE(facts.entered_game && facts.deaths == 2 && facts.menu_after_death);
+    EXPECT_TRUE(!facts.saved_text.empty() && facts.loads == 2);  // each load restored the save exactly
     EXPECT_GT(facts.most_kills, facts.kills_at_load);
     if (recording) {
         write_golden(run);
