@@ -22,7 +22,7 @@ const char REPLAY_MAP[] = "Town.map";  // alone in Maps/: the folder's listing o
 const char RECORD_VARIABLE[] = "ROTWALK_RECORD_REPLAY";
 const int CIRCLING = -1;             // the pointer circles the view's centre, as when aiming around
 const int AIM_RADIUS = 150;          // display pixels: the circle stays clear of "Pause"
-const double AIM_TURN = 0.1;        // radians per frame
+const double AIM_TURN = 0.1;         // radians per frame
 
 // From `frame` on the pointer is at (x, y), or circles when x is CIRCLING.
 struct PointerCue {
