@@ -49,16 +49,16 @@ struct ExpectedEffect {
 };
 
 const ExpectedEffect EFFECTS[] = {
-    {"shot1.wav", 150, 250, -3},        {"shot2.wav", 150, 250, -3}, {"shot3.wav", 150, 250, -3},
-    {"hit.wav", 80, 150, -3},           {"zombie_death.wav", 450, 800, -3},
-    {"groan.wav", 800, 1200, -9},       {"hurt.wav", 200, 300, -3},  {"player_death.wav", 800, 1300, -3},
-    {"click.wav", 20, 45, -9},          {"saved.wav", 200, 400, -3},
+    {"shot1.wav", 150, 250, -3}, {"shot2.wav", 150, 250, -3},         {"shot3.wav", 150, 250, -3},
+    {"hit.wav", 80, 150, -3},    {"zombie_death.wav", 450, 800, -3},  {"groan.wav", 800, 1200, -9},
+    {"hurt.wav", 200, 300, -3},  {"player_death.wav", 800, 1300, -3}, {"click.wav", 20, 45, -9},
+    {"saved.wav", 200, 400, -3},
 };
 
 TEST(GeneratedEffects, MonoSixteenBitWavsOfTheirLengthAndPeakSilentAtBothEndsUnder300KB)
 {
     const double PEAK_TOLERANCE_DB = 0.5;
-    const int NEAR_ZERO = 328;   // 1% of full scale
+    const int NEAR_ZERO = 328;  // 1% of full scale
     size_t total = 0;
     std::vector<std::vector<unsigned char>> shots;
     for (const ExpectedEffect &e : EFFECTS) {

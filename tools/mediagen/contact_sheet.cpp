@@ -333,8 +333,8 @@ static Picture music_strip(const std::vector<float> &music, int w, int h)
 // crosses zero nearby), a tick every 100 ms and the -3 dBFS level marked.
 static Picture effect_strip(const std::vector<float> &s, int w, int h)
 {
-    const int ZERO_WINDOW = 48;         // samples each side
-    const float LOUD_PEAK = 0.708f;     // -3 dBFS
+    const int ZERO_WINDOW = 48;      // samples each side
+    const float LOUD_PEAK = 0.708f;  // -3 dBFS
     Picture p = make_picture(w, h, rgb(12, 12, 14));
     int n = (int)s.size(), mid = h / 2;
     for (int y : {mid - (int)(LOUD_PEAK * mid), mid, mid + (int)(LOUD_PEAK * mid)})
@@ -443,7 +443,7 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
 
 Picture make_contact_sheet(const MediaSet &m, const std::vector<ShippedMap> &maps)
 {
-    const int EFFECT_STRIP_W = 1180, EFFECT_STRIP_H = 120;   // two strips a row
+    const int EFFECT_STRIP_W = 1180, EFFECT_STRIP_H = 120;  // two strips a row
     SheetParts parts = {menu_scene(m), overlay_scene(m), game_scene(m), music_strip(m.music, 640, 240), {}, {}};
     for (const std::vector<float> &effect : m.effects)
         parts.effects.push_back(effect_strip(effect, EFFECT_STRIP_W, EFFECT_STRIP_H));

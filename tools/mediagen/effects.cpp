@@ -7,20 +7,20 @@
 
 #include "noise.h"
 
-// Only +, -, *, / and floor reach the samples (our own sine, polynomial envelopes,
-// fixed seeds), so the files are the same bytes on every build and machine.
+// Only plain arithmetic reaches the samples (our own sine, polynomial envelopes, fixed
+// seeds), never the C library's sin or exp, so the files are the same bytes everywhere.
 
 const char *const EFFECT_FILES[EFFECT_COUNT] = {
-    "shot1.wav", "shot2.wav", "shot3.wav", "hit.wav",   "zombie_death.wav",
+    "shot1.wav", "shot2.wav", "shot3.wav",        "hit.wav",   "zombie_death.wav",
     "groan.wav", "hurt.wav",  "player_death.wav", "click.wav", "saved.wav",
 };
 
 const float PI = 3.14159265f;
-const float PEAK_LOUD = 0.708f;         // -3 dBFS
-const float PEAK_QUIET = 0.355f;        // -9 dBFS: the ambient groan and the interface sit under the action
-const float FADE_IN_SECONDS = 0.001f;   // short enough to keep a gunshot's crack
+const float PEAK_LOUD = 0.708f;        // -3 dBFS
+const float PEAK_QUIET = 0.355f;       // -9 dBFS: the ambient groan and the interface sit under the action
+const float FADE_IN_SECONDS = 0.001f;  // short enough to keep a gunshot's crack
 const float FADE_OUT_SECONDS = 0.012f;
-const float DC_CUTOFF_HZ = 25;          // filtered noise drifts off zero; the ends must come back to it
+const float DC_CUTOFF_HZ = 25;  // filtered noise drifts off zero; the ends must come back to it
 const int SAMPLE_MAX = 32767;
 const int WAV_HEADER_BYTES = 44;
 const int WAV_FORMAT_PCM = 1;
@@ -51,8 +51,8 @@ static float sine(float turns)
 }
 
 struct Oscillator {
-    float phase;   // turns, 0..1
-    int cycles;    // completed so far
+    float phase;  // turns, 0..1
+    int cycles;   // completed so far
 };
 
 static float advance(Oscillator &o, float hz)
@@ -159,15 +159,15 @@ static float resonate(Resonator &f, float x, float hz, float width)
 // ---- voices: a buzz shaped by three formants ----
 
 struct Formants {
-    float f1, f2, f3;   // Hz
+    float f1, f2, f3;  // Hz
 };
 
 struct Voice {
     Oscillator buzz;
-    float tilt[2];       // softens the buzz's top
-    float tilt_hz;       // low is dark and smooth, high is bright and strained
+    float tilt[2];  // softens the buzz's top
+    float tilt_hz;  // low is dark and smooth, high is bright and strained
     Resonator formant[3];
-    float width;         // of the formants: wide is hoarse, narrow is clear
+    float width;  // of the formants: wide is hoarse, narrow is clear
 };
 
 static Voice make_voice(float tilt_hz, float width)
@@ -198,8 +198,8 @@ static float shape(Voice &v, float source, Formants f)
 
 struct ShotVariant {
     float seconds;
-    float thump;        // pitch of the low thump, relative
-    float brightness;   // of the noise burst, relative
+    float thump;       // pitch of the low thump, relative
+    float brightness;  // of the noise burst, relative
     uint64_t seed;
 };
 
@@ -269,7 +269,7 @@ static std::vector<float> hit(int)
 static std::vector<float> zombie_death(int)
 {
     const float SECONDS = 0.62f;
-    const Formants OPEN = {650, 1080, 2450}, CLOSED = {380, 760, 2300};   // "aa" closing to "oo"
+    const Formants OPEN = {650, 1080, 2450}, CLOSED = {380, 760, 2300};  // "aa" closing to "oo"
     std::vector<float> s(samples_for(SECONDS));
     Voice v = make_voice(900, 0.2f);
     Random r = make_random(31);
@@ -290,7 +290,7 @@ static std::vector<float> zombie_death(int)
 static std::vector<float> groan(int)
 {
     const float SECONDS = 1.1f;
-    const Formants FROM = {420, 780, 2300}, TO = {540, 920, 2400};   // "oh" opening to "uh"
+    const Formants FROM = {420, 780, 2300}, TO = {540, 920, 2400};  // "oh" opening to "uh"
     std::vector<float> s(samples_for(SECONDS));
     Voice v = make_voice(500, 0.2f);
     Random r = make_random(41);
@@ -301,7 +301,7 @@ static std::vector<float> groan(int)
         // Low and rough: the pitch swells and sags, shakes, and every other cycle is weak (a creak).
         float hz = (68 + 16 * sine(0.5f * u)) * (1 + 0.06f * wobble(jitter, 45));
         float source = buzz(v, hz) * (v.buzz.cycles % 2 ? 0.55f : 1.0f);
-        float mouth = 0.5f - 0.5f * sine(0.25f + u);   // opens towards the middle and closes again
+        float mouth = 0.5f - 0.5f * sine(0.25f + u);  // opens towards the middle and closes again
         float voice = shape(v, source, blend(FROM, TO, mouth)) * (0.8f + 0.2f * wobble(slow, 3));
         float air = resonate(breath, white(r), 900, 0.5f);
         s[i] = (voice + 0.15f * air) * rise(t, 0.25f) * hold(t, SECONDS, 3);
@@ -405,8 +405,8 @@ struct Recipe {
 
 // In EFFECT_FILES' order.
 const Recipe RECIPES[EFFECT_COUNT] = {
-    {shot, 0, PEAK_LOUD},         {shot, 1, PEAK_LOUD},         {shot, 2, PEAK_LOUD}, {hit, 0, PEAK_LOUD},
-    {zombie_death, 0, PEAK_LOUD}, {groan, 0, PEAK_QUIET},       {hurt, 0, PEAK_LOUD}, {player_death, 0, PEAK_LOUD},
+    {shot, 0, PEAK_LOUD},         {shot, 1, PEAK_LOUD},   {shot, 2, PEAK_LOUD}, {hit, 0, PEAK_LOUD},
+    {zombie_death, 0, PEAK_LOUD}, {groan, 0, PEAK_QUIET}, {hurt, 0, PEAK_LOUD}, {player_death, 0, PEAK_LOUD},
     {click, 0, PEAK_QUIET},       {saved, 0, PEAK_LOUD},
 };
 
@@ -466,7 +466,8 @@ static void put32(std::vector<unsigned char> &b, uint32_t v)
 
 static void put_tag(std::vector<unsigned char> &b, const char *tag)
 {
-    b.insert(b.end(), tag, tag + 4);
+    for (int i = 0; i < 4; i++)
+        b.push_back((unsigned char)tag[i]);
 }
 
 std::vector<unsigned char> wav_bytes(const std::vector<float> &samples)
@@ -478,9 +479,9 @@ std::vector<unsigned char> wav_bytes(const std::vector<float> &samples)
     put32(b, WAV_HEADER_BYTES - 8 + data);
     put_tag(b, "WAVE");
     put_tag(b, "fmt ");
-    put32(b, 16);   // the PCM format chunk's size
+    put32(b, 16);  // the PCM format chunk's size
     put16(b, WAV_FORMAT_PCM);
-    put16(b, 1);    // channels
+    put16(b, 1);  // channels
     put32(b, EFFECT_RATE);
     put32(b, EFFECT_RATE * BYTES_PER_SAMPLE);
     put16(b, BYTES_PER_SAMPLE);
