@@ -8,6 +8,7 @@
 #include "app/display.h"
 #include "app/folders.h"
 #include "app/pixels.h"
+#include "app/sound.h"
 
 char game_name[GAME_NAME_SIZE];
 float version_number = 0.0f;
@@ -247,6 +248,11 @@ static void start_music()
         fprintf(stderr, "rotwalk: no sound: %s\n", reason[0] ? reason : "no audio device");
         return;
     }
+    audio_open = true;
+    load_effects();
+    if (setting_music_volume == 0)
+        return;  // silence without loading anything
+    Mix_VolumeMusic(MIX_MAX_VOLUME * setting_music_volume / FULL_VOLUME);
     music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());
     if (!music_track) {
         report_missing(MUSIC_FILE, Mix_GetError());
@@ -286,7 +292,10 @@ void release_assets()
         Mix_FreeMusic(music_track);
         music_track = nullptr;
     }
-    Mix_CloseAudio();
+    free_effects();
+    if (audio_open)
+        Mix_CloseAudio();
+    audio_open = false;
     SDL_Surface **surfaces[] = {&view_surface, &background_image, &background_bright_image,
                                 &font_image, &tile_image, &people_image, &blood_image,
                                 &world_surface};

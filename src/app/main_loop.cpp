@@ -12,6 +12,7 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/settings.h"
+#include "app/sound.h"
 #include "app/window_scale.h"
 #include "game/game_frame.h"
 #include "maps/editor.h"
@@ -70,6 +71,7 @@ void start_up()
 void run_frame()
 {
     SDL_PumpEvents();
+    start_frame_sounds();
     update_input();
     if (alt_enter_pressed())
         toggle_fullscreen();

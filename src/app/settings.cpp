@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/display.h"
+#include "app/sound.h"
 #include "app/window_scale.h"
 
 char settings_lines[SETTINGS_MAX_LINES][SETTINGS_LINE_SIZE];
@@ -32,6 +33,8 @@ static const SettingKey setting_keys[] = {
     {"mipmapping", nullptr, nullptr, &setting_mipmapping, 0.0f},
     // An older settings file has no scale: its window looks as it always did.
     {"scale", nullptr, &setting_scale, nullptr, (float)SCALE_ABSENT},
+    {"musicvolume", nullptr, &setting_music_volume, nullptr, (float)MUSIC_VOLUME_ABSENT},
+    {"effectsvolume", nullptr, &setting_effects_volume, nullptr, (float)EFFECTS_VOLUME_ABSENT},
 };
 
 // Reads one line into `line` (at most 255 characters, line feed dropped, a
@@ -134,4 +137,6 @@ void load_settings()
         if (setting.as_bool)
             *setting.as_bool = value != 0.0f;
     }
+    setting_music_volume = clamp_volume(setting_music_volume);
+    setting_effects_volume = clamp_volume(setting_effects_volume);
 }

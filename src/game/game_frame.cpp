@@ -16,6 +16,7 @@
 #include "game/zombies.h"
 #include "maps/map_file.h"
 #include "app/frame_clock.h"
+#include "app/sound.h"
 #include "ui/buttons.h"
 #include "ui/game_over.h"
 #include "ui/text.h"
@@ -43,6 +44,7 @@ void update_energy()
 void update_health()
 {
     if (pending_damage != 0.0f) {
+        sound_player_hurt();
         paint_blood_splat(player_x[0], player_y[0], SPLAT_SPREAD_HIT);
         player_health[0] = player_health[0] - pending_damage;
         if (hurt_flash < HURT_FLASH_MAX)
@@ -98,6 +100,7 @@ void fire_weapons()
             continue;
         int spread = rand() % FIRE_SPREAD - FIRE_SPREAD_HALF;
         float angle = (float)(player_angle[i] + spread * FIRE_SPREAD_UNIT);
+        sound_shot();
         fire_shot((int)(player_x[i] - camera_x), (int)(player_y[i] - camera_y), angle);
         player_energy[0] = (float)(player_energy[0] - SHOT_ENERGY);
         fire_cooldown[i] = 1;
@@ -187,6 +190,7 @@ void end_game()
 void update_game(float speed_factor)
 {
     count_game_time(frame_ms);
+    update_game_sounds(frame_ms);
     update_players(speed_factor);
     update_zombies(speed_factor);
     update_energy();

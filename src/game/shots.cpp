@@ -7,6 +7,7 @@
 #include "app/assets.h"
 #include "app/display.h"
 #include "app/pixels.h"
+#include "app/sound.h"
 #include "game/collision.h"
 #include "game/world.h"
 
@@ -104,6 +105,7 @@ static void kill_zombie(int index)
 {
     Zombie &zombie = *zombies[index];
     kill_count++;
+    sound_zombie_death();
     int frame = rand() % FACING_COUNT;
     blit_at((Sint16)((int)zombie.x - CORPSE_OFFSET), (Sint16)((int)zombie.y - CORPSE_OFFSET),
             people_image, world_surface, &corpse_frames[frame]);
@@ -127,6 +129,8 @@ static bool hit_zombies(float wx, float wy, float u, float v)
         zombie.health -= SHOT_DAMAGE;
         if (zombie.health <= 0.0f)
             kill_zombie(i);
+        else
+            sound_zombie_hit();
     }
     return hit;
 }

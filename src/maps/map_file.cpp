@@ -8,6 +8,7 @@
 
 #include "app/assets.h"
 #include "app/display.h"
+#include "app/sound.h"
 #include "maps/safe_write.h"
 #include "ui/notice.h"
 
@@ -91,6 +92,7 @@ bool save_map()
         return false;
     }
     show_notice("Map saved");
+    play_effect(EFFECT_SAVED, FULL_VOLUME);
     return true;
 }
 

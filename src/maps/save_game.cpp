@@ -16,6 +16,7 @@
 
 #include "app/assets.h"
 #include "app/main_loop.h"
+#include "app/sound.h"
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
@@ -94,6 +95,7 @@ bool save_game()
         return false;
     }
     show_notice("Game saved");
+    play_effect(EFFECT_SAVED, FULL_VOLUME);
     return true;
 }
 

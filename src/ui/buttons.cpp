@@ -4,6 +4,7 @@
 #include "app/assets.h"
 #include "app/display.h"
 #include "app/input.h"
+#include "app/sound.h"
 #include "ui/text.h"
 
 int menu_line = MENU_FIRST_LINE;
@@ -23,6 +24,13 @@ static bool box_hovered(int x, int y, int w, int h)
     return x < mouse_x[0] && mouse_x[0] < x + w && y < mouse_y[0] && mouse_y[0] < y + h;
 }
 
+bool clicked(bool click)
+{
+    if (click)
+        play_effect(EFFECT_CLICK, FULL_VOLUME);
+    return click;
+}
+
 static bool draw_box_button(int x, int y, int w, int h, const char *label)
 {
     bool hovered = box_hovered(x, y, w, h);
@@ -31,10 +39,10 @@ static bool draw_box_button(int x, int y, int w, int h, const char *label)
     return hovered;
 }
 
-// Clicked only in the frame in which the left button went down.
+// Clicked only in the frame in which the left button went down; a click is heard.
 bool draw_button(int x, int y, int w, int h, const char *label)
 {
-    return draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED;
+    return clicked(draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
 }
 
 // Reports every frame while the left button is down over it (the zoom buttons).
@@ -71,5 +79,5 @@ bool draw_menu_row(const char *label)
         copy_background_area(true, 0, y, VIEW_W, MENU_ROW_HEIGHT);
     draw_text(MENU_TEXT_X, y, label, TEXT_LEFT);
     menu_line++;
-    return hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED;
+    return clicked(hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
 }

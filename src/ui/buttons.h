@@ -12,6 +12,7 @@ const int BAR_HEIGHT = 20;
 // Per frame
 extern int menu_line;  // row counter of the current menu screen
 
+bool clicked(bool click);  // passes a click on, with its sound
 bool draw_button(int x, int y, int w, int h, const char *label);
 bool draw_hold_button(int x, int y, int w, int h, const char *label);
 void draw_panel(int x, int y, int w, int h);

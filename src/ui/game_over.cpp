@@ -6,6 +6,7 @@
 
 #include "app/display.h"
 #include "app/main_loop.h"
+#include "app/sound.h"
 #include "game/game_frame.h"
 #include "game/world.h"
 #include "ui/buttons.h"
@@ -25,6 +26,7 @@ const int SECONDS_PER_MINUTE = 60, SECONDS_PER_HOUR = 3600;
 void start_game_clock(const char *map_name)
 {
     game_time_ms = 0;
+    reset_game_sounds();
     snprintf(game_map_name, sizeof game_map_name, "%s", map_name);
 }
 
@@ -67,6 +69,7 @@ static void keep_last_scene()
 // A loaded game does not know its map, so it enters no record.
 void finish_game()
 {
+    sound_player_death();
     keep_last_scene();
     game_over_kills = kill_count;
     game_over_seconds = game_time_ms / MS_PER_SECOND;

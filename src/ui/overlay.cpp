@@ -10,6 +10,7 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/main_loop.h"
+#include "ui/buttons.h"
 #include "ui/screenshot.h"
 
 SDL_Surface *dashboard_image = nullptr;
@@ -125,11 +126,11 @@ bool overlay_button(const char *label, int cx, int cy)
 {
     bool hovered = cx - BUTTON_HOVER_LEFT < mouse_x[0] && mouse_x[0] < cx + BUTTON_HOVER_RIGHT &&
                    cy - BUTTON_HOVER_HALF_H < mouse_y[0] && mouse_y[0] < cy + BUTTON_HOVER_HALF_H;
-    bool clicked = hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED;
+    bool click = clicked(hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
     draw_overlay_panel(cx - BUTTON_HALF_W, cy - BUTTON_INNER_RISE, hovered);
     int n = (int)strlen(label);
     draw_small_text(cx - n * SMALL_TEXT_SHIFT, cy - OVERLAY_LABEL_RISE, label);
-    return clicked;
+    return click;
 }
 
 // Right-aligned texts end at the right margin whatever their length.

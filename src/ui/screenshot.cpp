@@ -14,6 +14,7 @@
 
 #include "app/backdrop.h"
 #include "app/pixels.h"
+#include "app/sound.h"
 #include "ui/notice.h"
 
 const int RGBA_BYTES = 4;
@@ -122,5 +123,6 @@ bool write_png_screenshot(const char *file_name)
         return false;
     }
     show_notice("Saved %s", file_name);
+    play_effect(EFFECT_SAVED, FULL_VOLUME);
     return true;
 }

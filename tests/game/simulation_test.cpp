@@ -66,9 +66,9 @@ using HeadlessRun = CleanWorld;
 
 // A player walks a square, sprinting on every fourth leg, while the pointer
 // circles the view with the button held: a continuous circle of fire. The
-// steps of the game frame that move the world run in the game's order, and
-// shots paint into the whole floor; when the horde wins, a new game starts.
-// Every tenth frame the game is saved and loaded again.
+// game's own update runs, then its firing, and shots paint into the whole
+// floor; when the horde wins, a new game starts. Every tenth frame the game
+// is saved and loaded again.
 TEST_F(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
 {
     fill_sprite_tables();
@@ -90,17 +90,14 @@ TEST_F(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
         key_state[SDLK_LSHIFT] = leg % 4 == 0 ? KEY_HELD : KEY_UP;
         mouse_x[0] = 320 + (int)(AIM_RADIUS * std::cos(frame * AIM_TURN));
         mouse_y[0] = 240 + (int)(AIM_RADIUS * std::sin(frame * AIM_TURN));
-        update_players(speed_factors[frame % 5]);
-        update_zombies(speed_factors[frame % 5]);
-        update_energy();
-        update_health();
-        update_camera();
+        update_game(speed_factors[frame % 5]);
         fire_weapons();
         view_scale = player_health[0] / 100;
         ASSERT_EQ(broken_rule(kills_before), "") << "after frame " << frame;
         // Every game the player could save here loads again; play goes on from the loaded one.
-        if (frame % SAVE_EVERY_FRAMES == 0)
+        if (frame % SAVE_EVERY_FRAMES == 0) {
             ASSERT_TRUE(load_game_from_text(saved_game_text())) << "saved at frame " << frame;
+        }
         most_zombies = std::max(most_zombies, zombie_count);
         if (frame == RUN_FRAMES / 2)
             kills_at_half = earlier_kills + kill_count;
