@@ -1,0 +1,90 @@
+// sound_test.cpp -- when the fight's effects sound: shots, hits, deaths, hurt spacing, groans; rand() untouched
+#include "app/frame_clock.h"
+#include "app/sound.h"
+#include "game/game_frame.h"
+#include "game/shots.h"
+#include "game/world_fixture.h"
+
+class Sounds : public CleanWorld {
+protected:
+    void SetUp() override
+    {
+        CleanWorld::SetUp();
+        reset_game_sounds();
+        start_frame_sounds();
+    }
+};
+
+// A crowd of ten in the line of fire, five of them one shot from death, shot
+// at four times in a frame: four shot sounds, the variants in turn, and one
+// hit and one death sound.
+TEST_F(Sounds, EveryShotIsHeardButACrowdHitIsOneHitAndOneDeath)
+{
+    for (int i = 0; i < 10; i++)
+        place_zombie(player_x[0] + 100.0f, player_y[0] + (float)(i % 3), i < 5 ? 20.0f : 100.0f);
+    for (int shot = 0; shot < 4; shot++) {
+        sound_shot();
+        fire_shot((int)(player_x[0] - camera_x), (int)(player_y[0] - camera_y), 0.0f);
+    }
+    EXPECT_GE(kill_count, 5);
+    const int expected[EFFECT_COUNT] = {2, 1, 1, 1, 1, 0, 0, 0, 0, 0};
+    for (int e = 0; e < EFFECT_COUNT; e++)
+        EXPECT_EQ(effects_played[e], expected[e]) << "effect " << e;
+    start_frame_sounds();
+    fire_shot((int)(player_x[0] - camera_x), (int)(player_y[0] - camera_y), 0.0f);
+    EXPECT_EQ(effects_played[EFFECT_HIT], 1);  // a new frame is heard again
+}
+
+// Hurt every 33 ms frame: heard at 0 ms, then once 400 ms have passed. No
+// groan without zombies near; with a crowd, never two within a second.
+TEST_F(Sounds, HurtIsSpacedAndGroansComeFromANearCrowdAtMostOncePerSecond)
+{
+    std::vector<int> hurt_frames;
+    for (int frame = 0; frame < 30; frame++) {
+        start_frame_sounds();
+        update_game_sounds(33);
+        pending_damage = 0.4f;
+        update_health();
+        if (effects_played[EFFECT_HURT])
+            hurt_frames.push_back(frame);
+    }
+    EXPECT_EQ(hurt_frames, (std::vector<int>{0, 13, 26}));
+
+    place_zombie(player_x[0] + GROAN_HEARING + 5, player_y[0]);
+    int groans = 0, last = -100, closest_gap = 1000;
+    for (int frame = 0; frame < 300; frame++) {
+        start_frame_sounds();
+        update_game_sounds(33);
+        groans += effects_played[EFFECT_GROAN];
+        if (frame == 99) {
+            EXPECT_EQ(groans, 0);  // too far to be heard
+            for (int i = 0; i < 100; i++)
+                place_zombie(player_x[0] + 50 + i, player_y[0] + 50);
+        }
+        if (effects_played[EFFECT_GROAN])
+            closest_gap = std::min(closest_gap, frame - last), last = frame;
+    }
+    EXPECT_GE(groans, 3);
+    EXPECT_GE(closest_gap * 33, GROAN_SPACING_MS);
+}
+
+// The effects keep their own random numbers: a stretch of play gives the
+// same world and the same next rand() whatever the sounds did.
+TEST_F(Sounds, PlayDrawsTheSameRandomNumbersWhateverTheSoundsDecide)
+{
+    std::string results[2];
+    for (int run = 0; run < 2; run++) {
+        clean_world();
+        sound_random = run == 0 ? 1u : 987654u;
+        mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
+        frame_ms = 33;
+        for (int frame = 0; frame < 400; frame++) {
+            start_frame_sounds();
+            update_game(1.0f);
+            fire_weapons();
+        }
+        results[run] = std::to_string(kill_count) + " " + std::to_string(zombie_count) + " " +
+                       std::to_string(player_health[0]) + " " + std::to_string(rand());
+    }
+    EXPECT_EQ(results[0], results[1]);
+}
