@@ -3,7 +3,9 @@
 
 #include <SDL.h>
 
-const int CANVAS_W = 640, CANVAS_H = 480;  // every screen draws at this size
+#include "app/display.h"
+
+const int CANVAS_W = VIEW_W, CANVAS_H = VIEW_H;  // every screen draws at the display's one size
 const int SCALE_FIT = 0;                   // the `scale` setting: the largest multiple that fits
 const int SCALE_ABSENT = 1;                // an old settings file without the key
 const double WINDOW_ROOM = 0.9;            // a window leaves a tenth of the desktop for panels
