@@ -34,6 +34,7 @@ protected:
         ScreenTest::SetUp();
         init_overlay();  // no Media/ here: no dashboard, but both backdrop surfaces
         quit_requested = false;
+        clear_notice();  // an earlier test's save may have left one
     }
     void TearDown() override
     {

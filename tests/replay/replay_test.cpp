@@ -1,4 +1,5 @@
 // replay_test.cpp -- a whole scripted game through the real frame loop, checked against recorded hashes
+#include <algorithm>
 #include <cinttypes>
 #include <fstream>
 #include <sstream>
@@ -203,6 +204,9 @@ static void reset_program_state()
     clear_notice();
     clear_zombies();
     clear_wall_rects();
+    // A new game leaves the angles and the unused slots' gauges as earlier runs left them.
+    for (float *slots : {player_angle, player_health, player_energy, player_x, player_y})
+        std::fill(slots, slots + MAX_PLAYERS, 0.0f);
     struct tm moment = {};
     moment.tm_year = 126, moment.tm_mon = 5, moment.tm_mday = 1, moment.tm_wday = 1, moment.tm_hour = 15;
     build_clock_texts(moment);  // the overlay shows them; the scripted clock leaves them
