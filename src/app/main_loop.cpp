@@ -68,6 +68,23 @@ void start_up()
     load_assets();
 }
 
+// Return went down this frame with either Alt key held.
+static bool alt_enter_pressed()
+{
+    return key_state[SDLK_RETURN] == KEY_PRESSED && (SDL_GetModState() & KMOD_ALT) != 0;
+}
+
+// Everything update_input left in the queue is discarded here; only the
+// window's quit event (also raised by SIGINT and SIGTERM) matters.
+static void drain_events()
+{
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_ALLEVENTS) > 0) {
+        if (event.type == SDL_QUIT)
+            quit_requested = true;
+    }
+}
+
 void run_frame()
 {
     SDL_PumpEvents();
@@ -98,11 +115,6 @@ void shut_down()
     display_surface = window_surface = nullptr;  // gone with SDL
 }
 
-// Return went down this frame with either Alt key held.
-bool alt_enter_pressed()
-{
-    return key_state[SDLK_RETURN] == KEY_PRESSED && (SDL_GetModState() & KMOD_ALT) != 0;
-}
 
 float compute_speed_factor(float fps)
 {
@@ -125,15 +137,4 @@ void run_current_screen()
         entry.run();
     else if (entry.run_timed)
         entry.run_timed(speed_factor);
-}
-
-// Everything update_input left in the queue is discarded here; only the
-// window's quit event (also raised by SIGINT and SIGTERM) matters.
-void drain_events()
-{
-    SDL_Event event;
-    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_ALLEVENTS) > 0) {
-        if (event.type == SDL_QUIT)
-            quit_requested = true;
-    }
 }

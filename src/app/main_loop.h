@@ -29,5 +29,3 @@ void shut_down();
 
 void run_current_screen();
 float compute_speed_factor(float fps);
-void drain_events();
-bool alt_enter_pressed();
