@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/display.h"
 #include "app/sound.h"
 #include "app/window_scale.h"
+#include "maps/safe_write.h"
 
 char settings_lines[SETTINGS_MAX_LINES][SETTINGS_LINE_SIZE];
 int settings_line_count = 0;
@@ -37,26 +39,21 @@ static const SettingKey setting_keys[] = {
     {"effectsvolume", nullptr, &setting_effects_volume, nullptr, (float)EFFECTS_VOLUME_ABSENT},
 };
 
-// Reads one line into `line` (at most 255 characters, line feed dropped, a
-// carriage return before it too, as text mode does). Returns false when no
-// further line may be read: the end of the file, or a line too long to
-// hold, whose tail would otherwise be taken for the next line.
-static bool read_settings_line(FILE *file, char *line)
+// Reads one line from text at pos into `line` (at most 255 characters, line
+// feed dropped, a carriage return before it too, as text mode does). Returns
+// false when no further line may be read: the end of the text, or a line too
+// long to hold, whose tail would otherwise be taken for the next line.
+static bool read_settings_line(const std::string &text, size_t &pos, char *line)
 {
     int length = 0;
     for (;;) {
-        int c = fgetc(file);
-        if (c == EOF) {
+        if (pos >= text.size()) {
             line[length] = '\0';
             return false;
         }
-        if (c == '\r') {
-            int next = fgetc(file);
-            if (next == '\n')
-                c = '\n';
-            else if (next != EOF)
-                ungetc(next, file);
-        }
+        char c = text[pos++];
+        if (c == '\r' && pos < text.size() && text[pos] == '\n')
+            c = text[pos++];
         if (c == '\n') {
             line[length] = '\0';
             return true;
@@ -65,7 +62,7 @@ static bool read_settings_line(FILE *file, char *line)
             line[length] = '\0';
             return false;
         }
-        line[length++] = (char)c;
+        line[length++] = c;
     }
 }
 
@@ -83,14 +80,15 @@ void read_settings_file()
 {
     settings_line_count = 0;
     memset(settings_lines, 0, sizeof settings_lines);
-    FILE *file = fopen(SETTINGS_FILE, "r");
-    if (!file)
+    // A folder or a pipe where the file belongs counts as no file.
+    std::string text;
+    if (read_regular_file(SETTINGS_FILE, text) != 0)
         return;
+    size_t pos = 0;
     bool more = true;
     for (int i = 0; i < SETTINGS_MAX_LINES && more; i++)
-        more = read_settings_line(file, settings_lines[i]);
+        more = read_settings_line(text, pos, settings_lines[i]);
     settings_line_count = SETTINGS_MAX_LINES;
-    fclose(file);
     for (int i = 0; i < SETTINGS_MAX_LINES; i++)
         remove_blanks(settings_lines[i]);
 }
