@@ -1,19 +1,35 @@
-// editor.cpp -- the map editor: scroll and zoom over the world, paint tiles, save
+// editor.cpp -- the map editor: scroll and zoom over the world, paint tiles, undo, save, make new maps
 #include "maps/editor.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <sstream>
 
 #include "app/assets.h"
 #include "app/display.h"
 #include "app/input.h"
 #include "app/main_loop.h"
 #include "game/world.h"
+#include "maps/edit_history.h"
+#include "maps/editor_view.h"
 #include "maps/map_file.h"
+#include "maps/map_list.h"
+#include "maps/safe_write.h"
+#include "maps/save_game.h"
+#include "maps/tile_names.h"
 #include "ui/buttons.h"
+#include "ui/notice.h"
+#include "ui/overlay.h"
 #include "ui/text.h"
 
+static_assert(TILE_NAME_COUNT == TILE_KIND_COUNT, "every tile kind has a name");
+
 int selected_tile_kind = 0;
+bool paint_armed = false;
+bool leave_asked = false;
 
 const int PREVIEW_X = 45, PREVIEW_Y = 70;  // the tile inside the preview box
 
@@ -31,21 +47,47 @@ const EditorRect SAVE_BUTTON = {500, 370, 100, 20};
 const EditorRect BACK_BUTTON = {500, 400, 100, 20};
 const EditorRect STATUS_BOX = {40, 425, 560, 20};
 const int STATUS_TEXT_X = 40, STATUS_TEXT_Y = 420;
+// The question is longer than the status box holds in the big font: it is
+// shown in the small font, in a box widened to fit it.
+const EditorRect QUESTION_BOX = {20, 425, 600, 20};
+const int QUESTION_TEXT_Y = 427;
+// The selected kind's name under "Next tile", in the small font, wrapped
+// to the column's width and centred in it.
+const int TILE_NAME_TOP = 212;
+const int TILE_NAME_LINE_HEIGHT = 16;
+const int TILE_NAME_LINE_CHARS = 11;  // 110 pixels of 10-pixel characters
 
 static const EditorRect *const editor_controls[] = {
     &LAST_TILE_BUTTON, &PREVIEW_BOX,  &NEXT_TILE_BUTTON, &ZOOM_IN_BUTTON,
     &ZOOM_OUT_BUTTON,  &SAVE_BUTTON, &BACK_BUTTON,      &STATUS_BOX,
 };
 
+static void reset_view()
+{
+    camera_x = EDITOR_START_CAMERA_X;
+    camera_y = EDITOR_START_CAMERA_Y;
+    view_scale = EDITOR_START_SCALE;
+}
+
+// The click that picked the map is usually still down when the editor's
+// first frame runs: it must not paint.
 void enter_editor()
 {
     selected_tile_kind = 0;
     load_map();
     render_world_surface();
-    camera_x = EDITOR_START_CAMERA_X;
-    camera_y = EDITOR_START_CAMERA_Y;
-    view_scale = EDITOR_START_SCALE;
+    reset_view();
+    clear_edit_history();
+    paint_armed = false;
+    leave_asked = false;
     screen_number = SCREEN_EDITOR;
+}
+
+static void leave_editor()
+{
+    clear_edit_history();
+    leave_asked = false;
+    screen_number = SCREEN_MAIN_MENU;
 }
 
 // The view moves 7.5 screen pixels per frame at every zoom; it may leave the world.
@@ -60,120 +102,23 @@ static void scroll_view(float speed_factor)
     camera_y = (float)(camera_y + sin(angle) * step);
 }
 
-// Sample positions of one axis: the world coordinate of screen position i is
-// start + (i + 1) z, accumulated in single precision. Positions outside the
-// world surface (strictly between 0 and its size) get -1: the background shows.
-static void world_samples(int *index, int count, float start, float scale, int world_size)
+static bool key_pressed(int symbol)
 {
-    float position = start;
-    for (int i = 0; i < count; i++) {
-        position = position + scale;
-        index[i] = position > 0.0f && position < (float)world_size ? (int)position : -1;
-    }
+    return key_state[symbol] == KEY_PRESSED;
 }
 
-// The columns that sample the world form one span (positions grow
-// monotonically). At a whole-number scale they also sample world columns a
-// fixed step apart: a step of 1 is a straight copy.
-struct ColumnSpan {
-    int first, end;  // output columns first .. end - 1 show the world
-    int step;        // column j samples column_source[first] + step (j - first); 0: no fixed step
-};
-
-static ColumnSpan find_column_span(const int *column_source)
+// Ctrl+Z undoes the last stroke; Ctrl+Y or Ctrl+Shift+Z redoes it. Home
+// brings back the view of the editor's entry.
+static void editor_keys()
 {
-    ColumnSpan span = {0, 0, 0};
-    while (span.first < VIEW_W && column_source[span.first] < 0)
-        span.first++;
-    span.end = span.first;
-    while (span.end < VIEW_W && column_source[span.end] >= 0)
-        span.end++;
-    if (span.end - span.first >= 2) {
-        span.step = column_source[span.first + 1] - column_source[span.first];
-        for (int j = span.first + 1; j < span.end && span.step > 0; j++) {
-            if (column_source[j] - column_source[j - 1] != span.step)
-                span.step = 0;
-        }
-    }
-    return span;
-}
-
-// The next world row is fetched while this one is copied: the world surface
-// is far larger than any cache and its rows are far apart.
-static void prefetch_world_row(const Uint8 *row, int bytes)
-{
-    for (int offset = 0; offset < bytes; offset += 64)
-        __builtin_prefetch(row + offset);
-}
-
-const int PREFETCH_ROWS_AHEAD = 1;
-
-template <typename Pixel>
-static void copy_view_rows(const int *column_source, const int *row_source, int bytes_per_pixel)
-{
-    ColumnSpan span = find_column_span(column_source);
-    if (span.first == span.end)
-        return;
-    int first_source = column_source[span.first];
-    int source_bytes = (column_source[span.end - 1] - first_source + 1) * bytes_per_pixel;
-    for (int i = 0; i < VIEW_H; i++) {
-        if (row_source[i] < 0)
-            continue;
-        Uint8 *out = (Uint8 *)display_surface->pixels + i * display_surface->pitch;
-        // Magnified rows repeat: copy the row just drawn instead of sampling again.
-        if (i > 0 && row_source[i] == row_source[i - 1]) {
-            memcpy(out + span.first * bytes_per_pixel, out - display_surface->pitch + span.first * bytes_per_pixel,
-                   (size_t)(span.end - span.first) * bytes_per_pixel);
-            continue;
-        }
-        const Uint8 *world_row = (const Uint8 *)world_surface->pixels + row_source[i] * world_surface->pitch;
-        int ahead = i + PREFETCH_ROWS_AHEAD;
-        if (ahead < VIEW_H && row_source[ahead] >= 0 && row_source[ahead] != row_source[ahead - 1])
-            prefetch_world_row((const Uint8 *)world_surface->pixels + row_source[ahead] * world_surface->pitch +
-                                   first_source * bytes_per_pixel,
-                               source_bytes);
-        if (span.step == 1) {
-            memcpy(out + span.first * bytes_per_pixel, world_row + first_source * bytes_per_pixel,
-                   (size_t)(span.end - span.first) * bytes_per_pixel);
-        } else if (bytes_per_pixel == 3) {
-            for (int j = span.first; j < span.end; j++)
-                memcpy(out + 3 * j, world_row + 3 * column_source[j], 3);
-        } else {
-            Pixel *out_pixels = (Pixel *)out + span.first;
-            const Pixel *world_pixels = (const Pixel *)world_row;
-            int count = span.end - span.first;
-            if (span.step > 1) {
-                const Pixel *source = world_pixels + first_source;
-                for (int j = 0; j < count; j++)
-                    out_pixels[j] = source[span.step * j];
-            } else {
-                for (int j = 0; j < count; j++)
-                    out_pixels[j] = world_pixels[column_source[span.first + j]];
-            }
-        }
-    }
-}
-
-// Nearest-neighbour scaling of world_surface onto the display about the
-// screen centre; where the view leaves the world the background shows.
-void draw_world_view()
-{
-    if (!world_surface || world_surface->format->BytesPerPixel != display_surface->format->BytesPerPixel)
-        return;
-    float z = view_scale;
-    int column_source[VIEW_W], row_source[VIEW_H];
-    world_samples(column_source, VIEW_W, camera_x + VIEW_CENTER_X - VIEW_CENTER_X * z, z, world_surface->w);
-    world_samples(row_source, VIEW_H, camera_y + VIEW_CENTER_Y - VIEW_CENTER_Y * z, z, world_surface->h);
-    SDL_LockSurface(world_surface);
-    SDL_LockSurface(display_surface);
-    switch (display_surface->format->BytesPerPixel) {
-    case 1: copy_view_rows<Uint8>(column_source, row_source, 1); break;
-    case 2: copy_view_rows<Uint16>(column_source, row_source, 2); break;
-    case 3: copy_view_rows<Uint8>(column_source, row_source, 3); break;
-    case 4: copy_view_rows<Uint32>(column_source, row_source, 4); break;
-    }
-    SDL_UnlockSurface(display_surface);
-    SDL_UnlockSurface(world_surface);
+    SDLMod mods = SDL_GetModState();
+    bool ctrl = (mods & KMOD_CTRL) != 0, shift = (mods & KMOD_SHIFT) != 0;
+    if (ctrl && key_pressed(SDLK_z) && !shift && undo_stroke())
+        leave_asked = false;
+    if (ctrl && (key_pressed(SDLK_y) || (key_pressed(SDLK_z) && shift)) && redo_stroke())
+        leave_asked = false;
+    if (key_pressed(SDLK_HOME))
+        reset_view();
 }
 
 // The same strict test as a button's hover, over every control of the layout.
@@ -194,9 +139,22 @@ static void paint_under_pointer()
     float py = camera_y + VIEW_CENTER_Y + (mouse_y[0] - VIEW_CENTER_Y) * z;
     if (!(px >= 0.0f && px < (float)WORLD_PIXELS && py >= 0.0f && py < (float)WORLD_PIXELS))
         return;
-    int tx = (int)(px / TILE_SIZE), ty = (int)(py / TILE_SIZE);
-    map_tiles[tx][ty] = selected_tile_kind;
-    draw_tile(tx, ty);
+    paint_tile((int)(px / TILE_SIZE), (int)(py / TILE_SIZE), selected_tile_kind);
+    leave_asked = false;
+}
+
+// Everything painted while the button stays down is one stroke for undo.
+// A button already down when the editor began paints only once released
+// and pressed again.
+static void paint()
+{
+    int button = mouse_button_state[SDL_BUTTON_LEFT];
+    if (button != KEY_HELD) {
+        end_stroke();
+        paint_armed = true;
+    }
+    if (paint_armed && button != KEY_UP && !pointer_over_editor_controls())
+        paint_under_pointer();
 }
 
 static bool editor_button(const EditorRect &r, const char *label)
@@ -209,6 +167,29 @@ static bool editor_hold_button(const EditorRect &r, const char *label)
     return draw_hold_button(r.x, r.y, r.w, r.h, label);
 }
 
+// Words go onto a line while they fit; each line is centred in the column.
+static void draw_tile_name(const char *name)
+{
+    int y = TILE_NAME_TOP;
+    while (*name) {
+        int length = (int)strlen(name);
+        if (length > TILE_NAME_LINE_CHARS) {
+            length = TILE_NAME_LINE_CHARS;
+            while (length > 0 && name[length] != ' ')
+                length--;
+            if (length == 0)
+                length = TILE_NAME_LINE_CHARS;  // one word longer than a line is cut
+        }
+        char line[TILE_NAME_LINE_CHARS + 1];
+        snprintf(line, sizeof line, "%.*s", length, name);
+        draw_small_text(LAST_TILE_BUTTON.x + (LAST_TILE_BUTTON.w - SMALL_TEXT_ADVANCE * length) / 2, y, line);
+        y += TILE_NAME_LINE_HEIGHT;
+        name += length;
+        while (*name == ' ')
+            name++;
+    }
+}
+
 // "Last tile" shows in the preview in the same frame, "Next tile" in the next.
 static void draw_tile_column()
 {
@@ -218,6 +199,7 @@ static void draw_tile_column()
     blit_at(PREVIEW_X, PREVIEW_Y, tile_image, display_surface, &tile_rects[selected_tile_kind]);
     if (editor_button(NEXT_TILE_BUTTON, "Next tile"))
         selected_tile_kind = selected_tile_kind == TILE_KIND_COUNT - 1 ? 0 : selected_tile_kind + 1;
+    draw_tile_name(TILE_NAMES[selected_tile_kind]);
 }
 
 static void draw_view_column()
@@ -226,21 +208,79 @@ static void draw_view_column()
         view_scale = (float)(view_scale - view_scale * ZOOM_STEP);
     if (editor_hold_button(ZOOM_OUT_BUTTON, "Zoom out"))
         view_scale = (float)(view_scale + view_scale * ZOOM_STEP);
-    if (editor_button(SAVE_BUTTON, "Save"))
-        save_map();
-    if (editor_button(BACK_BUTTON, "Back"))
-        screen_number = SCREEN_MAIN_MENU;
+    if (editor_button(SAVE_BUTTON, "Save")) {
+        if (save_map())
+            mark_history_saved();
+        leave_asked = false;
+    }
+    if (editor_button(BACK_BUTTON, "Back")) {
+        if (has_unsaved_edits() && !leave_asked)
+            leave_asked = true;
+        else
+            leave_editor();
+    }
+}
+
+void editor_status_text(char *text, int size)
+{
+    if (leave_asked)
+        snprintf(text, (size_t)size, "%s", LEAVE_QUESTION);
+    else
+        snprintf(text, (size_t)size, "%s%s", map_path, has_unsaved_edits() ? UNSAVED_MARK : "");
+}
+
+static void draw_status_line()
+{
+    char text[STATUS_TEXT_SIZE];
+    editor_status_text(text, sizeof text);
+    if (leave_asked) {
+        draw_panel(QUESTION_BOX.x, QUESTION_BOX.y, QUESTION_BOX.w, QUESTION_BOX.h);
+        int width = SMALL_TEXT_ADVANCE * (int)strlen(text);
+        draw_small_text(QUESTION_BOX.x + (QUESTION_BOX.w - width) / 2, QUESTION_TEXT_Y, text);
+    } else {
+        draw_panel(STATUS_BOX.x, STATUS_BOX.y, STATUS_BOX.w, STATUS_BOX.h);
+        draw_text(STATUS_TEXT_X, STATUS_TEXT_Y, text, TEXT_LEFT);
+    }
 }
 
 void editor_screen(float speed_factor)
 {
     blit_at(0, 0, background_image, display_surface, nullptr);
     scroll_view(speed_factor);
+    editor_keys();
     draw_world_view();
-    if (!pointer_over_editor_controls() && mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP)
-        paint_under_pointer();
+    paint();
     draw_tile_column();
     draw_view_column();
-    draw_panel(STATUS_BOX.x, STATUS_BOX.y, STATUS_BOX.w, STATUS_BOX.h);
-    draw_text(STATUS_TEXT_X, STATUS_TEXT_Y, map_path, TEXT_LEFT);
+    draw_status_line();
+}
+
+// The first number from 1 that no entry of the folder has taken, not even
+// a broken link.
+static void find_new_map_path(char path[MAP_PATH_SIZE])
+{
+    struct stat entry;
+    for (int number = 1;; number++) {
+        snprintf(path, MAP_PATH_SIZE, NEW_MAP_PATH_FORMAT, number);
+        if (lstat(path, &entry) != 0)
+            return;
+    }
+}
+
+bool create_new_map()
+{
+    char path[MAP_PATH_SIZE];
+    find_new_map_path(path);
+    int floor[MAP_SIZE][MAP_SIZE] = {};
+    std::ostringstream rows;
+    write_map_rows(rows, floor);
+    mkdir(MAP_FOLDER, NEW_FOLDER_MODE);
+    int error = replace_file(path, rows.str());
+    if (error) {
+        report_failure("Could not save %s: %s", path, strerror(error));
+        return false;
+    }
+    add_map_name(path + sizeof MAP_FOLDER);  // past "Maps/"
+    snprintf(map_path, sizeof map_path, "%s", path);
+    return true;
 }

@@ -16,6 +16,17 @@ void clear_map_names()
     clear_list(map_names, map_name_count);
 }
 
+bool add_map_name(const char *name)
+{
+    size_t length = strlen(name);
+    if (length > (size_t)MAP_NAME_MAX || map_name_count == MAX_MAP_NAMES)
+        return false;
+    char *entry = new char[length + 1];
+    memcpy(entry, name, length + 1);
+    map_names[map_name_count++] = entry;
+    return true;
+}
+
 // Every entry in the listing's order, "." and ".." included; the choice
 // screens pick the maps. A cut name would open another file, so names too
 // long to hold are skipped, and so are the temporary files of saves in
@@ -30,12 +41,8 @@ void scan_map_folder()
         const struct dirent *entry = readdir(folder);
         if (!entry)
             break;
-        size_t length = strlen(entry->d_name);
-        if (length > (size_t)MAP_NAME_MAX || is_temporary_name(entry->d_name))
-            continue;
-        char *name = new char[length + 1];
-        memcpy(name, entry->d_name, length + 1);
-        map_names[map_name_count++] = name;
+        if (!is_temporary_name(entry->d_name))
+            add_map_name(entry->d_name);
     }
     closedir(folder);
 }

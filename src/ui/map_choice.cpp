@@ -6,6 +6,7 @@
 
 #include "app/main_loop.h"
 #include "game/world.h"
+#include "maps/editor.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
@@ -14,6 +15,7 @@
 #include "ui/menus.h"
 
 const char MAPS_PREFIX[] = "Maps/";
+const char NEW_MAP_LABEL[] = "New map";
 
 char chosen_map_name[MAP_NAME_MAX + 1];
 
@@ -28,6 +30,7 @@ bool is_listed_map(const char *name)
 
 // Rows below the screen are drawn off it and cannot be picked. "Back" is
 // tested last, so a click on a row under it picks the map and then goes back.
+// For editing, a last row makes a new map and opens it.
 void map_choice_screen(int target)
 {
     draw_menu_background();
@@ -44,6 +47,8 @@ void map_choice_screen(int target)
             screen_number = target;
         }
     }
+    if (target == SCREEN_START_EDITOR && draw_menu_row(NEW_MAP_LABEL) && create_new_map())
+        screen_number = target;
     if (draw_button(BACK_BUTTON_X, BACK_BUTTON_Y, BACK_BUTTON_W, BACK_BUTTON_H, "Back"))
         screen_number = SCREEN_MAIN_MENU;
 }

@@ -1,11 +1,14 @@
-// editor_test.cpp -- entering the editor, scrolling, zooming, picking and painting tiles, saving
+// editor_test.cpp -- entering the editor, scrolling, zooming, picking and painting tiles, undo, saving, leaving
 #include <sys/stat.h>
 
 #include <cstring>
+#include <functional>
 
 #include "app/main_loop.h"
 #include "game/world_fixture.h"
+#include "maps/edit_history.h"
 #include "maps/editor.h"
+#include "maps/editor_view.h"
 #include "maps/map_file.h"
 
 // The editor on a map of floor 0, the pointer off the window. At entry a
@@ -26,6 +29,21 @@ protected:
     // One editor frame with the pointer at (x, y) and the left button in `state`.
     static void frame_at(int x, int y, int state) { point_at(x, y, state), editor_screen(1.0f); }
     static bool preview_shows(int kind) { return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind); }
+    // One frame, the button up, with a key pressed and the modifiers down.
+    static void key_frame(int key, int modifiers)
+    {
+        SDL_SetModState((SDLMod)modifiers);
+        key_state[key] = KEY_PRESSED;
+        frame_at(700, 470, KEY_UP);
+        key_state[key] = KEY_UP;
+        SDL_SetModState(KMOD_NONE);
+    }
+    static std::string status()
+    {
+        char text[STATUS_TEXT_SIZE];
+        editor_status_text(text, sizeof text);
+        return text;
+    }
 };
 
 // Entry centres the world at scale 4 with kind 0; the direction keys scroll
@@ -50,6 +68,10 @@ TEST_P(Editor, EntryCentresTheWorldAndTheDirectionKeysScrollIt)
         EXPECT_NEAR(camera_x - x, m.dx, 0.01f) << m.keys[0];
         EXPECT_NEAR(camera_y - y, m.dy, 0.01f) << m.keys[0];
     }
+    memset(key_state, 0, sizeof key_state);
+    view_scale = 0.3f;
+    key_frame(SDLK_HOME, KMOD_NONE);
+    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale}), (std::vector<float>{2180, 2260, 4}));
 }
 
 TEST_P(Editor, ZoomButtonsActWhileDownAndTileChoiceWrapsWithThePreviewFollowing)
@@ -96,18 +118,90 @@ TEST_P(Editor, PaintingWritesOneTileUnderThePointerPerFrameWhileTheButtonIsDown)
     EXPECT_EQ(memcmp(before, map_tiles, sizeof before), 0);
 }
 
-TEST_P(Editor, SaveWritesTheGridAndBackWithoutSaveLosesTheEdits)
+// The click that opened the editor is still down in its first frames: it
+// paints only once released and pressed again.
+TEST_P(Editor, AButtonHeldSinceBeforeTheEditorPaintsNothing)
 {
-    selected_tile_kind = 20;
-    frame_at(320, 240, KEY_PRESSED);
-    frame_at(550, 380, KEY_PRESSED);  // "Save"
-    selected_tile_kind = 7;
-    frame_at(100, 300, KEY_PRESSED);  // world (1620, 2740)
-    EXPECT_EQ(map_tiles[16][27], 7);
-    frame_at(550, 410, KEY_PRESSED);  // "Back"
+    selected_tile_kind = 14;
+    for (int x : {320, 345, 370, 395})  // tiles 25 to 28 of row 25
+        frame_at(x, 240, x == 370 ? KEY_PRESSED : KEY_HELD);
+    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25], map_tiles[27][25], map_tiles[28][25]}),
+              (std::vector<int>{0, 0, 14, 14}));
+}
+
+// A stroke is what one press paints. Undo and redo give back the exact grid
+// and picture, drawing only the stroke's tiles; a new stroke drops what was
+// undone; strokes past the ring's size are forgotten, the oldest first.
+TEST_P(Editor, UndoAndRedoRestoreWholeStrokesExactly)
+{
+    auto grid = [] { return std::vector<int>(&map_tiles[0][0], &map_tiles[0][0] + MAP_SIZE * MAP_SIZE); };
+    auto picture = [] {  // tiles 24 to 28 by 24 to 26
+        std::vector<Uint32> pixels;
+        for (int y = 2400; y < 2700; y++)
+            for (int x = 2400; x < 2900; x++)
+                pixels.push_back(read_pixel(world_surface, x, y));
+        return pixels;
+    };
+    auto grid_before = grid();
+    auto picture_before = picture();
+    selected_tile_kind = 14;
+    for (int x : {320, 345, 370})  // tiles (25..27, 25)
+        frame_at(x, 240, x == 320 ? KEY_PRESSED : KEY_HELD);
+    selected_tile_kind = 3;
+    frame_at(370, 265, KEY_PRESSED);  // (27, 26), then (27, 25) again
+    frame_at(370, 240, KEY_HELD);
+    auto grid_after = grid();
+    auto picture_after = picture();
+    Uint32 marker = SDL_MapRGB(world_surface->format, 1, 2, 3);
+    write_pixel(world_surface, 150, 150, marker);
+
+    key_frame(SDLK_z, KMOD_LCTRL);
+    EXPECT_EQ((std::vector<int>{map_tiles[27][25], map_tiles[27][26]}), (std::vector<int>{14, 0}));
+    key_frame(SDLK_z, KMOD_RCTRL);
+    EXPECT_TRUE(grid() == grid_before && picture() == picture_before);
+    EXPECT_EQ(read_pixel(world_surface, 150, 150), marker);
+    key_frame(SDLK_y, KMOD_LCTRL);
+    key_frame(SDLK_z, KMOD_LCTRL | KMOD_LSHIFT);
+    EXPECT_TRUE(grid() == grid_after && picture() == picture_after);
+    key_frame(SDLK_z, KMOD_LCTRL);
+    frame_at(320, 265, KEY_PRESSED);  // (25, 26)
+    key_frame(SDLK_y, KMOD_LCTRL);
+    EXPECT_EQ((std::vector<int>{map_tiles[25][26], map_tiles[27][26]}), (std::vector<int>{3, 0}));
+
+    for (int i = 0; i < HISTORY_STROKES + 10; i++)  // one tile each, rows 40 to 45
+        paint_tile(i % MAP_SIZE, 40 + i / MAP_SIZE, 9), end_stroke();
+    while (undo_stroke()) {
+    }
+    EXPECT_EQ((std::vector<int>{map_tiles[9][40], map_tiles[10][40], map_tiles[15][45]}), (std::vector<int>{9, 0, 0}));
+}
+
+// The status line marks unsaved edits. "Back" over them asks first and
+// leaves on a second press; a paint, an undo or a save in between cancels
+// the question. Saving keeps the history, so undo can make the map unsaved again.
+TEST_P(Editor, BackOverUnsavedEditsAsksFirstUntilAPaintUndoOrSaveCancels)
+{
+    const char *const path = "Maps/plain.map", *const marked = "Maps/plain.map *";
+    selected_tile_kind = 6;
+    const struct { std::function<void()> step; const char *status; } cancellations[] = {
+        {[] { frame_at(345, 240, KEY_PRESSED); }, marked},  // paint (26, 25)
+        {[] { key_frame(SDLK_z, KMOD_LCTRL); }, marked},    // undo it
+        {[] { frame_at(550, 380, KEY_PRESSED); }, path},    // "Save"
+    };
+    for (const auto &c : cancellations) {
+        frame_at(320, 240, KEY_PRESSED);  // (25, 25)
+        EXPECT_EQ(status(), marked);
+        frame_at(550, 410, KEY_PRESSED);  // "Back"
+        EXPECT_EQ(status(), LEAVE_QUESTION);
+        c.step();
+        EXPECT_EQ(status(), c.status);
+    }
+    key_frame(SDLK_z, KMOD_LCTRL);
+    EXPECT_EQ(status(), marked);
+    frame_at(550, 410, KEY_PRESSED);
+    frame_at(550, 410, KEY_PRESSED);
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
-    enter_editor();
-    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[16][27]}), (std::vector<int>{20, 0}));
+    enter_editor();  // the saved file, without the undone stroke
+    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25]}), (std::vector<int>{6, 0}));
 }
 
 INSTANTIATE_AT_ONE_DEPTH(Editor);

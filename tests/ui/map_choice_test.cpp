@@ -1,10 +1,12 @@
-// map_choice_test.cpp -- which names are offered, picking a map, starting a game on it
+// map_choice_test.cpp -- which names are offered, picking a map, making a new one, starting a game on it
 #include "app/main_loop.h"
 #include "game/world.h"
+#include "game/world_fixture.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "support.h"
 #include "ui/map_choice.h"
+#include "ui/notice.h"
 
 class MapChoice : public ScreenTest {
 protected:
@@ -62,6 +64,41 @@ TEST_P(MapChoice, RowsPastTheScreenCannotBePickedAndBackIsTestedLast)
     pick(550, 410);
     EXPECT_STREQ(map_path, "Maps/m12.map");
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+}
+
+// Only for editing, after the maps: the first number no entry of Maps/ has
+// taken, a file of floor 0, listed at once for playing too.
+TEST_P(MapChoice, NewMapTakesTheFirstFreeNumberAndJoinsTheListAtOnce)
+{
+    ASSERT_EQ(mkdir("Maps", 0755), 0);
+    write_text_file("Maps/Map 1.map", "");
+    ASSERT_EQ(symlink("nowhere", "Maps/Map 2.map"), 0);
+    write_text_file("Maps/Map 4.map", "");
+    set_map_names({"Map 1.map", "Map 4.map"});
+    screen_number = SCREEN_CHOOSE_MAP_TO_EDIT;
+    click(630, 200);
+    map_choice_screen(SCREEN_START_EDITOR);
+    expect_test_glyph(display_surface, 20, 192, 'N');
+    EXPECT_EQ(screen_number, SCREEN_START_EDITOR);
+    EXPECT_STREQ(map_path, "Maps/Map 3.map");
+    std::string floor;
+    while (floor.size() < 50 * 51)
+        floor += std::string(50, '!') + "\n";
+    EXPECT_EQ(read_file("Maps/Map 3.map"), floor);
+    pick(630, 200);
+    EXPECT_STREQ(map_path, "Maps/Map 3.map");
+    pick(630, 224);
+    EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_PLAY);
+
+    ASSERT_EQ(rename("Maps", "Old"), 0);  // a file where the folder should be
+    write_text_file("Maps", "");
+    screen_number = SCREEN_CHOOSE_MAP_TO_EDIT;
+    click(630, 224);
+    map_choice_screen(SCREEN_START_EDITOR);
+    EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_EDIT);
+    EXPECT_STREQ(notice_text, "Could not save Maps/Map 1.map: Not a directory");
+    EXPECT_EQ(map_name_count, 3);
+    clear_notice();
 }
 
 TEST_P(MapChoice, StartingAGameLoadsPreparesAndResetsTheWorld)

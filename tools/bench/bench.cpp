@@ -23,7 +23,7 @@
 #include "game/game_frame.h"
 #include "game/view.h"
 #include "game/world.h"
-#include "maps/editor.h"
+#include "maps/editor_view.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
@@ -221,7 +221,7 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
             print_row(name, depth, measure(repetitions, nullptr, run_composite), blit.median_us);
         }
     // The editor's view of the whole world, centred as on entry.
-    for (float scale : {4.0f, 1.0f, 0.25f}) {
+    for (float scale : {4.0f, 3.8f, 1.37f, 1.0f, 0.26f, 0.25f}) {
         camera_x = 2180.0f;
         camera_y = 2260.0f;
         view_scale = scale;

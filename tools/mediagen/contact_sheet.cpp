@@ -16,6 +16,7 @@
 #include "music.h"
 #include "people.h"
 #include "tiles.h"
+#include "maps/tile_names.h"
 
 const int GAP = 16;
 const int CAPTION_H = 30;
@@ -305,6 +306,22 @@ static Picture map_preview(const Picture &shrunk, const ShippedMap &map)
     return p;
 }
 
+// Every kind at 1:1 under the name the editor shows for it, so a person can
+// check that names and pictures agree.
+static Picture named_tiles(const MediaSet &m)
+{
+    const int PER_ROW = 7, SLOT_W = 330, NAME_H = 30;  // the longest name fits its slot
+    static_assert(TILE_NAME_COUNT == LAST_WALL + 1, "every tile kind has a name");
+    int rows = (TILE_NAME_COUNT + PER_ROW - 1) / PER_ROW;
+    Picture p = make_picture(PER_ROW * SLOT_W, rows * (TILE + NAME_H), SHEET_BACK);
+    for (int k = 0; k < TILE_NAME_COUNT; k++) {
+        int x = (k % PER_ROW) * SLOT_W, y = (k / PER_ROW) * (TILE + NAME_H);
+        copy_into(p, m.tiles, TILE * (k % 4), TILE * (k / 4), TILE, TILE, x, y);
+        small_text(p, m.dashboard, x, y + TILE + 4, std::to_string(k) + " " + TILE_NAMES[k]);
+    }
+    return p;
+}
+
 // The music as a picture: its level over the loop, left up and right down.
 static Picture music_strip(const std::vector<float> &music, int w, int h)
 {
@@ -405,7 +422,7 @@ static void place_four(Layout &l, const MediaSet &m, const Picture &p, const std
 }
 
 struct SheetParts {
-    Picture menu, overlay, game, music;
+    Picture menu, overlay, game, music, named_tiles;
     std::vector<Picture> effects;
     std::vector<Picture> maps;
 };
@@ -434,6 +451,8 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
     place_four(l, m, m.blood, "blood.png");
     place_four(l, m, m.dashboard, "dashboard.png");
     place_four(l, m, keyed(m.tiles), "maptiles.png");
+    place(l, m, parts.named_tiles, "maptiles.png: the kinds by the names the editor shows", 1, BLACK);
+    new_row(l);
     for (const Picture &icon : m.icons)
         place(l, m, icon, "icon " + std::to_string(icon.w) + " grey", 1, GREY);
     for (const Picture &icon : m.icons)
@@ -444,7 +463,8 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
 Picture make_contact_sheet(const MediaSet &m, const std::vector<ShippedMap> &maps)
 {
     const int EFFECT_STRIP_W = 1180, EFFECT_STRIP_H = 120;  // two strips a row
-    SheetParts parts = {menu_scene(m), overlay_scene(m), game_scene(m), music_strip(m.music, 640, 240), {}, {}};
+    SheetParts parts = {menu_scene(m), overlay_scene(m), game_scene(m), music_strip(m.music, 640, 240), named_tiles(m),
+                        {}, {}};
     for (const std::vector<float> &effect : m.effects)
         parts.effects.push_back(effect_strip(effect, EFFECT_STRIP_W, EFFECT_STRIP_H));
     Picture shrunk = shrunk_tiles(m);
