@@ -8,8 +8,9 @@ void enter_scratch_folder(std::string &folder, std::string &previous_folder)
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     previous_folder = cwd;
-    char pattern[] = "/tmp/rotwalk_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const char *temporary = getenv("TMPDIR");
+    std::string pattern = std::string(temporary && temporary[0] ? temporary : "/tmp") + "/rotwalk_test_XXXXXX";
+    ASSERT_NE(mkdtemp(&pattern[0]), nullptr) << pattern;
     folder = pattern;
     ASSERT_EQ(chdir(folder.c_str()), 0);
 }
