@@ -6,6 +6,7 @@
 
 #include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
+#include "maps/save_game.h"
 
 static std::string failing_input;
 
@@ -32,6 +33,12 @@ TEST_F(FuzzCorpus, EveryInputOfEveryTargetPassesItsChecks)
             bytes << std::ifstream(failing_input, std::ios::binary).rdbuf();
             target.run(bytes.str());
             inputs++;
+            // A save the game wrote, or one on the edges of what it can write, must load.
+            std::string name = entry->d_name;
+            bool must_load = name.rfind("game-written-", 0) == 0 || name.rfind("valid-", 0) == 0;
+            if (strcmp(target.name, "save") == 0 && must_load) {
+                EXPECT_TRUE(load_game_from_text(bytes.str())) << failing_input;
+            }
         }
         closedir(listing);
         EXPECT_GT(inputs, 0) << folder;

@@ -11,11 +11,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <locale>
 #include <set>
 #include <sstream>
-#include <utility>
 #include <vector>
 
+#include "app/assets.h"
 #include "app/main_loop.h"
 #include "app/settings.h"
 #include "game/world.h"
@@ -32,16 +36,6 @@ static void abort_on_failure(const char *check, const char *file, int line)
 }
 
 void (*fuzz_check_failed)(const char *check, const char *file, int line) = abort_on_failure;
-
-static void write_whole_file(const char *path, const std::string &bytes)
-{
-    FILE *file = fopen(path, "wb");
-    FUZZ_CHECK(file != nullptr);
-    if (!file)
-        return;
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
-}
 
 // ---- settings.ini
 
@@ -73,16 +67,10 @@ static std::vector<std::string> expected_settings_lines(const std::string &input
 
 static void fuzz_settings(const std::string &input)
 {
-    write_whole_file(SETTINGS_FILE, input);
+    std::ofstream(SETTINGS_FILE, std::ios::binary) << input;
     load_settings();
-    FUZZ_CHECK(settings_line_count == SETTINGS_MAX_LINES);
-    std::vector<std::string> expected = expected_settings_lines(input);
-    for (int i = 0; i < SETTINGS_MAX_LINES; i++) {
-        const char *line = settings_lines[i];
-        FUZZ_CHECK(strnlen(line, SETTINGS_LINE_SIZE) <= SETTINGS_LONGEST_LINE);
-        FUZZ_CHECK(strchr(line, ' ') == nullptr);
-        FUZZ_CHECK(line == expected[i]);
-    }
+    std::vector<std::string> kept(settings_lines, settings_lines + SETTINGS_MAX_LINES);
+    FUZZ_CHECK(settings_line_count == SETTINGS_MAX_LINES && kept == expected_settings_lines(input));
 }
 
 // ---- map file and wall rectangles
@@ -90,54 +78,35 @@ static void fuzz_settings(const std::string &input)
 // Each edge of a tile, with the kinds that wall it (the doorway kind last),
 // the direction of its walls and where a wall lies across its tile.
 const int EDGE_KINDS = 4, DOORWAY = EDGE_KINDS - 1;
-struct WallEdgeSet {
-    int kinds[EDGE_KINDS];
-    bool vertical;
-    int across;
-};
 const int EDGE_SET_COUNT = 4, WALL_THICK = 12, DOOR_GAP_START = 5, DOOR_GAP_END = 95;
-static const WallEdgeSet EDGE_SETS[EDGE_SET_COUNT] = {
+static const struct WallEdgeSet { int kinds[EDGE_KINDS]; bool vertical; int across; } EDGE_SETS[EDGE_SET_COUNT] = {
     {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_LEFT_TOP, TILE_WALL_LEFT, TILE_DOOR_LEFT}, true, 3},
     {{TILE_WALL_RIGHT_BOTTOM, TILE_WALL_RIGHT_TOP, TILE_WALL_RIGHT, TILE_DOOR_RIGHT}, true, 88},
     {{TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP}, false, 2},
     {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM}, false, 87}};
 
-using Spans = std::vector<std::pair<int, int>>;  // [start, end) along one wall line
-
-// Sorted spans joined where they touch; false if two of them overlap.
-static bool join_spans(Spans &spans)
-{
-    std::sort(spans.begin(), spans.end());
-    Spans joined;
-    for (const auto &span : spans) {
-        if (!joined.empty() && span.first < joined.back().second)
-            return false;
-        if (!joined.empty() && span.first == joined.back().second)
-            joined.back().second = span.second;
-        else
-            joined.push_back(span);
-    }
-    spans = joined;
-    return true;
-}
-
 const float FAR_BEYOND_WORLD = 1e6f;  // no wall lies there; keeps the conversions to int defined
 static bool is_whole(float value) { return std::fabs(value) < FAR_BEYOND_WORLD && value == std::floor(value); }
 
-// The edge set and line a rectangle lies on, found from its geometry alone; false if on none.
-static bool place_wall_rect(const WallRect &r, int &set, int &line, std::pair<int, int> &span)
+// How many walls cover each world pixel along each wall line of each edge set.
+using Cover = unsigned char[EDGE_SET_COUNT][MAP_SIZE][WORLD_PIXELS];
+
+// Adds a rectangle to the edge set and line its geometry alone puts it on;
+// false if it lies on none or overlaps a wall already there.
+static bool cover_wall_rect(const WallRect &r, Cover &cover)
 {
     if (!is_whole(r.x) || !is_whole(r.y) || !is_whole(r.w) || !is_whole(r.h))
         return false;
-    for (set = 0; set < EDGE_SET_COUNT; set++) {
+    for (int set = 0; set < EDGE_SET_COUNT; set++) {
         const WallEdgeSet &edge = EDGE_SETS[set];
         int across = (int)(edge.vertical ? r.x : r.y), thick = (int)(edge.vertical ? r.w : r.h);
         int along = (int)(edge.vertical ? r.y : r.x), length = (int)(edge.vertical ? r.h : r.w);
-        line = across / TILE_SIZE;
-        if (thick == WALL_THICK && across >= 0 && across % TILE_SIZE == edge.across && line < MAP_SIZE) {
-            span = {along, along + length};
-            return length > 0 && along >= 0 && along + length <= MAP_SIZE * TILE_SIZE;
-        }
+        if (thick != WALL_THICK || across < 0 || across % TILE_SIZE != edge.across || across / TILE_SIZE >= MAP_SIZE)
+            continue;
+        bool fits = length > 0 && along >= 0 && along + length <= WORLD_PIXELS;
+        for (int p = along; fits && p < along + length; p++)
+            fits = cover[set][across / TILE_SIZE][p]++ == 0;
+        return fits;
     }
     return false;
 }
@@ -146,36 +115,26 @@ static bool place_wall_rect(const WallRect &r, int &set, int &line, std::pair<in
 // list is full, no more than them), and no two of one edge set overlap.
 static void check_wall_rects()
 {
+    static Cover built, wanted;
+    memset(built, 0, sizeof built);
+    memset(wanted, 0, sizeof wanted);
     FUZZ_CHECK(wall_rect_count >= 0 && wall_rect_count <= MAX_WALL_RECTS);
-    Spans built[EDGE_SET_COUNT][MAP_SIZE], wanted[EDGE_SET_COUNT][MAP_SIZE];
-    for (int i = 0; i < wall_rect_count; i++) {
-        int set = 0, line = 0;
-        std::pair<int, int> span;
-        bool placed = place_wall_rect(*wall_rects[i], set, line, span);
-        FUZZ_CHECK(placed);
-        if (placed)
-            built[set][line].push_back(span);
-    }
+    for (int i = 0; i < wall_rect_count; i++)
+        FUZZ_CHECK(cover_wall_rect(*wall_rects[i], built));
     for (int set = 0; set < EDGE_SET_COUNT; set++)
-        for (int line = 0; line < MAP_SIZE; line++) {
-            const WallEdgeSet &edge = EDGE_SETS[set];
-            for (int along = 0; along < MAP_SIZE; along++) {
-                int kind = edge.vertical ? map_tiles[line][along] : map_tiles[along][line], start = along * TILE_SIZE;
+        for (int line = 0; line < MAP_SIZE; line++)
+            for (int tile = 0; tile < MAP_SIZE; tile++) {
+                const WallEdgeSet &edge = EDGE_SETS[set];
+                int kind = edge.vertical ? map_tiles[line][tile] : map_tiles[tile][line];
+                unsigned char *piece = &wanted[set][line][tile * TILE_SIZE];
                 if (kind == edge.kinds[DOORWAY])
-                    wanted[set][line].insert(wanted[set][line].end(), {{start, start + DOOR_GAP_START},
-                                                                        {start + DOOR_GAP_END, start + TILE_SIZE}});
+                    memset(piece, 1, DOOR_GAP_START), memset(piece + DOOR_GAP_END, 1, TILE_SIZE - DOOR_GAP_END);
                 else if (std::count(edge.kinds, edge.kinds + DOORWAY, kind))
-                    wanted[set][line].push_back({start, start + TILE_SIZE});
+                    memset(piece, 1, TILE_SIZE);
             }
-            Spans &got = built[set][line], &want = wanted[set][line];
-            FUZZ_CHECK(join_spans(got) && join_spans(want));
-            if (wall_rect_count < MAX_WALL_RECTS)
-                FUZZ_CHECK(got == want);
-            for (const auto &span : got)
-                FUZZ_CHECK(std::any_of(want.begin(), want.end(), [&](const std::pair<int, int> &w) {
-                    return w.first <= span.first && span.second <= w.second;
-                }));
-        }
+    const unsigned char *b = &built[0][0][0], *w = &wanted[0][0][0];
+    FUZZ_CHECK(wall_rect_count == MAX_WALL_RECTS ? std::equal(b, b + sizeof built, w, std::less_equal<unsigned char>())
+                                                 : memcmp(built, wanted, sizeof built) == 0);
 }
 
 static void check_tiles(const int tiles[MAP_SIZE][MAP_SIZE])
@@ -185,19 +144,39 @@ static void check_tiles(const int tiles[MAP_SIZE][MAP_SIZE])
             FUZZ_CHECK(tiles[x][y] >= 0 && tiles[x][y] < TILE_KIND_COUNT);
 }
 
-// The file and the same bytes as a stream give one grid, which written out
-// reads back whole and unchanged; its walls are then built on an empty list.
+// The grid the bytes give by the format's own rules: row y is the y-th word
+// between whitespace, its tiles the word's first 50 bytes from '!' (kind 0)
+// up. A missing byte or one beyond the kinds is floor and makes the file not whole.
+static bool expected_grid(const std::string &input, int tiles[MAP_SIZE][MAP_SIZE])
+{
+    std::istringstream words(input);
+    bool whole = true;
+    for (int y = 0; y < MAP_SIZE; y++) {
+        std::string row;
+        if (!(words >> row))
+            row.clear();
+        for (int x = 0; x < MAP_SIZE; x++) {
+            int byte = x < (int)row.size() ? (unsigned char)row[x] : 0;
+            bool valid = byte >= TILE_CHAR_OFFSET && byte < TILE_CHAR_OFFSET + TILE_KIND_COUNT;
+            tiles[x][y] = valid ? byte - TILE_CHAR_OFFSET : 0;
+            whole = whole && valid;
+        }
+    }
+    return whole;
+}
+
+// The file and the same bytes as a stream give the grid of the rules, which
+// written out reads back whole and unchanged; its walls are then built on an empty list.
 static void fuzz_map(const std::string &input)
 {
-    const char name[] = "fuzz.map";
-    write_whole_file(name, input);
-    snprintf(map_path, sizeof map_path, "%s", name);
+    snprintf(map_path, sizeof map_path, "%s", "fuzz.map");
+    std::ofstream(map_path, std::ios::binary) << input;
     load_map();
-    check_tiles(map_tiles);
-    static int again[MAP_SIZE][MAP_SIZE];
+    static int expected[MAP_SIZE][MAP_SIZE], again[MAP_SIZE][MAP_SIZE];
+    bool whole = expected_grid(input, expected);
+    FUZZ_CHECK(memcmp(expected, map_tiles, sizeof expected) == 0);
     std::istringstream same(input);
-    read_map_rows(same, again);
-    FUZZ_CHECK(memcmp(again, map_tiles, sizeof again) == 0);
+    FUZZ_CHECK(read_map_rows(same, again) == whole && memcmp(again, map_tiles, sizeof again) == 0);
     std::stringstream written;
     write_map_rows(written, map_tiles);
     FUZZ_CHECK(read_map_rows(written, again) && memcmp(again, map_tiles, sizeof again) == 0);
@@ -211,6 +190,7 @@ static void fuzz_map(const std::string &input)
 
 const unsigned RANDOM_SEED = 12345;
 const float ANGLE_LIMIT = 4.0f;  // atan2 gives -pi to pi; a little more is harmless
+const float DAMAGE_LIMIT = 1000.0f;  // far more than one frame's contacts and overspent energy
 // Far outside the 5000-pixel world, yet every conversion to int stays defined.
 const float POSITION_LOW = -(float)MAP_SIZE * TILE_SIZE, POSITION_HIGH = 2.0f * MAP_SIZE * TILE_SIZE;
 
@@ -234,12 +214,12 @@ static std::string world_dump()
     return out.str();
 }
 
-// A game in progress that a refused save must leave exactly as it is: every
-// kind of tile, some dozens of walls (emptying the list is quadratic), three
-// zombies, three players and no value at its start.
 const int WALL_EVERY_X = 9, WALL_EVERY_Y = 7, WALL_KIND_COUNT = TILE_KIND_COUNT - FIRST_WALL_KIND;
-static void set_up_game_in_progress()
+
+void set_up_game_in_progress()
 {
+    clear_zombies();
+    clear_wall_rects();
     for (int x = 0; x < MAP_SIZE; x++)
         for (int y = 0; y < MAP_SIZE; y++)
             map_tiles[x][y] = x % WALL_EVERY_X || y % WALL_EVERY_Y ? (x + y) % FIRST_WALL_KIND
@@ -284,16 +264,42 @@ static void check_world_rules()
         FUZZ_CHECK(zombie.target_player >= 0 && zombie.target_player < MAX_PLAYERS);
     }
     FUZZ_CHECK(within(camera_x, 0, CAMERA_MAX_X) && within(camera_y, 0, CAMERA_MAX_Y) && position_within(aim_x, aim_y));
-    FUZZ_CHECK(within(view_scale, 0, 1) && pending_damage >= 0 && std::isfinite(pending_damage));
+    FUZZ_CHECK(within(view_scale, 0, 1) && within(pending_damage, 0, DAMAGE_LIMIT));
     FUZZ_CHECK(hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 && kill_count < INT_MAX);
     FUZZ_CHECK(screen_number == SCREEN_GAME);
     check_tiles(map_tiles);
     check_wall_rects();
 }
 
-// Refused: nothing changed. Accepted: a world within its rules, walls rebuilt
-// from the saved grid, and saving it again is a fixed point. Neither draws a
-// random number.
+// A value as the save writes it again: a word the loader read whole, as an
+// integer or a float, in the save's notation.
+static bool same_value(const std::string &given, const std::string &saved)
+{
+    char *end = nullptr;
+    long integer = strtol(given.c_str(), &end, 10);
+    if (*end == '\0' && std::to_string(integer) == saved)
+        return true;
+    std::ostringstream number;
+    number.imbue(std::locale::classic());
+    number << strtof(given.c_str(), &end);
+    return *end == '\0' && number.str() == saved;
+}
+
+// An accepted file holds exactly what a save of the loaded game writes: the
+// same rows (the first 50 tiles of each) and the same values, and no more.
+static void check_loaded_as_given(const std::string &input, const std::string &saved)
+{
+    std::istringstream given_text(input), saved_text(saved);
+    std::vector<std::string> given{std::istream_iterator<std::string>(given_text), {}};
+    std::vector<std::string> again{std::istream_iterator<std::string>(saved_text), {}};
+    FUZZ_CHECK(given.size() == again.size());
+    for (size_t i = 0; i < given.size() && i < again.size(); i++)
+        FUZZ_CHECK(i < MAP_SIZE ? given[i].substr(0, MAP_SIZE) == again[i] : same_value(given[i], again[i]));
+}
+
+// Refused: nothing changed. Accepted: a world within its rules holding the
+// file's values, walls rebuilt from the saved grid, and saving it again is a
+// fixed point. Neither draws a random number.
 static void fuzz_save(const std::string &input)
 {
     set_up_game_in_progress();
@@ -308,6 +314,7 @@ static void fuzz_save(const std::string &input)
     else {
         check_world_rules();
         std::string saved = saved_game_text();
+        check_loaded_as_given(input, saved);
         FUZZ_CHECK(load_game_from_text(saved) && saved_game_text() == saved);
     }
     clear_zombies();
@@ -322,9 +329,12 @@ const size_t MAX_NAMES_TRIED = 600;
 const int FOLDER_ENTRIES = 2;  // "." and ".."
 
 // The bytes are file names separated by line feeds, slashes or zero bytes;
-// the ones the file system takes are made as empty files in Maps/.
+// the ones the file system takes are made as empty files in Maps/. Without
+// the folder there are no names; a second scan replaces the first.
 static void fuzz_map_list(const std::string &input)
 {
+    scan_map_folder();
+    FUZZ_CHECK(map_name_count == 0);
     mkdir(MAP_FOLDER, 0755);
     std::set<std::string> made;
     for (size_t at = 0; at <= input.size() && made.size() < MAX_NAMES_TRIED;) {
@@ -336,18 +346,18 @@ static void fuzz_map_list(const std::string &input)
             close(fd), made.insert(name);
     }
     scan_map_folder();
+    scan_map_folder();
     FUZZ_CHECK(map_name_count >= 0 && map_name_count <= MAX_MAP_NAMES);
     std::set<std::string> listed;
     for (int i = 0; i < map_name_count; i++) {
         const char *name = map_names[i];
-        struct stat info;
-        FUZZ_CHECK(strlen(name) <= (size_t)MAP_NAME_MAX && !is_temporary_name(name));
-        FUZZ_CHECK(listed.insert(name).second);
-        FUZZ_CHECK(lstat((std::string(MAP_FOLDER) + "/" + name).c_str(), &info) == 0);
+        FUZZ_CHECK(strlen(name) <= (size_t)MAP_NAME_MAX && !is_temporary_name(name) && listed.insert(name).second);
     }
-    if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES)  // room for all: none is missing
+    if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES) {  // room for all: none is missing
+        FUZZ_CHECK(listed.count(".") && listed.count(".."));
         for (const std::string &name : made)
             FUZZ_CHECK(is_temporary_name(name.c_str()) || listed.count(name));
+    }
     clear_map_names();
     for (const std::string &name : made)
         unlink((std::string(MAP_FOLDER) + "/" + name).c_str());

@@ -16,3 +16,8 @@ struct FuzzTarget {
 };
 const int FUZZ_TARGET_COUNT = 4;
 extern const FuzzTarget fuzz_targets[FUZZ_TARGET_COUNT];
+
+// A game in progress that a refused save must leave exactly as it is: every
+// kind of tile, dozens of walls, three zombies, three players and no value at
+// its start. The save tests load over it too.
+void set_up_game_in_progress();

@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <climits>
 #include <string>
-#include <vector>
 
 #include "fuzz/fuzz_targets.h"
 
@@ -27,25 +25,10 @@ static void remove_scratch_folder()
         fprintf(stderr, "could not remove %s\n", scratch_folder);
 }
 
-// Inputs run in the scratch folder, so a crash would leave its input there:
-// unless told otherwise, libFuzzer keeps crashes where it was started.
-static void keep_artifacts_here(int *argc, char ***argv)
+// Inputs run in a scratch folder, so build.sh names where crashes are kept
+// (-artifact_prefix); libFuzzer would keep them in the folder of the input.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    static std::vector<char *> arguments(*argv, *argv + *argc);
-    static char cwd[PATH_MAX];
-    for (char *argument : arguments)
-        if (strncmp(argument, "-artifact_prefix=", strlen("-artifact_prefix=")) == 0)
-            return;
-    static std::string prefix = std::string("-artifact_prefix=") + (getcwd(cwd, sizeof cwd) ? cwd : ".") + "/";
-    arguments.push_back(&prefix[0]);
-    arguments.push_back(nullptr);
-    *argc = (int)arguments.size() - 1;
-    *argv = arguments.data();
-}
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    keep_artifacts_here(argc, argv);
     for (const FuzzTarget &candidate : fuzz_targets)
         if (strcmp(candidate.name, FUZZ_TARGET_NAME) == 0)
             target = &candidate;
