@@ -43,14 +43,6 @@ Zombie &place_zombie(float x, float y, float health, int target)
     return zombie;
 }
 
-std::vector<float> zombie_xs()
-{
-    std::vector<float> xs;
-    for (int i = 0; i < zombie_count; i++)
-        xs.push_back(zombies[i]->x);
-    return xs;
-}
-
 void fill_grid(int kind)
 {
     for (int x = 0; x < MAP_SIZE; x++)
@@ -128,5 +120,5 @@ void WorldPicture::make_floor()
     }
     SDL_SetColorKey(tile_image, SDL_SRCCOLORKEY, key_color(tile_image));
     world_surface = display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
-    SDL_FillRect(world_surface, nullptr, paint_color());
+    SDL_FillRect(world_surface, nullptr, display_rgb(248, 0, 0));
 }

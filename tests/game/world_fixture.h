@@ -18,7 +18,6 @@ void clean_world();
 void free_artwork();  // the view, world, tile, people and blood surfaces
 // A zombie put straight into the list: no random number is drawn.
 Zombie &place_zombie(float x, float y, float health = 100.0f, int target = 0);
-std::vector<float> zombie_xs();
 void fill_grid(int kind);
 std::string read_file(const char *path);
 std::string folder_listing(const char *folder);         // "ls -A" output
@@ -41,6 +40,5 @@ protected:
     // 5000 by 5000 of an earlier paint.
     static void make_floor();
     static Uint32 cell_color(SDL_Surface *s, int cell);
-    static Uint32 paint_color() { return display_rgb(248, 0, 0); }
     std::string folder, previous_folder;
 };
