@@ -1,4 +1,4 @@
-// assets_test.cpp -- the rotated facings and the border-darkness table
+// assets_test.cpp -- the rotated facings
 #include "support.h"
 
 using RotatedFrames = DisplayTest;
@@ -48,23 +48,3 @@ TEST_P(RotatedFrames, EveryFacingSamplesTheTurnedAndScaledSpriteAndABadSourceNon
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(RotatedFrames);
-
-// The darkness is red - 255 (other channels ignored), column-major in the
-// table and row-major in its copy, and lit (0) where the picture has no pixel.
-TEST(BorderDarkness, RedMinus255ColumnMajorAndLitWhereThePictureHasNoPixel)
-{
-    SDL_Surface *picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 2, 24, 0xFF, 0xFF00, 0xFF0000, 0);
-    const Uint32 pixels[6] = {0xFFFFFF, 0x000000, 0x0000FF, 0xFFFF00, 0x00FF40, 0x000080};  // row by row
-    const int expected[6] = {0, -255, 0, -255, -191, -127};
-    for (int i = 0; i < 6; i++)
-        write_pixel(picture, i % 3, i / 3, pixels[i]);
-    border_darkness[5 * 480 + 5] = -7;
-    read_border_darkness(picture);
-    SDL_FreeSurface(picture);
-    for (int i = 0; i < 6; i++)
-        EXPECT_TRUE(border_darkness[i % 3 * 480 + i / 3] == expected[i] && darkness_rows[i / 3 * 640 + i % 3] == expected[i])
-            << i;
-    EXPECT_EQ(border_darkness[5 * 480 + 5] + border_darkness[639 * 480 + 479], 0);
-    read_border_darkness(nullptr);
-    EXPECT_EQ(border_darkness[1 * 480] + darkness_rows[1], 0);
-}

@@ -3,36 +3,14 @@
 #include "app/folders.h"
 #include "game/world_fixture.h"
 
-// Each test in a scratch folder, with the environment's folders restored after.
-class Folders : public ScratchFolderTest {
-protected:
-    void SetUp() override
-    {
-        ScratchFolderTest::SetUp();
-        for (const char *name : {"HOME", "XDG_DATA_HOME"})
-            saved.push_back(getenv(name) ? std::string(getenv(name)) : std::string("\1"));
-    }
-    void TearDown() override
-    {
-        const char *names[] = {"HOME", "XDG_DATA_HOME"};
-        for (int i = 0; i < 2; i++)
-            saved[i] == "\1" ? unsetenv(names[i]) : setenv(names[i], saved[i].c_str(), 1);
-        ScratchFolderTest::TearDown();
-    }
-    std::vector<std::string> saved;
-};
+using Folders = ScratchFolderTest;
 
-static void make_folders(std::initializer_list<const char *> paths)
+TEST_F(Folders, DataIsWhereAskedOrFoundAndTheGameFolderIsMadeOnceKeepingThePlayersEdits)
 {
-    for (const char *path : paths)
-        ASSERT_EQ(mkdir(path, 0755), 0) << path;
-}
-
-TEST_F(Folders, DataIsWhereAskedElseBesideTheExecutableElseInTheInstallsShare)
-{
-    make_folders({"portable", "portable/Media", "usr", "usr/bin", "usr/share", "usr/share/rotwalk",
-                  "usr/share/rotwalk/Media", "empty"});
-    const std::string here = folder;
+    for (const char *made : {"portable", "portable/Media", "usr", "usr/bin", "usr/share", "usr/share/rotwalk",
+                             "usr/share/rotwalk/Media", "empty", "share", "share/Maps"})
+        ASSERT_EQ(mkdir(made, 0755), 0) << made;
+    const std::string here = folder, home = getenv("HOME") ? getenv("HOME") : "";  // put back at the end
     const struct { const char *asked; std::string exe, found; } cases[] = {
         {nullptr, here + "/portable", here + "/portable"},
         {nullptr, here + "/usr/bin", here + "/usr/share/rotwalk"},
@@ -54,13 +32,10 @@ TEST_F(Folders, DataIsWhereAskedElseBesideTheExecutableElseInTheInstallsShare)
     EXPECT_EQ(default_game_folder(), "/home/p/.local/share/rotwalk");
     unsetenv("XDG_DATA_HOME"), unsetenv("HOME");
     EXPECT_EQ(default_game_folder(), "");
-}
+    setenv("HOME", home.c_str(), 1);
 
-// The shipped maps and settings are copied only where the player has none,
-// so edits survive every start; a folder that cannot be made is told.
-TEST_F(Folders, TheGameFolderIsMadeOnceAndThePlayersEditsAreKept)
-{
-    make_folders({"share", "share/Maps"});
+    // The shipped maps and settings are copied only where the player has none,
+    // so edits survive every start; a folder that cannot be made is told.
     write_text_file("share/Maps/Town.map", "town"), write_text_file("share/Maps/notes.txt", "no map");
     write_text_file("share/settings.ini", "screenbpp = 0\n");
     const std::string game = folder + "/home/.local/share/rotwalk";

@@ -24,15 +24,6 @@ TEST(FramePacing, ShortFramesWaitAndOversleepIsChargedToTheNextFrame)
     EXPECT_EQ(frame_ms, 32);
 }
 
-// Frames of 16, 33, 66 and 67 ms, the bounds exactly, beyond them, and the very first frame (0 fps).
-TEST(SpeedFactor, IsThirtyOverTheFrameRateWithinItsBounds)
-{
-    const float fps[] = {62.5f, (float)(1000.0 / 33), (float)(1000.0 / 66), (float)(1000.0 / 67), 15.0f, 150.0f, 1000.0f, 0.0f};
-    const float factors[] = {0.48f, 0.99f, 1.98f, 2.0f, 2.0f, 0.2f, 0.2f, 2.0f};
-    for (int i = 0; i < 8; i++)
-        EXPECT_NEAR(compute_speed_factor(fps[i]), factors[i], 1e-6) << fps[i];
-}
-
 TEST(ClockText, TwelveHourTimeAndADateWithWeekdayMonthOrdinalAndYear)
 {
     const struct { int hour, minute, second; const char *text; } times[] = {

@@ -27,7 +27,7 @@ static std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles)
     return walls;
 }
 
-TEST_F(PrepareMap, RunsMergeDoorwaysCutGapsAndOnlyKindsOfOneEdgeJoin)
+TEST_F(PrepareMap, RunsMergeDoorwaysCutGapsKindsOfOneEdgeJoinInListOrderUpToTheCapacity)
 {
     const int L = TILE_WALL_LEFT, R = TILE_WALL_RIGHT, B = TILE_WALL_BOTTOM, T = TILE_WALL_TOP;
     const int LT = TILE_WALL_LEFT_TOP, LB = TILE_WALL_LEFT_BOTTOM, RB = TILE_WALL_RIGHT_BOTTOM;
@@ -51,10 +51,7 @@ TEST_F(PrepareMap, RunsMergeDoorwaysCutGapsAndOnlyKindsOfOneEdgeJoin)
               (std::vector<Rect>{{1000, 2087, 100, 12}, {1100, 2002, 100, 12}}));
     EXPECT_EQ(prepared_walls({{47, 49, B}, {48, 49, TILE_DOOR_BOTTOM}, {49, 49, RB}}),
               (std::vector<Rect>{{4988, 4900, 12, 100}, {4700, 4987, 105, 12}, {4895, 4987, 105, 12}}));
-}
 
-TEST_F(PrepareMap, VerticalWallsComeFirstColumnByColumnThenHorizontalRowByRow)
-{
     // A room with corner kinds and a door; in column 8 a right run lies
     // above a left run, which follows it directly, and another right run.
     EXPECT_EQ(prepared_walls({{1, 1, TILE_WALL_LEFT_TOP}, {2, 1, TILE_WALL_TOP}, {3, 1, TILE_WALL_RIGHT_TOP},
@@ -63,12 +60,10 @@ TEST_F(PrepareMap, VerticalWallsComeFirstColumnByColumnThenHorizontalRowByRow)
               (std::vector<Rect>{{103, 100, 12, 200}, {388, 100, 12, 200},                       // columns 1 and 3
                                  {888, 0, 12, 100}, {803, 100, 12, 100}, {888, 200, 12, 100},    // column 8
                                  {100, 102, 300, 12}, {100, 287, 105, 12}, {295, 287, 105, 12}}));  // rows 1 and 2
-}
 
-TEST_F(PrepareMap, TheListKeepsTheFirstWallsUpToItsCapacity)
-{
     // A doorway on every tile gives 51 pieces per column, 2550 in all: the
     // first 500 are 9 whole columns and 41 pieces of column 9.
+    clean_world();
     fill_grid(TILE_DOOR_LEFT);
     prepare_map();
     prepare_map();  // again, onto the full list

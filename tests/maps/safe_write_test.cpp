@@ -15,9 +15,11 @@ static int mode_of(const char *path)
     return stat(path, &info) == 0 ? (int)(info.st_mode & 07777) : -1;
 }
 
-TEST_F(SafeWrite, ReplacesTheWholeContentsAndKeepsThePermissionsButAFailureKeepsTheOldFile)
+// A link is written through, atomically beside its target, and stays a
+// link; a file without write permission is refused, also for root.
+TEST_F(SafeWrite, ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesRemovesOnlyOurOldTemporaries)
 {
-    mkdir("Saves", 0777);
+    mkdir("Saves", 0777), mkdir("Elsewhere", 0777);
     ASSERT_EQ(replace_file("Saves/a.dat", std::string("one\0two\n", 8)), 0);
     EXPECT_EQ(read_file("Saves/a.dat"), std::string("one\0two\n", 8));
     EXPECT_EQ(mode_of("Saves/a.dat"), NEW_FILE_MODE);
@@ -26,6 +28,12 @@ TEST_F(SafeWrite, ReplacesTheWholeContentsAndKeepsThePermissionsButAFailureKeeps
     EXPECT_EQ(read_file("Saves/a.dat"), "short");
     EXPECT_EQ(mode_of("Saves/a.dat"), 0600);
     ASSERT_EQ(replace_file("plain.txt", ""), 0);  // no folder in the name
+    ASSERT_EQ(symlink("../Elsewhere/real.dat", "Saves/game.dat"), 0);
+    ASSERT_EQ(symlink("Saves/game.dat", "chain.dat"), 0);
+    EXPECT_EQ(replace_file("chain.dat", "new"), 0);  // a link to a link to a file not there yet
+    struct stat info;
+    EXPECT_EQ(lstat("Saves/game.dat", &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode) && read_file("Elsewhere/real.dat") == "new");
 
     int full_disk = 0;
     with_file_size_limit(100, [&] { full_disk = replace_file("Saves/a.dat", std::string(500, 'x')); });
@@ -33,35 +41,12 @@ TEST_F(SafeWrite, ReplacesTheWholeContentsAndKeepsThePermissionsButAFailureKeeps
     EXPECT_EQ(replace_file("Missing/a.dat", "x"), ENOENT);
     mkdir("Saves/taken", 0777);
     EXPECT_EQ(replace_file("Saves/taken", "x"), EISDIR);
-    EXPECT_EQ(read_file("Saves/a.dat"), "short");
-    EXPECT_EQ(folder_listing(".") + folder_listing("Saves"), "Saves\nplain.txt\na.dat\ntaken\n");  // no temporary file stays
-}
-
-// A link is written through, atomically beside its target, and stays a
-// link; a file without write permission is refused, also for root.
-TEST_F(SafeWrite, WritesThroughLinksAndRefusesReadOnlyFiles)
-{
-    mkdir("Saves", 0777), mkdir("Elsewhere", 0777);
-    write_text_file("Elsewhere/real.dat", "old");
-    ASSERT_EQ(symlink("../Elsewhere/real.dat", "Saves/game.dat"), 0);
-    ASSERT_EQ(symlink("Saves/game.dat", "chain.dat"), 0);
-    ASSERT_EQ(symlink("Elsewhere/new.dat", "dangling.dat"), 0);
-    EXPECT_EQ(replace_file("chain.dat", "new"), 0);
-    EXPECT_EQ(replace_file("dangling.dat", "made"), 0);
-    struct stat info;
-    ASSERT_EQ(lstat("Saves/game.dat", &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(read_file("Elsewhere/real.dat"), "new");
-    EXPECT_EQ(read_file("Elsewhere/new.dat"), "made");
-
     chmod("Elsewhere/real.dat", 0444);
     EXPECT_EQ(replace_file("Saves/game.dat", "lost"), EACCES);
-    EXPECT_EQ(read_file("Elsewhere/real.dat"), "new");
-    EXPECT_EQ(folder_listing("Elsewhere") + folder_listing("Saves"), "new.dat\nreal.dat\ngame.dat\n");
-}
+    EXPECT_EQ(read_file("Saves/a.dat") + read_file("Elsewhere/real.dat"), "shortnew");
+    // No temporary file stays.
+    EXPECT_EQ(folder_listing("Saves") + folder_listing("Elsewhere"), "a.dat\ngame.dat\ntaken\nreal.dat\n");
 
-TEST_F(SafeWrite, OnlyRegularFilesAreReadAndOnlyOldTemporariesOfOurOwnAreRemoved)
-{
     std::string text = "x";
     mkdir("Saves", 0777), mkdir("Saves/folder.dat", 0777), mkfifo("Saves/pipe.dat", 0644);
     write_text_file("Saves/ok.dat", "contents");
@@ -83,6 +68,7 @@ TEST_F(SafeWrite, OnlyRegularFilesAreReadAndOnlyOldTemporariesOfOurOwnAreRemoved
     for (const char *name : old_names)
         utimes(name, long_ago);
     EXPECT_EQ(remove_stale_temporaries("Saves"), 2);
-    EXPECT_EQ(folder_listing("Saves"), ".rotwalk_dir\n.rotwalk_new123\nfolder.dat\nok.dat\npipe.dat\nrotwalk_x\n");
+    EXPECT_EQ(folder_listing("Saves"),
+              ".rotwalk_dir\n.rotwalk_new123\na.dat\nfolder.dat\ngame.dat\nok.dat\npipe.dat\nrotwalk_x\ntaken\n");
     EXPECT_EQ(remove_stale_temporaries("Missing"), 0);
 }

@@ -1,12 +1,19 @@
 // tiles_test.cpp -- the tile sheet: opaque floors, walls exactly where the game's collision is
+#include <lodepng.h>
+
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
-#include "media_files.h"
+#include "support.h"
 
-static Rgba cell_pixel(const MediaPicture &sheet, int cell, int i)  // pixel i of the cell, row by row
+const Uint32 KEY = 0x00FFFF;  // cyan, as 0xRRGGBB
+
+// Pixel i of a cell of the 8-bit RGBA sheet, row by row, as 0xRRGGBB: the
+// cells are 100 by 100, four to a row.
+static Uint32 cell_pixel(const std::vector<unsigned char> &sheet, int cell, int i)
 {
-    return sheet.at(100 * (cell % 4) + i % 100, 100 * (cell / 4) + i / 100);
+    const unsigned char *q = &sheet[((size_t)(100 * (cell / 4) + i / 100) * 400 + 100 * (cell % 4) + i % 100) * 4];
+    return (Uint32)q[0] << 16 | (Uint32)q[1] << 8 | q[2];
 }
 
 // The solid rectangles the game builds for a lone tile of `kind`, relative to that tile.
@@ -37,11 +44,13 @@ static bool inside(const std::vector<SDL_Rect> &rects, int i)
 // Cells 34 to 47 belong to no kind.
 TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRectangles)
 {
-    MediaPicture sheet = read_media_picture("Game/maptiles.png");
-    ASSERT_EQ(sheet.h, 1200u);
+    std::vector<unsigned char> sheet;
+    unsigned w = 0, h = 0;
+    ASSERT_EQ(lodepng::decode(sheet, w, h, std::string(MEDIA_DIR) + "/Game/maptiles.png"), 0u);
+    ASSERT_TRUE(w == 400 && h == 1200);
     for (int i = 0; i < 48 * 10000; i++)  // floors 0 to 9 opaque, cells 34 to 47 keyed
-        ASSERT_TRUE(i / 10000 < 10 ? !is_key(cell_pixel(sheet, i / 10000, i % 10000))
-                                   : i / 10000 < 34 || is_key(cell_pixel(sheet, i / 10000, i % 10000))) << i / 10000;
+        ASSERT_TRUE(i / 10000 < 10 ? cell_pixel(sheet, i / 10000, i % 10000) != KEY
+                                   : i / 10000 < 34 || cell_pixel(sheet, i / 10000, i % 10000) == KEY) << i / 10000;
     for (int kind = FIRST_WALL_KIND; kind <= TILE_DOOR_TOP; kind++) {
         std::vector<SDL_Rect> solid = collision_of(kind);
         ASSERT_FALSE(solid.empty()) << kind;
@@ -49,14 +58,14 @@ TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRe
         for (int f = 0; f < 10 && floor < 0; f++) {
             int differences = 0;
             for (int i = 0; i < 10000; i++)
-                differences += !inside(solid, i) && colour_distance(cell_pixel(sheet, kind, i), cell_pixel(sheet, f, i));
+                differences += !inside(solid, i) && cell_pixel(sheet, kind, i) != cell_pixel(sheet, f, i);
             floor = differences ? -1 : f;
         }
         ASSERT_GE(floor, 0) << "wall kind " << kind << " draws outside its collision rectangles";
         for (int i = 0; i < 10000; i++) {
-            Rgba wall = cell_pixel(sheet, kind, i), top = cell_pixel(sheet, kind + WALL_OVERLAY_OFFSET, i);
-            bool solid_here = inside(solid, i), wall_shown = colour_distance(wall, cell_pixel(sheet, floor, i)) > 0;
-            EXPECT_TRUE(solid_here ? wall_shown && colour_distance(top, wall) == 0 && !is_key(top) : is_key(top))
+            Uint32 wall = cell_pixel(sheet, kind, i), top = cell_pixel(sheet, kind + WALL_OVERLAY_OFFSET, i);
+            bool solid_here = inside(solid, i), wall_shown = wall != cell_pixel(sheet, floor, i);
+            EXPECT_TRUE(solid_here ? wall_shown && top == wall && top != KEY : top == KEY)
                 << kind << (solid_here ? " wall at " : " overlay covers ") << i % 100 << "," << i / 100;
         }
     }

@@ -1,4 +1,4 @@
-// buttons_test.cpp -- hover, clicks and looks of box buttons, panels, gauges and menu rows
+// buttons_test.cpp -- hover, clicks and looks of box buttons, panels and gauges
 #include "support.h"
 #include "ui/buttons.h"
 
@@ -27,30 +27,6 @@ TEST_P(ButtonTest, HoverIsStrictOnEveryEdgeAndOnlyThePressClicksExceptOnHoldButt
     draw_panel(40, 65, 110, 110);  // a frame that never lights up
     expect_grey(display_surface, 90, 100, TEST_PLAIN_GREY);
     expect_grey(display_surface, 41, 100, 0);
-}
-
-// Row n has its top at y = 144 + 24 n and is hovered from y + 1 to y + 21
-// whatever the pointer's x; it lights y to y + 21 across the whole width.
-TEST_P(ButtonTest, MenuRowsSpanTheWidthAndAtMostOneIsLit)
-{
-    for (int mouse = 140; mouse <= 200; mouse++) {
-        click(mouse % 2 ? 0 : 639, mouse);
-        SDL_FillRect(display_surface, nullptr, 0);
-        menu_line = MENU_FIRST_LINE;
-        for (int row = 0; row < 3; row++) {
-            int y = 144 + 24 * row;
-            bool hovered = y < mouse && mouse < y + 22;
-            EXPECT_EQ(draw_menu_row("Row"), hovered) << "mouse " << mouse << " row " << row;
-            for (int lit_y : {y, y + 21})
-                expect_grey(display_surface, 600, lit_y, hovered ? TEST_BRIGHT_GREY : 0);
-            expect_grey(display_surface, 600, y + 22, 0);
-        }
-    }
-    point_at(10, 150, KEY_HELD);
-    menu_line = MENU_FIRST_LINE;
-    EXPECT_FALSE(draw_menu_row("Row"));
-    expect_grey(display_surface, 0, 144, TEST_BRIGHT_GREY);
-    expect_test_glyph(display_surface, 20, 144, 'R');
 }
 
 // The bright picture fills trunc(width x fraction) - 4 columns from x 22,

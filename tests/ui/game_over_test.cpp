@@ -30,8 +30,9 @@ protected:
 };
 
 // The last scene stays at half brightness under the figures; the lists are
-// emptied as any game over empties them; "Main menu" leaves.
-TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneThenTheMainMenu)
+// emptied as any game over empties them; "Main menu" leaves. The game enters
+// the bests of its map.
+TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneAndTheBestsAreKeptPerMap)
 {
     play_and_die("Farm", 83, 20);
     EXPECT_EQ(screen_number, SCREEN_GAME_OVER);
@@ -46,13 +47,9 @@ TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneThenTheMainMenu)
     click(MAIN_MENU_BUTTON_X + 10, MAIN_MENU_BUTTON_Y + 10);
     game_over_screen();
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
-}
 
-// Each figure keeps its own best; the file outlives the run, and a damaged
-// file or line costs nothing but itself.
-TEST_P(GameOver, BestsAreKeptPerMapAndADamagedRecordsFileIsIgnored)
-{
-    play_and_die("Farm", 83, 20);
+    // Each figure keeps its own best; the file outlives the run, and a
+    // damaged file or line costs nothing but itself.
     play_and_die("Farm", 10, 95);
     EXPECT_TRUE(game_over_before.kills == 83 && game_over_before.seconds == 20);
     play_and_die("Map 1", 5, 1);
@@ -75,14 +72,3 @@ TEST_P(GameOver, BestsAreKeptPerMapAndADamagedRecordsFileIsIgnored)
 }
 
 INSTANTIATE_TEST_SUITE_P(Depth32, GameOver, ::testing::Values(32), depth_name);
-
-TEST(GameOverClock, DurationsReadAsMinutesAndSeconds)
-{
-    const struct { int seconds; const char *text; } cases[] = {
-        {0, "0:00"}, {20, "0:20"}, {725, "12:05"}, {3723, "1:02:03"}};
-    for (const auto &c : cases) {
-        char text[DURATION_TEXT_SIZE];
-        format_duration(text, sizeof text, c.seconds);
-        EXPECT_STREQ(text, c.text);
-    }
-}
