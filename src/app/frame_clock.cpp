@@ -47,6 +47,12 @@ void pace_frame()
 int advance_frame_clock(Uint32 now_ms)
 {
     frame_ms = (int)(now_ms - last_frame_tick);
+    // A clock behind the last frame (SDL started again) starts the measure
+    // afresh: sleeping the difference would freeze the game.
+    if (frame_ms < 0) {
+        last_frame_tick = now_ms;
+        frame_ms = 0;
+    }
     int wait_ms = 0;
     if (frame_ms < MIN_FRAME_MS) {
         wait_ms = MIN_FRAME_MS - frame_ms;

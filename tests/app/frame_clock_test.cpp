@@ -1,4 +1,4 @@
-// frame_clock_test.cpp -- frame pacing arithmetic, the speed factor and the clock texts
+// frame_clock_test.cpp -- frame pacing arithmetic and the clock texts
 #include "app/frame_clock.h"
 #include "app/main_loop.h"
 #include "support.h"
@@ -10,8 +10,7 @@ TEST(FramePacing, ShortFramesWaitAndOversleepIsChargedToTheNextFrame)
         {1040, 0, 40, 25.0f},   // a long frame waits for nothing
         {1043, 13, 16, 62.5f},  // 3 ms of work: wait 13
         {1065, 7, 16, 62.5f},   // the delay returned at 1063, 7 ms late; 2 ms of work
-        {1090, 0, 18, 1000.0f / 18},
-    };
+        {1090, 0, 18, 1000.0f / 18}};
     last_frame_tick = 1000;
     for (const auto &f : frames) {
         EXPECT_EQ(advance_frame_clock(f.now), f.wait) << f.now;
@@ -22,6 +21,9 @@ TEST(FramePacing, ShortFramesWaitAndOversleepIsChargedToTheNextFrame)
     last_frame_tick = 0xFFFFFFF0u;  // the tick counter wraps around
     EXPECT_EQ(advance_frame_clock(0x10u), 0);
     EXPECT_EQ(frame_ms, 32);
+    last_frame_tick = 50000;  // the clock went back: one ordinary short frame, not a 50 s sleep
+    EXPECT_EQ(advance_frame_clock(100), 16);
+    EXPECT_TRUE(frame_ms == 16 && last_frame_tick == 116u);
 }
 
 TEST(ClockText, TwelveHourTimeAndADateWithWeekdayMonthOrdinalAndYear)
