@@ -17,8 +17,7 @@ TEST_F(Folders, DataIsWhereAskedOrFoundAndTheGameFolderIsMadeOnceKeepingThePlaye
         {nullptr, here + "/empty", ""},
         {nullptr, "", ""},
         {"portable", here + "/usr/bin", here + "/portable"},  // relative, made absolute
-        {"empty", here + "/portable", ""},                    // asked for, so nothing else is tried
-    };
+        {"empty", here + "/portable", ""}};                    // asked for, so nothing else is tried
     for (const auto &c : cases)
         EXPECT_EQ(find_data_folder(c.asked, c.exe), c.found) << c.exe;
     bool portable = true;
@@ -63,8 +62,7 @@ TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
         {{"--frames", "0"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
         {{"--frames", "12x"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
         {{"--data"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-        {{"-x"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-    };
+        {{"-x"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0}};
     for (const auto &c : cases) {
         option_data = option_game_folder = nullptr, option_fullscreen = FULLSCREEN_FROM_SETTINGS, option_frames = 0;
         std::vector<char *> argv = {(char *)"rotwalk"};

@@ -14,8 +14,7 @@ TEST_F(SettingsFile, AKeyMatchesOnlyAtTheLineStartBeforeEqualsAndTheLastLineWins
         {"antialiasing=1 # smooth\n", "antialiasing", 1.0f},  // a comment ends the number
         {"screenwidth=800\n", "screenw", 0.0f},
         {"mipmapping=\n", "mipmapping", 0.0f},
-        {"screenbpp=16\r\nscreenbpp=24\r\nscreenh=5\n", "screenbpp", 24.0f},
-    };
+        {"screenbpp=16\r\nscreenbpp=24\r\nscreenh=5\n", "screenbpp", 24.0f}};
     for (const auto &c : cases) {
         write_text_file(SETTINGS_FILE, c.text);
         read_settings_file();

@@ -10,8 +10,7 @@ TEST(WindowScale, TheMultipleFitsTheDesktopWithRoomForPanelsAndFullScreenFillsIt
         {1920, 1080, SCALE_FIT, false, 2}, {1920, 1080, 5, false, 2}, {1920, 1080, 1, false, 1},
         {3840, 2160, SCALE_FIT, false, 4}, {1280, 960, SCALE_FIT, false, 1}, {1280, 960, SCALE_FIT, true, 2},
         {1280, 1024, 3, true, 2},          {800, 600, 2, false, 1},          {0, 0, 3, false, 1},
-        {2560, 1440, -4, false, 1},
-    };
+        {2560, 1440, -4, false, 1}};
     for (const auto &c : cases)
         EXPECT_EQ(choose_window_scale(c.w, c.h, c.asked, c.full), c.scale) << c.w << "x" << c.h << " asked " << c.asked;
 }

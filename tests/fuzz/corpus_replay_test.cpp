@@ -1,9 +1,6 @@
 // corpus_replay_test.cpp -- every checked-in fuzz input run through its target and its checks
 #include <dirent.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
 #include "maps/save_game.h"
@@ -29,20 +26,17 @@ TEST_F(FuzzCorpus, EveryInputOfEveryTargetPassesItsChecks)
             if (entry->d_name[0] == '.')
                 continue;
             failing_input = folder + "/" + entry->d_name;
-            std::ostringstream bytes;
-            bytes << std::ifstream(failing_input, std::ios::binary).rdbuf();
-            target.run(bytes.str());
+            std::string bytes = read_file(failing_input.c_str()), name = entry->d_name;
+            target.run(bytes);
             inputs++;
             // A save the game wrote, or one on the edges of what it can write, must load.
-            std::string name = entry->d_name;
             bool must_load = name.rfind("game-written-", 0) == 0 || name.rfind("valid-", 0) == 0;
             if (strcmp(target.name, "save") == 0 && must_load) {
-                EXPECT_TRUE(load_game_from_text(bytes.str())) << failing_input;
+                EXPECT_TRUE(load_game_from_text(bytes)) << failing_input;
             }
         }
         closedir(listing);
         EXPECT_GT(inputs, 0) << folder;
-        printf("[ corpus   ] %s: %d inputs\n", target.name, inputs);
     }
     clean_world();
 }

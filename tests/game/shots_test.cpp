@@ -112,8 +112,7 @@ TEST_P(FireShot, TheTracerRunsToTheViewsEdgeOrAWallAndHitsReachTheEndAlsoWithout
         {-quarter, {}, 0, 0, 318, 321, 1, 230},     // y 229 up to 3
         {0, {{600, 241, 12, 100}}, 650, 100, 329, 601, 238, 241},  // 1 below the line: stopped past 598
         {0, {{600, 242, 12, 100}, {800, 140, 12, 98}}, 1038.5f, 80, 329, 638, 238, 241},  // exactly 2 off: passes
-        {-quarter, {{306, 100, 12, 100}, {322, 100, 12, 100}}, 0, 0, 318, 321, 1, 230},
-    };
+        {-quarter, {{306, 100, 12, 100}, {322, 100, 12, 100}}, 0, 0, 318, 321, 1, 230}};
     for (const auto &s : shots) {
         clear_wall_rects(), clear_zombies();
         SDL_FillRect(view_surface, nullptr, 0);

@@ -100,4 +100,19 @@ TEST_P(CompositeView, ZoomSamplesAboutTheCentreWhateverTheScaleAndDarknessAndTin
     }
 }
 
+// Rows padded past 640 pixels, on the display and the view, are addressed by their pitch.
+TEST_P(CompositeView, PaddedRowsAreAddressedByTheirPitch)
+{
+    SDL_Surface *display = display_surface, *view = view_surface;
+    display_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, 700, 480, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    view_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, 660, 480, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_BlitSurface(view, nullptr, view_surface, nullptr);
+    view_scale = 1.0f;
+    composite_view();
+    EXPECT_EQ((std::vector<Uint32>{shown(5, 7), shown(639, 479), shown(640, 3)}),  // beyond the 640 columns: untouched
+              (std::vector<Uint32>{viewed(5, 7), viewed(639, 479), 0}));
+    SDL_FreeSurface(display_surface), SDL_FreeSurface(view_surface);
+    display_surface = display, view_surface = view;
+}
+
 INSTANTIATE_AT_BOTH_DEPTHS(CompositeView);

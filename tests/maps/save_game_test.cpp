@@ -1,7 +1,6 @@
 // save_game_test.cpp -- the save file's lines, safe saving and resuming a game; damaged files are in the fuzz corpus
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 #include "app/main_loop.h"
 #include "fuzz/fuzz_targets.h"

@@ -52,6 +52,7 @@ TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneAndTheBestsAreKeptP
     // damaged file or line costs nothing but itself.
     play_and_die("Farm", 10, 95);
     EXPECT_TRUE(game_over_before.kills == 83 && game_over_before.seconds == 20);
+    play_and_die("Farm", 1, 5);
     play_and_die("Map 1", 5, 1);
     map_record_count = 0;
     read_records();
