@@ -9,7 +9,8 @@ void enter_scratch_folder(std::string &folder, std::string &previous_folder)
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     previous_folder = cwd;
     const char *temporary = getenv("TMPDIR");
-    std::string pattern = std::string(temporary && temporary[0] ? temporary : "/tmp") + "/rotwalk_test_XXXXXX";
+    std::string pattern =
+        std::string(temporary && temporary[0] ? temporary : "/tmp") + "/rotwalk_test_XXXXXX";
     ASSERT_NE(mkdtemp(&pattern[0]), nullptr) << pattern;
     folder = pattern;
     ASSERT_EQ(chdir(folder.c_str()), 0);
@@ -34,7 +35,8 @@ void open_test_display(int depth)
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     display_surface = SDL_SetVideoMode(640, 480, depth, SDL_SWSURFACE);
     ASSERT_NE(display_surface, nullptr) << SDL_GetError();
-    ASSERT_TRUE(display_surface->format->BitsPerPixel == depth && (depth != 16 || display_surface->format->Gmask == 0x07E0u));
+    ASSERT_TRUE(display_surface->format->BitsPerPixel == depth &&
+                (depth != 16 || display_surface->format->Gmask == 0x07E0u));
     display_width = 640.0f;
     display_height = 480.0f;
     color_depth = depth;
@@ -49,7 +51,8 @@ void close_test_display()
 SDL_Surface *display_like_surface(int w, int h)
 {
     const SDL_PixelFormat *f = display_surface->format;
-    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask,
+                                f->Amask);
 }
 
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value)
@@ -79,7 +82,8 @@ bool save_surface_png(SDL_Surface *surface, const char *path)
 static SDL_Surface *filled_surface(int w, int h, int grey)
 {
     SDL_Surface *surface = display_like_surface(w, h);
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, (Uint8)grey, (Uint8)grey, (Uint8)grey));
+    SDL_FillRect(surface, nullptr,
+                 SDL_MapRGB(surface->format, (Uint8)grey, (Uint8)grey, (Uint8)grey));
     return surface;
 }
 
@@ -108,8 +112,8 @@ void free_test_artwork()
 void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b)
 {
     Uint8 er, eg, eb, ar, ag, ab;
-    SDL_GetRGB(SDL_MapRGB(surface->format, (Uint8)r, (Uint8)g, (Uint8)b), surface->format, &er,
-               &eg, &eb);
+    SDL_GetRGB(SDL_MapRGB(surface->format, (Uint8)r, (Uint8)g, (Uint8)b), surface->format, &er, &eg,
+               &eb);
     pixel_rgb(surface, x, y, &ar, &ag, &ab);
     EXPECT_TRUE(ar == er && ag == eg && ab == eb)
         << "at " << x << "," << y << ": (" << (int)ar << "," << (int)ag << "," << (int)ab

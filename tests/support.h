@@ -47,23 +47,36 @@ protected:
     void TearDown() override { close_test_display(); }
 };
 
-inline std::string depth_name(const ::testing::TestParamInfo<int> &info) { return "bpp" + std::to_string(info.param); }
+inline std::string depth_name(const ::testing::TestParamInfo<int> &info)
+{
+    return "bpp" + std::to_string(info.param);
+}
 
-#define INSTANTIATE_AT_BOTH_DEPTHS(fixture) \
+#define INSTANTIATE_AT_BOTH_DEPTHS(fixture)                                                        \
     INSTANTIATE_TEST_SUITE_P(Depths, fixture, ::testing::Values(16, 32), depth_name)
 // For code that draws only through SDL's blits and fills, which never looks at the pixel layout.
-#define INSTANTIATE_AT_ONE_DEPTH(fixture) INSTANTIATE_TEST_SUITE_P(Depth, fixture, ::testing::Values(32), depth_name)
+#define INSTANTIATE_AT_ONE_DEPTH(fixture)                                                          \
+    INSTANTIATE_TEST_SUITE_P(Depth, fixture, ::testing::Values(32), depth_name)
 
 // Pixel access on any surface, through its format.
-inline Uint32 read_pixel(SDL_Surface *surface, int x, int y) { return read_surface_pixel(surface, x, y); }
-inline void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value) { write_surface_pixel(surface, x, y, value); }
+inline Uint32 read_pixel(SDL_Surface *surface, int x, int y)
+{
+    return read_surface_pixel(surface, x, y);
+}
+inline void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
+{
+    write_surface_pixel(surface, x, y, value);
+}
 inline void pixel_rgb(SDL_Surface *surface, int x, int y, Uint8 *r, Uint8 *g, Uint8 *b)
 {
     SDL_GetRGB(read_pixel(surface, x, y), surface->format, r, g, b);
 }
 SDL_Surface *display_like_surface(int w, int h);  // the display's pixel format
 // A colour in the display's format.
-inline Uint32 display_rgb(int r, int g, int b) { return SDL_MapRGB(display_surface->format, (Uint8)r, (Uint8)g, (Uint8)b); }
+inline Uint32 display_rgb(int r, int g, int b)
+{
+    return SDL_MapRGB(display_surface->format, (Uint8)r, (Uint8)g, (Uint8)b);
+}
 // Pixels of `surface` unlike `other`'s, or unlike `value` when other is null;
 // the first few are reported as failures.
 int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value = 0);
@@ -80,7 +93,10 @@ void make_test_artwork();
 void free_test_artwork();
 void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b);
 const int TEST_PLAIN_GREY = 40, TEST_BRIGHT_GREY = 200, TEST_GLYPH_GREEN = 200;
-inline void expect_grey(SDL_Surface *surface, int x, int y, int grey) { expect_rgb(surface, x, y, grey, grey, grey); }
+inline void expect_grey(SDL_Surface *surface, int x, int y, int grey)
+{
+    expect_rgb(surface, x, y, grey, grey, grey);
+}
 // A pixel of the stand-in font's block for c.
 inline void expect_test_glyph(SDL_Surface *surface, int x, int y, char c)
 {
@@ -90,7 +106,10 @@ inline void expect_test_glyph(SDL_Surface *surface, int x, int y, char c)
 // The pointer of slot 0 at (x, y) with the left button in the given state;
 // click() presses it in this frame.
 void point_at(int x, int y, int left_button);
-inline void click(int x, int y) { point_at(x, y, KEY_PRESSED); }
+inline void click(int x, int y)
+{
+    point_at(x, y, KEY_PRESSED);
+}
 // Queues a real SDL event: a key (code = symbol), a mouse button (code =
 // button) or any other type.
 void push_event(Uint8 type, int code = 0);

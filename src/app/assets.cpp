@@ -51,7 +51,8 @@ static SDL_Surface *load_converted(const char *path, bool with_alpha)
         report_missing(path, IMG_GetError());
         return nullptr;
     }
-    SDL_Surface *converted = with_alpha ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
+    SDL_Surface *converted =
+        with_alpha ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
     SDL_FreeSurface(loaded);
     if (!converted)
         report_missing(path, SDL_GetError());
@@ -85,10 +86,10 @@ void fill_sprite_tables()
 {
     for (int i = 0; i < GLYPH_COUNT; i++)
         glyph_rects[i] = make_rect(GLYPH_CELL_W * (i % GLYPH_COLUMNS) + 1,
-                                 GLYPH_CELL_H * (i / GLYPH_COLUMNS) + 1, GLYPH_W, GLYPH_H);
+                                   GLYPH_CELL_H * (i / GLYPH_COLUMNS) + 1, GLYPH_W, GLYPH_H);
     for (int k = 0; k < TILE_CELL_COUNT; k++)
         tile_rects[k] = make_rect(TILE_PIXELS * (k % TILE_CELL_COLUMNS),
-                                TILE_PIXELS * (k / TILE_CELL_COLUMNS), TILE_PIXELS, TILE_PIXELS);
+                                  TILE_PIXELS * (k / TILE_CELL_COLUMNS), TILE_PIXELS, TILE_PIXELS);
     for (int f = 0; f < FACING_COUNT; f++) {
         player_frames[f] = make_rect(SPRITE_SIZE * f, PLAYER_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
         zombie_frames[f] = make_rect(SPRITE_SIZE * f, ZOMBIE_ROW_Y, SPRITE_SIZE, SPRITE_SIZE);
@@ -197,7 +198,8 @@ void read_border_darkness(SDL_Surface *picture)
     int height = picture->h < VIEW_H ? picture->h : VIEW_H;
     for (int x = 0; x < width; x++)
         for (int y = 0; y < height; y++)
-            border_darkness[x * VIEW_H + y] = red_of(picture, read_surface_pixel(picture, x, y)) - 255;
+            border_darkness[x * VIEW_H + y] =
+                red_of(picture, read_surface_pixel(picture, x, y)) - 255;
     SDL_UnlockSurface(picture);
     index_border_darkness();
 }
@@ -297,8 +299,8 @@ void release_assets()
         Mix_CloseAudio();
     audio_open = false;
     SDL_Surface **surfaces[] = {&view_surface, &background_image, &background_bright_image,
-                                &font_image, &tile_image, &people_image, &blood_image,
-                                &world_surface};
+                                &font_image,   &tile_image,       &people_image,
+                                &blood_image,  &world_surface};
     for (SDL_Surface **surface : surfaces)
         free_surface(*surface);
 }

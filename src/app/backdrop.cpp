@@ -15,8 +15,8 @@ bool overlay_open = false;
 float overlay_level = 0.0f;
 
 const int BLUR_COLUMN_STRIDE = VIEW_H * 3;  // bytes from one column to the next
-const int BLUR_ROW_STRIDE = 3;                   // bytes from one row to the next
-const int FAST_PITCH = VIEW_W * 2;           // a 16-bit row without padding
+const int BLUR_ROW_STRIDE = 3;              // bytes from one row to the next
+const int FAST_PITCH = VIEW_W * 2;          // a 16-bit row without padding
 const int CHANNEL_MAX = 255;
 
 static int blur_index(int x, int y)
@@ -75,7 +75,8 @@ static void smoothing_pass(const Uint8 *from, Uint8 *to, int reach, int rounding
             int i = blur_index(cx, cy);
             for (int c = 0; c < 3; c++, i++)
                 to[i] = (Uint8)((from[i + down] + from[i + across] + from[i - down] +
-                                 from[i - across] + rounding) / 4);
+                                 from[i - across] + rounding) /
+                                4);
         }
 }
 

@@ -5,13 +5,14 @@
 
 #include "app/display.h"
 
-const int BLUR_BUFFER_SIZE = VIEW_W * VIEW_H * 3;  // the display's size exactly, column-major: (x * 480 + y) * 3, RGB
-const int WIDE_BLUR_REACH = 3;     // pixels between a centre and its neighbours, wide passes
-const int NARROW_BLUR_REACH = 1;   // the same, narrow passes
-const int BLUR_ITERATIONS = 2;     // of each kind, each a pair of passes
+const int BLUR_BUFFER_SIZE =
+    VIEW_W * VIEW_H * 3;        // the display's size exactly, column-major: (x * 480 + y) * 3, RGB
+const int WIDE_BLUR_REACH = 3;  // pixels between a centre and its neighbours, wide passes
+const int NARROW_BLUR_REACH = 1;      // the same, narrow passes
+const int BLUR_ITERATIONS = 2;        // of each kind, each a pair of passes
 const int BACKDROP_BRIGHTENING = 50;  // added to every channel of the blurred picture
 const float OVERLAY_LEVEL_OPEN = 100.0f;
-const double OVERLAY_FADE_STEP = 5.0;   // level units per frame at step 1
+const double OVERLAY_FADE_STEP = 5.0;              // level units per frame at step 1
 const double OVERLAY_LEVEL_SCALE = (double)0.01f;  // level to fraction, the float's value in double
 
 // Set once at start-up
@@ -29,4 +30,3 @@ extern float overlay_level;  // 0 fully closed .. 100 fully open; screens run on
 void update_overlay_backdrop(float step);
 void blur_backdrop();
 Uint8 backdrop_fade_alpha(float level);
-

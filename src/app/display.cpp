@@ -43,8 +43,10 @@ static void check_color_depth()
 {
     if (is_color_depth(color_depth))
         return;
-    fprintf(stderr, "rotwalk: screenbpp = %d is no colour depth (8, 15, 16, 24 or 32); "
-                    "using the desktop's\n", color_depth);
+    fprintf(stderr,
+            "rotwalk: screenbpp = %d is no colour depth (8, 15, 16, 24 or 32); "
+            "using the desktop's\n",
+            color_depth);
     color_depth = 0;
 }
 
@@ -67,7 +69,8 @@ static void open_video_driver()
     if (!x_display || !x_display[0])
         fprintf(stderr, "rotwalk: no display: DISPLAY is not set\n");
     else
-        fprintf(stderr, "rotwalk: no display: cannot open the X display %s (%s)\n", x_display, x_error);
+        fprintf(stderr, "rotwalk: no display: cannot open the X display %s (%s)\n", x_display,
+                x_error);
     exit(1);
 }
 
@@ -100,7 +103,8 @@ static void init_video()
     display_surface = window_surface = nullptr;  // nothing survives a new start of SDL
     bool opened = setting_fullscreen && open_window(true, color_depth);
     if (setting_fullscreen && !opened)
-        fprintf(stderr, "rotwalk: full screen unavailable (%s), opening a window\n", SDL_GetError());
+        fprintf(stderr, "rotwalk: full screen unavailable (%s), opening a window\n",
+                SDL_GetError());
     if (!opened && !open_window(false, color_depth))
         fail_start("SDL_SetVideoMode");
     SDL_WM_SetCaption(WINDOW_CAPTION, nullptr);
@@ -147,6 +151,6 @@ SDL_Rect make_rect(int x, int y, int w, int h)
 SDL_Surface *create_display_like_surface(int width, int height)
 {
     const SDL_PixelFormat *format = display_surface->format;
-    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel,
-                                format->Rmask, format->Gmask, format->Bmask, format->Amask);
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel, format->Rmask,
+                                format->Gmask, format->Bmask, format->Amask);
 }

@@ -83,7 +83,7 @@ std::string default_game_folder()
 // Like mkdir -p; an existing folder is fine.
 static int make_folders(const std::string &path)
 {
-    for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         std::string part = path.substr(0, slash);
         if (mkdir(part.c_str(), NEW_GAME_FOLDER_MODE) != 0 && errno != EEXIST)
             return errno;
@@ -108,7 +108,8 @@ static int copy_if_missing(const std::string &from, const std::string &to)
 static bool is_map_name(const char *name)
 {
     size_t length = strlen(name);
-    return length > strlen(MAP_SUFFIX) && strcmp(name + length - strlen(MAP_SUFFIX), MAP_SUFFIX) == 0;
+    return length > strlen(MAP_SUFFIX) &&
+           strcmp(name + length - strlen(MAP_SUFFIX), MAP_SUFFIX) == 0;
 }
 
 static int copy_shipped_maps(const std::string &data, const std::string &folder)
@@ -172,12 +173,13 @@ std::string settle_folders(const char *asked_data, const char *asked_game_folder
     std::string data = find_data_folder(asked_data, exe);
     if (data.empty())
         return asked_data ? std::string(asked_data) + " has no " + MEDIA_FOLDER + "/ folder"
-                          : "cannot find the game's " + std::string(MEDIA_FOLDER) + "/ folder beside " +
-                                (exe.empty() ? "the executable" : exe) + " or in " + exe + "/" +
-                                INSTALLED_DATA_FROM_BIN;
-    std::string folder = planned_game_folder(asked_data, asked_game_folder, data, exe, portable_mode);
-    std::string problem = folder.empty() ? "no home folder for the game's files"
-                                         : prepare_game_folder(folder, data);
+                          : "cannot find the game's " + std::string(MEDIA_FOLDER) +
+                                "/ folder beside " + (exe.empty() ? "the executable" : exe) +
+                                " or in " + exe + "/" + INSTALLED_DATA_FROM_BIN;
+    std::string folder =
+        planned_game_folder(asked_data, asked_game_folder, data, exe, portable_mode);
+    std::string problem =
+        folder.empty() ? "no home folder for the game's files" : prepare_game_folder(folder, data);
     if (!problem.empty())
         fprintf(stderr, "rotwalk: %s; nothing can be saved\n", problem.c_str());
     if (!folder.empty())

@@ -8,19 +8,20 @@ const int FOLDER_PATH_SIZE = 4096;
 #define ROTWALK_DATA_FROM_BIN "../share/rotwalk"
 #endif
 const char INSTALLED_DATA_FROM_BIN[] = ROTWALK_DATA_FROM_BIN;  // an install's data, from its bin/
-const char GAME_FOLDER_NAME[] = "rotwalk";                  // inside $XDG_DATA_HOME
+const char GAME_FOLDER_NAME[] = "rotwalk";                     // inside $XDG_DATA_HOME
 const char MEDIA_FOLDER[] = "Media";
-const int NEW_GAME_FOLDER_MODE = 0777;                      // narrowed by the umask
+const int NEW_GAME_FOLDER_MODE = 0777;  // narrowed by the umask
 
 // Set once at start-up, before anything is loaded
-extern char data_folder[FOLDER_PATH_SIZE];  // holds Media/ and the shipped Maps/; empty: the current folder
+extern char
+    data_folder[FOLDER_PATH_SIZE];  // holds Media/ and the shipped Maps/; empty: the current folder
 extern char game_folder[FOLDER_PATH_SIZE];  // the player's settings, maps, saves, screenshots
 extern bool portable_mode;                  // the data and the game folder are the executable's own
 
 // The path of a data file such as "Media/Game/bg.png", in the data folder.
 std::string data_file(const char *relative);
 
-std::string executable_folder();            // through /proc/self/exe; empty when unknown
+std::string executable_folder();  // through /proc/self/exe; empty when unknown
 // The data folder: the one asked for, else the executable's own folder when
 // it has Media/, else an install's share/rotwalk. Empty when none has Media/.
 std::string find_data_folder(const char *asked, const std::string &exe_folder);

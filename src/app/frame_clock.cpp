@@ -10,17 +10,17 @@ char date_text[CLOCK_TEXT_SIZE];
 char time_text[CLOCK_TEXT_SIZE];
 int scripted_frame_ms = 0;
 
-static const char *const weekday_names[7] = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+static const char *const weekday_names[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                             "Thursday", "Friday", "Saturday"};
 
-static const char *const month_names[12] = {
-    "January", "February", "March", "April", "May", "June",
-    "July", "August", "September", "October", "November", "December"};
+static const char *const month_names[12] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
 
 static const char *const day_ordinals[32] = {
-    "", "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th",
-    "11th", "12th", "13th", "14th", "15th", "16th", "17th", "18th", "19th", "20th",
-    "21st", "22nd", "23rd", "24th", "25th", "26th", "27th", "28th", "29th", "30th", "31st"};
+    "",     "1st",  "2nd",  "3rd",  "4th",  "5th",  "6th",  "7th",  "8th",  "9th",  "10th",
+    "11th", "12th", "13th", "14th", "15th", "16th", "17th", "18th", "19th", "20th", "21st",
+    "22nd", "23rd", "24th", "25th", "26th", "27th", "28th", "29th", "30th", "31st"};
 
 const int NOON_HOUR = 12;
 
@@ -73,8 +73,7 @@ void build_clock_texts(const struct tm &local)
     snprintf(date_text, sizeof date_text, "%s %s %s %d",
              name_or_blank(weekday_names, 7, local.tm_wday),
              name_or_blank(month_names, 12, local.tm_mon),
-             name_or_blank(day_ordinals, 32, local.tm_mday),
-             local.tm_year + 1900);
+             name_or_blank(day_ordinals, 32, local.tm_mday), local.tm_year + 1900);
 
     // 12-hour clock: hour 0 reads 12 AM, 12 reads 12 PM, 13 reads 1 PM.
     int hour = local.tm_hour;
@@ -82,8 +81,7 @@ void build_clock_texts(const struct tm &local)
         hour -= NOON_HOUR;
     else if (hour == 0)
         hour = NOON_HOUR;
-    snprintf(time_text, sizeof time_text, "%d:%s%d:%s%d%s", hour,
-             local.tm_min < 10 ? "0" : "", local.tm_min,
-             local.tm_sec < 10 ? "0" : "", local.tm_sec,
+    snprintf(time_text, sizeof time_text, "%d:%s%d:%s%d%s", hour, local.tm_min < 10 ? "0" : "",
+             local.tm_min, local.tm_sec < 10 ? "0" : "", local.tm_sec,
              local.tm_hour < NOON_HOUR ? " AM" : " PM");
 }

@@ -4,13 +4,13 @@
 #include <SDL.h>
 #include <ctime>
 
-const int MIN_FRAME_MS = 16;       // shortest frame: at most 62.5 frames per second
+const int MIN_FRAME_MS = 16;  // shortest frame: at most 62.5 frames per second
 const int CLOCK_TEXT_SIZE = 256;
 
 // Per frame
-extern Uint32 last_frame_tick;     // SDL ticks at which the current frame began
-extern int frame_ms;               // length of the last frame, at least MIN_FRAME_MS
-extern float frames_per_second;    // 1000 / frame_ms; 0 before the first frame
+extern Uint32 last_frame_tick;           // SDL ticks at which the current frame began
+extern int frame_ms;                     // length of the last frame, at least MIN_FRAME_MS
+extern float frames_per_second;          // 1000 / frame_ms; 0 before the first frame
 extern char date_text[CLOCK_TEXT_SIZE];  // "Sunday December 6th 2026"
 extern char time_text[CLOCK_TEXT_SIZE];  // "1:08:33 AM"
 

@@ -49,12 +49,7 @@ void update_input()
 }
 
 // Bits of the direction keys that are down, as an index into the table.
-enum {
-    KEYS_UP = 1,
-    KEYS_DOWN = 2,
-    KEYS_LEFT = 4,
-    KEYS_RIGHT = 8
-};
+enum { KEYS_UP = 1, KEYS_DOWN = 2, KEYS_LEFT = 4, KEYS_RIGHT = 8 };
 
 // Degrees, growing clockwise on the screen since y points down. Opposite
 // keys cancel each other whatever else is down.

@@ -8,9 +8,9 @@ enum {
     KEY_PRESSED = 2  // went down since the previous update
 };
 
-const int KEY_STATE_SIZE = 500;  // indexed by SDL key symbol (0 to 322 in use)
+const int KEY_STATE_SIZE = 500;     // indexed by SDL key symbol (0 to 322 in use)
 const int MOUSE_BUTTON_COUNT = 10;  // indexed by SDL button number; 0 unused
-const int POINTER_SLOTS = 4;     // one pointer per player slot; only slot 0 is fed
+const int POINTER_SLOTS = 4;        // one pointer per player slot; only slot 0 is fed
 
 // Per frame
 extern int key_state[KEY_STATE_SIZE];
@@ -18,7 +18,7 @@ extern int mouse_button_state[MOUSE_BUTTON_COUNT];
 extern int mouse_x[POINTER_SLOTS];  // display pixels
 extern int mouse_y[POINTER_SLOTS];
 
-const int NO_DIRECTION = -1;  // no walking or scrolling this frame
+const int NO_DIRECTION = -1;                     // no walking or scrolling this frame
 const double DEGREES_TO_RADIANS = 0.0174532925;  // directions are given in degrees
 
 void update_input();

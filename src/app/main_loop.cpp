@@ -22,8 +22,8 @@
 #include "ui/game_menu.h"
 #include "ui/game_over.h"
 #include "ui/map_choice.h"
-#include "ui/notice.h"
 #include "ui/menus.h"
+#include "ui/notice.h"
 #include "ui/overlay.h"
 
 int screen_number = SCREEN_MAIN_MENU;
@@ -114,7 +114,6 @@ void shut_down()
     SDL_Quit();
     display_surface = window_surface = nullptr;  // gone with SDL
 }
-
 
 float compute_speed_factor(float fps)
 {

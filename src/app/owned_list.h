@@ -2,8 +2,7 @@
 #pragma once
 
 // A record is one allocation; a text record (a name) is an array.
-template <typename Record>
-void delete_record(Record *record)
+template <typename Record> void delete_record(Record *record)
 {
     delete record;
 }
@@ -15,8 +14,7 @@ inline void delete_record(char *text)
 
 // Deletes entry `index`; every later entry shifts down one place, keeping
 // its order. Indices outside the list change nothing.
-template <typename Record>
-void remove_from_list(Record **list, int &count, int index)
+template <typename Record> void remove_from_list(Record **list, int &count, int index)
 {
     if (index < 0 || index >= count)
         return;
@@ -28,8 +26,7 @@ void remove_from_list(Record **list, int &count, int index)
 }
 
 // Removes entry 0 until the list is empty.
-template <typename Record>
-void clear_list(Record **list, int &count)
+template <typename Record> void clear_list(Record **list, int &count)
 {
     while (count > 0)
         remove_from_list(list, count, 0);

@@ -17,7 +17,11 @@ void write_raw_pixel(Uint8 *p, int bytes_per_pixel, Uint32 value)
     switch (bytes_per_pixel) {
     case 1: *p = (Uint8)value; break;
     case 2: *(Uint16 *)p = (Uint16)value; break;
-    case 3: p[0] = (Uint8)value; p[1] = (Uint8)(value >> 8); p[2] = (Uint8)(value >> 16); break;
+    case 3:
+        p[0] = (Uint8)value;
+        p[1] = (Uint8)(value >> 8);
+        p[2] = (Uint8)(value >> 16);
+        break;
     case 4: *(Uint32 *)p = value; break;
     default: break;
     }

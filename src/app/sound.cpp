@@ -21,7 +21,7 @@ bool zombie_hit_heard = false, zombie_death_heard = false;
 int effects_played[EFFECT_COUNT];
 
 static const char *const EFFECT_FILES[EFFECT_COUNT] = {
-    "Media/Sound/shot1.wav", "Media/Sound/shot2.wav", "Media/Sound/shot3.wav",
+    "Media/Sound/shot1.wav", "Media/Sound/shot2.wav",        "Media/Sound/shot3.wav",
     "Media/Sound/hit.wav",   "Media/Sound/zombie_death.wav", "Media/Sound/groan.wav",
     "Media/Sound/hurt.wav",  "Media/Sound/player_death.wav", "Media/Sound/click.wav",
     "Media/Sound/saved.wav",
@@ -68,7 +68,8 @@ void play_effect(Effect effect, int volume)
         return;
     int channel = Mix_PlayChannel(-1, chunk, 0);
     if (channel >= 0)
-        Mix_Volume(channel, MIX_FULL * clamp_volume(volume) / FULL_VOLUME * setting_effects_volume / FULL_VOLUME);
+        Mix_Volume(channel, MIX_FULL * clamp_volume(volume) / FULL_VOLUME * setting_effects_volume /
+                                FULL_VOLUME);
 }
 
 void start_frame_sounds()

@@ -87,7 +87,8 @@ void scale_canvas(SDL_Surface *canvas, SDL_Surface *window, int scale, int left,
     size_t row_bytes = (size_t)width * scale * bytes;
     for (int y = 0; y < height; y++) {
         const Uint8 *in = (const Uint8 *)canvas->pixels + (size_t)y * canvas->pitch;
-        Uint8 *out = (Uint8 *)window->pixels + (size_t)(top + y * scale) * window->pitch + (size_t)left * bytes;
+        Uint8 *out = (Uint8 *)window->pixels + (size_t)(top + y * scale) * window->pitch +
+                     (size_t)left * bytes;
         widen(in, out, width, scale, bytes);
         for (int k = 1; k < scale; k++)
             memcpy(out + (size_t)k * window->pitch, out, row_bytes);

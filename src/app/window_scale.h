@@ -6,17 +6,19 @@
 #include "app/display.h"
 
 const int CANVAS_W = VIEW_W, CANVAS_H = VIEW_H;  // every screen draws at the display's one size
-const int SCALE_FIT = 0;                   // the `scale` setting: the largest multiple that fits
-const int SCALE_ABSENT = 1;                // an old settings file without the key
-const double WINDOW_ROOM = 0.9;            // a window leaves a tenth of the desktop for panels
+const int SCALE_FIT = 0;         // the `scale` setting: the largest multiple that fits
+const int SCALE_ABSENT = 1;      // an old settings file without the key
+const double WINDOW_ROOM = 0.9;  // a window leaves a tenth of the desktop for panels
 
 // Set when the window opens
-extern SDL_Surface *window_surface;  // SDL's video surface; the canvas itself at scale 1 in a window
-extern int window_scale;             // canvas pixels are shown as scale by scale blocks
-extern int canvas_left, canvas_top;  // where the canvas starts in the window (full screen centres it)
-extern int setting_scale;            // 0 fits the desktop, 1, 2, 3 ... ask for that multiple
-extern int desktop_w, desktop_h;     // the screen's size before the window opened; 0 when unknown
-extern bool window_fullscreen;       // the window covers the screen now
+extern SDL_Surface
+    *window_surface;      // SDL's video surface; the canvas itself at scale 1 in a window
+extern int window_scale;  // canvas pixels are shown as scale by scale blocks
+extern int canvas_left,
+    canvas_top;                   // where the canvas starts in the window (full screen centres it)
+extern int setting_scale;         // 0 fits the desktop, 1, 2, 3 ... ask for that multiple
+extern int desktop_w, desktop_h;  // the screen's size before the window opened; 0 when unknown
+extern bool window_fullscreen;    // the window covers the screen now
 
 // The multiple for a desktop of the given size: the one asked for, at most
 // what fits (the whole screen in full screen, 90 % of it in a window), at least 1.

@@ -29,23 +29,32 @@ static void nearest_wall_point(const WallRect &wall, float px, float py, float &
     bool in_rows = top < py && py < bottom;
 
     if (py < top && in_columns) {
-        qx = px; qy = top;
+        qx = px;
+        qy = top;
     } else if (py > top && in_columns) {
-        qx = px; qy = bottom;
+        qx = px;
+        qy = bottom;
     } else if (px < left && in_rows) {
-        qx = left; qy = py;
+        qx = left;
+        qy = py;
     } else if (px > left && in_rows) {
-        qx = right; qy = py;
+        qx = right;
+        qy = py;
     } else if (px > middle_x && py > middle_y) {
-        qx = right; qy = bottom;
+        qx = right;
+        qy = bottom;
     } else if (px < middle_x && py > middle_y) {
-        qx = left; qy = bottom;
+        qx = left;
+        qy = bottom;
     } else if (px > middle_x && py < middle_y) {
-        qx = right; qy = top;
+        qx = right;
+        qy = top;
     } else if (px < middle_x && py < middle_y) {
-        qx = left; qy = top;
+        qx = left;
+        qy = top;
     } else {
-        qx = middle_x; qy = middle_y;
+        qx = middle_x;
+        qy = middle_y;
     }
 }
 

@@ -7,16 +7,16 @@
 
 #include "app/assets.h"
 #include "app/display.h"
+#include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/main_loop.h"
+#include "app/sound.h"
 #include "game/players.h"
 #include "game/shots.h"
 #include "game/view.h"
 #include "game/world.h"
 #include "game/zombies.h"
 #include "maps/map_file.h"
-#include "app/frame_clock.h"
-#include "app/sound.h"
 #include "ui/buttons.h"
 #include "ui/game_over.h"
 #include "ui/text.h"
@@ -128,8 +128,9 @@ int facing_frame(float angle)
 
 static void draw_person(SDL_Rect *frames, float x, float y, float angle)
 {
-    blit_at((Sint16)((int)(x - camera_x) - SPRITE_HALF), (Sint16)((int)(y - camera_y) - SPRITE_HALF),
-            people_image, view_surface, &frames[facing_frame(angle)]);
+    blit_at((Sint16)((int)(x - camera_x) - SPRITE_HALF),
+            (Sint16)((int)(y - camera_y) - SPRITE_HALF), people_image, view_surface,
+            &frames[facing_frame(angle)]);
 }
 
 // Only tiles that meet the view are drawn; the others would be clipped away.
@@ -158,8 +159,8 @@ void draw_scene_sprites()
         if (player_count >= 2) {
             char label[16];
             snprintf(label, sizeof label, "P%d", i + 1);
-            draw_label_on_view((int)(player_x[i] - camera_x), (int)(player_y[i] - camera_y - LABEL_RISE),
-                               label);
+            draw_label_on_view((int)(player_x[i] - camera_x),
+                               (int)(player_y[i] - camera_y - LABEL_RISE), label);
         }
     }
     draw_wall_overlays();
@@ -202,7 +203,8 @@ void update_game(float speed_factor)
 // just copied in and under the people, and their splats show next frame.
 static void draw_game_view()
 {
-    blit_at((Sint16)-(int)camera_x, (Sint16)-(int)camera_y, world_surface, view_surface, nullptr);
+    blit_at((Sint16) - (int)camera_x, (Sint16) - (int)camera_y, world_surface, view_surface,
+            nullptr);
     fire_weapons();
     draw_scene_sprites();
     view_scale = player_health[0] / GAUGE_MAX;

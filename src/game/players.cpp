@@ -28,10 +28,12 @@ static void walk(int slot, int direction, float speed_factor)
 // view_scale and camera, so the aim point is the world point under the pointer.
 static void aim(int slot)
 {
-    aim_x = ((float)mouse_x[slot] - (float)VIEW_CENTER_X) * view_scale + (float)VIEW_CENTER_X + camera_x;
-    aim_y = ((float)mouse_y[slot] - (float)VIEW_CENTER_Y) * view_scale + (float)VIEW_CENTER_Y + camera_y;
-    player_angle[slot] = (float)std::atan2((double)(aim_y - player_y[slot]),
-                                           (double)(aim_x - player_x[slot]));
+    aim_x = ((float)mouse_x[slot] - (float)VIEW_CENTER_X) * view_scale + (float)VIEW_CENTER_X +
+            camera_x;
+    aim_y = ((float)mouse_y[slot] - (float)VIEW_CENTER_Y) * view_scale + (float)VIEW_CENTER_Y +
+            camera_y;
+    player_angle[slot] =
+        (float)std::atan2((double)(aim_y - player_y[slot]), (double)(aim_x - player_x[slot]));
 }
 
 static void separate_from_other_players(int slot)

@@ -77,8 +77,8 @@ static void draw_tracer_square(int x, int y)
 // Within the hit radius on both axes first, then by distance.
 static bool person_is_hit(float px, float py, float wx, float wy)
 {
-    if (!(px + SHOT_HIT_RADIUS > wx && px - SHOT_HIT_RADIUS < wx &&
-          py + SHOT_HIT_RADIUS > wy && py - SHOT_HIT_RADIUS < wy))
+    if (!(px + SHOT_HIT_RADIUS > wx && px - SHOT_HIT_RADIUS < wx && py + SHOT_HIT_RADIUS > wy &&
+          py - SHOT_HIT_RADIUS < wy))
         return false;
     return person_distance(wx, wy, px, py) < SHOT_HIT_RADIUS;
 }

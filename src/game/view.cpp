@@ -91,9 +91,12 @@ static void shade_run_32(Uint32 *out, const Uint32 *source, const Sint16 *darkne
         Sint16 depth = (Sint16)-a;
         Sint16 flash = strength < depth ? strength : depth;
         Uint32 p = source[i];
-        Sint16 red = clamp_channel_16((Sint16)((Sint16)((((p & f->Rmask) >> f->Rshift) << f->Rloss) & 0xFF) + a + flash));
-        Sint16 green = clamp_channel_16((Sint16)((Sint16)((((p & f->Gmask) >> f->Gshift) << f->Gloss) & 0xFF) + a - flash));
-        Sint16 blue = clamp_channel_16((Sint16)((Sint16)((((p & f->Bmask) >> f->Bshift) << f->Bloss) & 0xFF) + a - flash));
+        Sint16 red = clamp_channel_16(
+            (Sint16)((Sint16)((((p & f->Rmask) >> f->Rshift) << f->Rloss) & 0xFF) + a + flash));
+        Sint16 green = clamp_channel_16(
+            (Sint16)((Sint16)((((p & f->Gmask) >> f->Gshift) << f->Gloss) & 0xFF) + a - flash));
+        Sint16 blue = clamp_channel_16(
+            (Sint16)((Sint16)((((p & f->Bmask) >> f->Bshift) << f->Bloss) & 0xFF) + a - flash));
         out[i] = ((Uint32)red >> f->Rloss) << f->Rshift | ((Uint32)green >> f->Gloss) << f->Gshift |
                  ((Uint32)blue >> f->Bloss) << f->Bshift;
     }
@@ -116,7 +119,8 @@ static void composite_rows_16(const int *column_source, bool identity, const int
             if (run.lit)
                 memcpy(out + run.start, source + run.start, (size_t)count * sizeof(Uint16));
             else
-                shade_run_16(out + run.start, source + run.start, darkness + run.start, count, hurt_flash);
+                shade_run_16(out + run.start, source + run.start, darkness + run.start, count,
+                             hurt_flash);
         }
     }
 }
@@ -156,16 +160,18 @@ static void composite_rows_general(const int *column_source, const int *row_sour
     int view_bytes = view_surface->format->BytesPerPixel;
     int out_bytes = display_surface->format->BytesPerPixel;
     for (int y = 0; y < VIEW_H; y++) {
-        const Uint8 *source = (const Uint8 *)view_surface->pixels + row_source[y] * view_surface->pitch;
+        const Uint8 *source =
+            (const Uint8 *)view_surface->pixels + row_source[y] * view_surface->pitch;
         Uint8 *out = (Uint8 *)display_surface->pixels + y * display_surface->pitch;
         for (int x = 0; x < VIEW_W; x++) {
             Uint8 red, green, blue;
             SDL_GetRGB(read_raw_pixel(source + column_source[x] * view_bytes, view_bytes),
                        view_surface->format, &red, &green, &blue);
             Shade s = shade_at(darkness_rows[y * VIEW_W + x]);
-            Uint32 pixel = SDL_MapRGB(display_surface->format, (Uint8)clamp_channel(red + s.red_offset),
-                                      (Uint8)clamp_channel(green + s.other_offset),
-                                      (Uint8)clamp_channel(blue + s.other_offset));
+            Uint32 pixel =
+                SDL_MapRGB(display_surface->format, (Uint8)clamp_channel(red + s.red_offset),
+                           (Uint8)clamp_channel(green + s.other_offset),
+                           (Uint8)clamp_channel(blue + s.other_offset));
             write_raw_pixel(out + x * out_bytes, out_bytes, pixel);
         }
     }

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "app/assets.h"
-#include "app/owned_list.h"
 #include "app/display.h"
+#include "app/owned_list.h"
 
 float player_x[MAX_PLAYERS];
 float player_y[MAX_PLAYERS];

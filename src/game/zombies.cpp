@@ -74,8 +74,8 @@ static void keep_zombies_out_of_walls()
 // then pushed out of the walls the shove may have driven them into.
 static void touch_player(Zombie &zombie, int slot, float distance)
 {
-    double towards = std::atan2((double)(player_y[slot] - zombie.y),
-                                (double)(player_x[slot] - zombie.x));
+    double towards =
+        std::atan2((double)(player_y[slot] - zombie.y), (double)(player_x[slot] - zombie.x));
     double push = (PERSON_SEPARATION - distance) * CONTACT_PUSH_SHARE;
     double push_x = push * std::cos(towards);
     double push_y = push * std::sin(towards);

@@ -43,8 +43,8 @@ bool paint_tile(int x, int y, int kind)
     if (!stroke_open || stroke_change_count[slot_of(history_done - 1)] == STROKE_MAX_CHANGES)
         open_stroke();
     int slot = slot_of(history_done - 1);
-    stroke_changes[slot][stroke_change_count[slot]++] = {(unsigned char)x, (unsigned char)y,
-                                                         (unsigned char)map_tiles[x][y], (unsigned char)kind};
+    stroke_changes[slot][stroke_change_count[slot]++] = {
+        (unsigned char)x, (unsigned char)y, (unsigned char)map_tiles[x][y], (unsigned char)kind};
     map_tiles[x][y] = kind;
     draw_tile(x, y);
     return true;

@@ -3,8 +3,9 @@
 
 #include "maps/map_file.h"
 
-const int HISTORY_STROKES = 256;                     // strokes kept; a new one beyond forgets the oldest
-const int STROKE_MAX_CHANGES = MAP_SIZE * MAP_SIZE;  // one kind per stroke changes a tile once at most
+const int HISTORY_STROKES = 256;  // strokes kept; a new one beyond forgets the oldest
+const int STROKE_MAX_CHANGES =
+    MAP_SIZE * MAP_SIZE;  // one kind per stroke changes a tile once at most
 
 // One painted tile: what it was and what it became.
 struct TileChange {
@@ -18,9 +19,11 @@ extern TileChange stroke_changes[HISTORY_STROKES][STROKE_MAX_CHANGES];
 extern int stroke_change_count[HISTORY_STROKES];
 extern int history_first;  // the oldest stroke still kept
 extern int history_done;   // strokes in effect: undo takes back stroke history_done - 1
-extern int history_end;    // strokes recorded, the undone ones included: redo brings back history_done
-extern int history_saved;  // history_done when the file last matched the grid; -1 when no undo can return there
-extern bool stroke_open;   // the newest stroke takes further changes (the button is still down)
+extern int
+    history_end;  // strokes recorded, the undone ones included: redo brings back history_done
+extern int
+    history_saved;  // history_done when the file last matched the grid; -1 when no undo can return there
+extern bool stroke_open;  // the newest stroke takes further changes (the button is still down)
 
 void clear_edit_history();
 // Sets a tile to a kind and redraws it in world_surface, recorded in the

@@ -58,7 +58,7 @@ const int TILE_NAME_LINE_HEIGHT = 16;
 const int TILE_NAME_LINE_CHARS = 11;  // 110 pixels of 10-pixel characters
 
 static const EditorRect *const editor_controls[] = {
-    &LAST_TILE_BUTTON, &PREVIEW_BOX,  &NEXT_TILE_BUTTON, &ZOOM_IN_BUTTON,
+    &LAST_TILE_BUTTON, &PREVIEW_BOX, &NEXT_TILE_BUTTON, &ZOOM_IN_BUTTON,
     &ZOOM_OUT_BUTTON,  &SAVE_BUTTON, &BACK_BUTTON,      &STATUS_BOX,
 };
 
@@ -125,7 +125,8 @@ static void editor_keys()
 static bool pointer_over_editor_controls()
 {
     for (const EditorRect *r : editor_controls) {
-        if (r->x < mouse_x[0] && mouse_x[0] < r->x + r->w && r->y < mouse_y[0] && mouse_y[0] < r->y + r->h)
+        if (r->x < mouse_x[0] && mouse_x[0] < r->x + r->w && r->y < mouse_y[0] &&
+            mouse_y[0] < r->y + r->h)
             return true;
     }
     return false;
@@ -182,7 +183,8 @@ static void draw_tile_name(const char *name)
         }
         char line[TILE_NAME_LINE_CHARS + 1];
         snprintf(line, sizeof line, "%.*s", length, name);
-        draw_small_text(LAST_TILE_BUTTON.x + (LAST_TILE_BUTTON.w - SMALL_TEXT_ADVANCE * length) / 2, y, line);
+        draw_small_text(LAST_TILE_BUTTON.x + (LAST_TILE_BUTTON.w - SMALL_TEXT_ADVANCE * length) / 2,
+                        y, line);
         y += TILE_NAME_LINE_HEIGHT;
         name += length;
         while (*name == ' ')

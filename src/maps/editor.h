@@ -3,20 +3,20 @@
 
 #include "maps/map_file.h"
 
-const float EDITOR_SCROLL_SPEED = 7.5f;  // screen pixels per frame at speed factor 1
-const double ZOOM_STEP = 0.05;           // share of the scale one zoom frame changes
+const float EDITOR_SCROLL_SPEED = 7.5f;       // screen pixels per frame at speed factor 1
+const double ZOOM_STEP = 0.05;                // share of the scale one zoom frame changes
 const float EDITOR_START_CAMERA_X = 2180.0f;  // centres the world at scale 4
 const float EDITOR_START_CAMERA_Y = 2260.0f;
 const float EDITOR_START_SCALE = 4.0f;
 const char NEW_MAP_PATH_FORMAT[] = "Maps/Map %d.map";  // new maps take the first free number from 1
 const char LEAVE_QUESTION[] = "Unsaved changes: press Back again to leave without saving";
-const char UNSAVED_MARK[] = " *";                // after the path while edits are unsaved
+const char UNSAVED_MARK[] = " *";  // after the path while edits are unsaved
 const int STATUS_TEXT_SIZE = MAP_PATH_SIZE + sizeof UNSAVED_MARK;
 
 // Per editing session
 extern int selected_tile_kind;  // the kind painting writes, 0 to 21
-extern bool paint_armed;        // the left button was seen up or pressed here: a held click never paints
-extern bool leave_asked;        // "Back" met unsaved edits once; a second "Back" leaves
+extern bool paint_armed;  // the left button was seen up or pressed here: a held click never paints
+extern bool leave_asked;  // "Back" met unsaved edits once; a second "Back" leaves
 
 void enter_editor();
 void editor_screen(float speed_factor);

@@ -45,7 +45,8 @@ struct ViewSamples {
 
 static void find_view_samples(ViewSamples &v, float z)
 {
-    world_samples(v.column, VIEW_W, camera_x + VIEW_CENTER_X - VIEW_CENTER_X * z, z, world_surface->w);
+    world_samples(v.column, VIEW_W, camera_x + VIEW_CENTER_X - VIEW_CENTER_X * z, z,
+                  world_surface->w);
     world_samples(v.row, VIEW_H, camera_y + VIEW_CENTER_Y - VIEW_CENTER_Y * z, z, world_surface->h);
     v.first = 0;
     while (v.first < VIEW_W && v.column[v.first] < 0)
@@ -60,14 +61,12 @@ static void find_view_samples(ViewSamples &v, float z)
     }
 }
 
-template <typename Pixel>
-static Pixel *display_row(int i, int first)
+template <typename Pixel> static Pixel *display_row(int i, int first)
 {
     return (Pixel *)((Uint8 *)display_surface->pixels + i * display_surface->pitch) + first;
 }
 
-template <typename Pixel>
-static const Pixel *world_row(int y)
+template <typename Pixel> static const Pixel *world_row(int y)
 {
     return (const Pixel *)((const Uint8 *)world_surface->pixels + y * world_surface->pitch);
 }
@@ -76,8 +75,8 @@ static const Pixel *world_row(int y)
 // memory streams busy. The rows are copied into locals, which no store can
 // be taken to change.
 template <typename Pixel>
-static void gather_four_rows(Pixel *const out[GATHER_ROWS], const Pixel *const in[GATHER_ROWS], const int *columns,
-                             int count)
+static void gather_four_rows(Pixel *const out[GATHER_ROWS], const Pixel *const in[GATHER_ROWS],
+                             const int *columns, int count)
 {
     Pixel *o0 = out[0], *o1 = out[1], *o2 = out[2], *o3 = out[3];
     const Pixel *i0 = in[0], *i1 = in[1], *i2 = in[2], *i3 = in[3];
@@ -106,8 +105,10 @@ static void store_four(Uint16 *out, __m128i v)
 
 static __m128i four_pixels(const Uint32 *row, int a, int b, int c, int d)
 {
-    __m128i low = _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)row[a]), _mm_cvtsi32_si128((int)row[b]));
-    __m128i high = _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)row[c]), _mm_cvtsi32_si128((int)row[d]));
+    __m128i low =
+        _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)row[a]), _mm_cvtsi32_si128((int)row[b]));
+    __m128i high =
+        _mm_unpacklo_epi32(_mm_cvtsi32_si128((int)row[c]), _mm_cvtsi32_si128((int)row[d]));
     return _mm_unpacklo_epi64(low, high);
 }
 
@@ -117,8 +118,9 @@ static void store_four(Uint32 *out, __m128i v)
 }
 
 template <typename Pixel>
-static void gather_four_rows_by_fours(Pixel *const out[GATHER_ROWS], const Pixel *const in[GATHER_ROWS],
-                                      const int *columns, int count)
+static void gather_four_rows_by_fours(Pixel *const out[GATHER_ROWS],
+                                      const Pixel *const in[GATHER_ROWS], const int *columns,
+                                      int count)
 {
     Pixel *o[GATHER_ROWS];
     const Pixel *i[GATHER_ROWS];
@@ -135,14 +137,14 @@ static void gather_four_rows_by_fours(Pixel *const out[GATHER_ROWS], const Pixel
             o[k][j] = i[k][columns[j]];
 }
 
-static void gather_four_rows(Uint16 *const out[GATHER_ROWS], const Uint16 *const in[GATHER_ROWS], const int *columns,
-                             int count)
+static void gather_four_rows(Uint16 *const out[GATHER_ROWS], const Uint16 *const in[GATHER_ROWS],
+                             const int *columns, int count)
 {
     gather_four_rows_by_fours(out, in, columns, count);
 }
 
-static void gather_four_rows(Uint32 *const out[GATHER_ROWS], const Uint32 *const in[GATHER_ROWS], const int *columns,
-                             int count)
+static void gather_four_rows(Uint32 *const out[GATHER_ROWS], const Uint32 *const in[GATHER_ROWS],
+                             const int *columns, int count)
 {
     gather_four_rows_by_fours(out, in, columns, count);
 }
@@ -155,8 +157,7 @@ static void gather_row(Pixel *out, const Pixel *in, const int *columns, int coun
         out[j] = in[columns[j]];
 }
 
-template <typename Pixel>
-static void copy_view(const ViewSamples &v)
+template <typename Pixel> static void copy_view(const ViewSamples &v)
 {
     const int *columns = v.column + v.first;
     int count = v.end - v.first;
@@ -188,13 +189,15 @@ static void copy_view(const ViewSamples &v)
     // Repeated rows, top down: the row above is always drawn first.
     for (int i = 1; i < VIEW_H; i++) {
         if (v.row[i] >= 0 && v.row[i] == v.row[i - 1])
-            memcpy(display_row<Pixel>(i, v.first), display_row<Pixel>(i - 1, v.first), (size_t)count * sizeof(Pixel));
+            memcpy(display_row<Pixel>(i, v.first), display_row<Pixel>(i - 1, v.first),
+                   (size_t)count * sizeof(Pixel));
     }
 }
 
 void draw_world_view()
 {
-    if (!world_surface || world_surface->format->BytesPerPixel != display_surface->format->BytesPerPixel)
+    if (!world_surface ||
+        world_surface->format->BytesPerPixel != display_surface->format->BytesPerPixel)
         return;
     ViewSamples samples;
     find_view_samples(samples, view_scale);

@@ -22,7 +22,7 @@ enum {
     TILE_WALL_BOTTOM = 15,
     TILE_WALL_RIGHT = 16,
     TILE_WALL_TOP = 17,
-    TILE_DOOR_LEFT = 18,    // a doorway in the wall's middle
+    TILE_DOOR_LEFT = 18,  // a doorway in the wall's middle
     TILE_DOOR_BOTTOM = 19,
     TILE_DOOR_RIGHT = 20,
     TILE_DOOR_TOP = 21

@@ -2,7 +2,7 @@
 #pragma once
 
 const int MAX_MAP_NAMES = 500;
-const int MAP_NAME_MAX = 255;        // longer names are skipped, never cut
+const int MAP_NAME_MAX = 255;  // longer names are skipped, never cut
 const char MAP_FOLDER[] = "Maps";
 
 // Set at start-up; a map the editor makes is added at the end

@@ -15,16 +15,18 @@ struct WallEdge {
 
 static const WallEdge LEFT_EDGE = {
     {TILE_WALL_LEFT_BOTTOM, TILE_WALL_LEFT_TOP, TILE_WALL_LEFT, TILE_DOOR_LEFT},
-    true, LEFT_WALL_INSET};
+    true,
+    LEFT_WALL_INSET};
 static const WallEdge RIGHT_EDGE = {
     {TILE_WALL_RIGHT_BOTTOM, TILE_WALL_RIGHT_TOP, TILE_WALL_RIGHT, TILE_DOOR_RIGHT},
-    true, RIGHT_WALL_INSET};
+    true,
+    RIGHT_WALL_INSET};
 static const WallEdge TOP_EDGE = {
-    {TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP},
-    false, TOP_WALL_INSET};
+    {TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP}, false, TOP_WALL_INSET};
 static const WallEdge BOTTOM_EDGE = {
     {TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM},
-    false, BOTTOM_WALL_INSET};
+    false,
+    BOTTOM_WALL_INSET};
 
 // The tile at position `along` of grid line `line` (a column for vertical
 // edges, a row for horizontal ones).

@@ -20,7 +20,8 @@ int map_record_count = 0;
 
 // One line per map: its name, a tab, the kills, a tab, the seconds. A tab
 // never appears in a file name the game lists, while blanks do.
-static const char RECORDS_HEADER[] = "# Rotwalk bests: map, most kills, longest survival in seconds\n";
+static const char RECORDS_HEADER[] =
+    "# Rotwalk bests: map, most kills, longest survival in seconds\n";
 
 static bool read_count(const char *text, int limit, int &value)
 {
@@ -69,8 +70,8 @@ bool write_records()
 {
     std::string text = RECORDS_HEADER;
     for (int i = 0; i < map_record_count; i++)
-        text += std::string(map_records[i].name) + "\t" + std::to_string(map_records[i].kills) + "\t" +
-                std::to_string(map_records[i].seconds) + "\n";
+        text += std::string(map_records[i].name) + "\t" + std::to_string(map_records[i].kills) +
+                "\t" + std::to_string(map_records[i].seconds) + "\n";
     mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
     int error = replace_file(RECORDS_FILE, text);
     if (error)

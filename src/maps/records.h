@@ -2,8 +2,8 @@
 #pragma once
 
 const char RECORDS_FILE[] = "Saves/records.txt";
-const int MAX_RECORDS = 500;          // one per map, as many as the map list holds
-const int RECORD_NAME_SIZE = 256;     // a map's name without folder and extension
+const int MAX_RECORDS = 500;       // one per map, as many as the map list holds
+const int RECORD_NAME_SIZE = 256;  // a map's name without folder and extension
 const int MAX_RECORD_SECONDS = 1000000000;
 
 struct MapRecord {

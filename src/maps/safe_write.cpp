@@ -12,7 +12,7 @@
 #include <ctime>
 #include <vector>
 
-const int MAX_LINK_DEPTH = 40;     // as the kernel's own limit on nested links
+const int MAX_LINK_DEPTH = 40;    // as the kernel's own limit on nested links
 const int LINK_TEXT_SIZE = 4096;  // the longest path the kernel takes
 
 // "Maps/" for "Maps/city.map"; empty for a name in the working folder.

@@ -3,10 +3,10 @@
 
 #include <string>
 
-const int NEW_FILE_MODE = 0644;            // permissions of a file that did not exist before
+const int NEW_FILE_MODE = 0644;               // permissions of a file that did not exist before
 const char TEMP_NAME_PREFIX[] = ".rotwalk_";  // temporary files of a replacement begin so
-const int STALE_TEMP_SECONDS = 60;         // older temporaries are left over from a killed save
-const long MAX_READ_BYTES = 4L << 20;      // no file of the game is near this size
+const int STALE_TEMP_SECONDS = 60;            // older temporaries are left over from a killed save
+const long MAX_READ_BYTES = 4L << 20;         // no file of the game is near this size
 
 // Writes the contents to a temporary file in the folder of the file finally
 // written (a symbolic link is followed to its target), flushes it to disk and

@@ -30,8 +30,8 @@ const float ZOMBIE_FULL_HEALTH = 100.0f;
 // the players and the aim stay within the world: 1000 is a wide margin.
 const float SAVED_POSITION_MIN = -1000.0f;
 const float SAVED_POSITION_MAX = 6000.0f;
-const float SAVED_ANGLE_MAX = 4.0f;          // atan2 gives -pi to pi
-const float SAVED_DAMAGE_MAX = 1000.0f;      // one frame's contacts and overspent energy
+const float SAVED_ANGLE_MAX = 4.0f;           // atan2 gives -pi to pi
+const float SAVED_DAMAGE_MAX = 1000.0f;       // one frame's contacts and overspent energy
 const int SAVED_KILL_COUNT_MAX = 1000000000;  // years of play, far from overflowing
 
 // Everything a save file holds, read and checked before any of it is used.
@@ -53,8 +53,11 @@ static void write_zombies(std::ostream &out)
     out << zombie_count << '\n';
     for (int i = 0; i < zombie_count; i++) {
         const Zombie *zombie = zombies[i];
-        out << zombie->x << '\n' << zombie->y << '\n' << zombie->angle << '\n'
-            << zombie->health << '\n' << zombie->target_player << '\n';
+        out << zombie->x << '\n'
+            << zombie->y << '\n'
+            << zombie->angle << '\n'
+            << zombie->health << '\n'
+            << zombie->target_player << '\n';
     }
 }
 
@@ -62,14 +65,23 @@ static void write_players(std::ostream &out)
 {
     out << player_count << '\n';
     for (int i = 0; i < player_count; i++)
-        out << player_x[i] << '\n' << player_y[i] << '\n' << player_angle[i] << '\n'
-            << player_health[i] << '\n' << player_energy[i] << '\n' << fire_cooldown[i] << '\n';
+        out << player_x[i] << '\n'
+            << player_y[i] << '\n'
+            << player_angle[i] << '\n'
+            << player_health[i] << '\n'
+            << player_energy[i] << '\n'
+            << fire_cooldown[i] << '\n';
 }
 
 static void write_shared_values(std::ostream &out)
 {
-    out << aim_x << '\n' << aim_y << '\n' << camera_x << '\n' << camera_y << '\n'
-        << view_scale << '\n' << pending_damage << '\n' << hurt_flash << '\n'
+    out << aim_x << '\n'
+        << aim_y << '\n'
+        << camera_x << '\n'
+        << camera_y << '\n'
+        << view_scale << '\n'
+        << pending_damage << '\n'
+        << hurt_flash << '\n'
         << kill_count << '\n';
 }
 
@@ -173,8 +185,8 @@ static bool read_shared_values(std::istream &in, SavedGame &saved)
 static bool read_saved_game(std::istream &in, SavedGame &saved)
 {
     std::string extra;
-    return read_map_rows(in, saved.tiles) && read_zombies(in, saved) &&
-           read_players(in, saved) && read_shared_values(in, saved) && !(in >> extra);
+    return read_map_rows(in, saved.tiles) && read_zombies(in, saved) && read_players(in, saved) &&
+           read_shared_values(in, saved) && !(in >> extra);
 }
 
 static bool in_range(float value, float low, float high)

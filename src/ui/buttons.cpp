@@ -13,8 +13,8 @@ static void draw_frame(int x, int y, int w, int h, bool bright)
 {
     SDL_Rect frame = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
     SDL_FillRect(display_surface, &frame, SDL_MapRGB(display_surface->format, 0, 0, 0));
-    copy_background_area(bright, x + FRAME_THICKNESS, y + FRAME_THICKNESS,
-                         w - 2 * FRAME_THICKNESS, h - 2 * FRAME_THICKNESS);
+    copy_background_area(bright, x + FRAME_THICKNESS, y + FRAME_THICKNESS, w - 2 * FRAME_THICKNESS,
+                         h - 2 * FRAME_THICKNESS);
 }
 
 // Strict on all sides: the left column and top row of the frame do not
@@ -42,7 +42,8 @@ static bool draw_box_button(int x, int y, int w, int h, const char *label)
 // Clicked only in the frame in which the left button went down; a click is heard.
 bool draw_button(int x, int y, int w, int h, const char *label)
 {
-    return clicked(draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
+    return clicked(draw_box_button(x, y, w, h, label) &&
+                   mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
 }
 
 // Reports every frame while the left button is down over it (the zoom buttons).

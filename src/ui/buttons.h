@@ -1,12 +1,12 @@
 // buttons.h -- box buttons, panels, gauges and full-width menu rows
 #pragma once
 
-const int MENU_FIRST_LINE = 6;     // a menu screen's first row is at y 144
-const int MENU_LINE_HEIGHT = 24;   // row n has its top edge at y = 24 n
-const int MENU_ROW_HEIGHT = 22;    // hover band and highlight of a row
-const int MENU_TEXT_X = 20;        // left edge of menu texts
-const int BUTTON_LABEL_RISE = 5;   // a label's top stands 5 px above its frame
-const int BAR_LEFT = 20;           // left edge of every gauge's frame
+const int MENU_FIRST_LINE = 6;    // a menu screen's first row is at y 144
+const int MENU_LINE_HEIGHT = 24;  // row n has its top edge at y = 24 n
+const int MENU_ROW_HEIGHT = 22;   // hover band and highlight of a row
+const int MENU_TEXT_X = 20;       // left edge of menu texts
+const int BUTTON_LABEL_RISE = 5;  // a label's top stands 5 px above its frame
+const int BAR_LEFT = 20;          // left edge of every gauge's frame
 const int BAR_HEIGHT = 20;
 
 // Per frame

@@ -52,8 +52,9 @@ void format_duration(char *text, int size, int seconds)
 static void keep_last_scene()
 {
     SDL_FreeSurface(game_over_picture);
-    game_over_picture = display_surface ? create_display_like_surface(display_surface->w, display_surface->h)
-                                        : nullptr;
+    game_over_picture = display_surface
+                            ? create_display_like_surface(display_surface->w, display_surface->h)
+                            : nullptr;
     if (!game_over_picture)
         return;
     SDL_BlitSurface(display_surface, nullptr, game_over_picture, nullptr);
@@ -93,10 +94,12 @@ static void draw_bests(int line)
     char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE];
     bool more_kills = game_over_kills > game_over_before.kills;
     int best_kills = more_kills ? game_over_kills : game_over_before.kills;
-    snprintf(text, sizeof text, "Best on %.40s: %d%s", game_map_name, best_kills, more_kills ? " (new best!)" : "");
+    snprintf(text, sizeof text, "Best on %.40s: %d%s", game_map_name, best_kills,
+             more_kills ? " (new best!)" : "");
     draw_summary_line(line, text);
     bool longer = game_over_seconds > game_over_before.seconds;
-    format_duration(time_text, sizeof time_text, longer ? game_over_seconds : game_over_before.seconds);
+    format_duration(time_text, sizeof time_text,
+                    longer ? game_over_seconds : game_over_before.seconds);
     snprintf(text, sizeof text, "Longest: %s%s", time_text, longer ? " (new best!)" : "");
     draw_summary_line(line + 1, text);
 }
@@ -113,6 +116,7 @@ void game_over_screen()
     draw_summary_line(1, text);
     if (game_map_name[0])
         draw_bests(2);
-    if (draw_button(MAIN_MENU_BUTTON_X, MAIN_MENU_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H, "Main menu"))
+    if (draw_button(MAIN_MENU_BUTTON_X, MAIN_MENU_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H,
+                    "Main menu"))
         screen_number = SCREEN_MAIN_MENU;
 }

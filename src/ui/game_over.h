@@ -5,7 +5,7 @@
 
 #include "maps/records.h"
 
-const int GAME_OVER_DIM_ALPHA = 128;   // the last scene shows at half its brightness
+const int GAME_OVER_DIM_ALPHA = 128;  // the last scene shows at half its brightness
 const int SUMMARY_TITLE_Y = 130;
 const int SUMMARY_FIRST_LINE_Y = 190;
 const int SUMMARY_LINE_GAP = 30;
@@ -14,14 +14,14 @@ const int MAIN_MENU_BUTTON_X = 250, MAIN_MENU_BUTTON_Y = 360, MAIN_MENU_BUTTON_W
 const int DURATION_TEXT_SIZE = 32;
 
 // Reset when a game starts or a save is loaded
-extern int game_time_ms;                        // time the game screen ran; pauses do not count
-extern char game_map_name[RECORD_NAME_SIZE];    // the map played; empty for a loaded game
+extern int game_time_ms;                      // time the game screen ran; pauses do not count
+extern char game_map_name[RECORD_NAME_SIZE];  // the map played; empty for a loaded game
 
 // Set when a game ends
 extern SDL_Surface *game_over_picture;  // the last scene, dimmed; owned here
 extern int game_over_kills;
 extern int game_over_seconds;
-extern MapRecord game_over_before;      // the map's bests before this game
+extern MapRecord game_over_before;  // the map's bests before this game
 
 void start_game_clock(const char *map_name);
 void count_game_time(int ms);

@@ -39,12 +39,8 @@ static const MenuEntry main_menu_entries[] = {
 };
 
 static const char *const credits_lines[] = {
-    "Design, programming",
-    "and graphics by Tobrin.",
-    "www.tobrin.example",
-    "",
-    "Music by Selvane.",
-    "www.selvane.example",
+    "Design, programming", "and graphics by Tobrin.", "www.tobrin.example", "",
+    "Music by Selvane.",   "www.selvane.example",
 };
 
 void draw_menu_background()

@@ -23,29 +23,28 @@ char footer_line_2[FOOTER_LINE_SIZE];
 
 const SDL_Rect TOP_BAR_RECT = {0, 120, VIEW_W, OVERLAY_BAR_HEIGHT};
 const SDL_Rect BOTTOM_BAR_RECT = {0, 180, VIEW_W, OVERLAY_BAR_HEIGHT};
-const int BUTTON_HALF_W = 150;        // inner area starts this far left of the centre
-const int BUTTON_INNER_RISE = 7;      // inner area starts this far above the centre
-const int BUTTON_HOVER_LEFT = 164;    // hover box, exclusive on every side
+const int BUTTON_HALF_W = 150;      // inner area starts this far left of the centre
+const int BUTTON_INNER_RISE = 7;    // inner area starts this far above the centre
+const int BUTTON_HOVER_LEFT = 164;  // hover box, exclusive on every side
 const int BUTTON_HOVER_RIGHT = 163;
 const int BUTTON_HOVER_HALF_H = 21;
-const int OVERLAY_LABEL_RISE = 10;    // the label's cells start this far above the centre
+const int OVERLAY_LABEL_RISE = 10;  // the label's cells start this far above the centre
 const int PANEL_MIDDLE_PIECES = PANEL_INNER_W / PANEL_PIECE_SIZE;  // 15 across the inner area
-const int TOP = 0, MIDDLE = 1, BOTTOM = 2;  // piece rows
-const int LEFT = 0, CENTRE = 1, RIGHT = 2;  // piece columns
+const int TOP = 0, MIDDLE = 1, BOTTOM = 2;                         // piece rows
+const int LEFT = 0, CENTRE = 1, RIGHT = 2;                         // piece columns
 
 static void fill_overlay_rects()
 {
     for (int k = 0; k < SMALL_GLYPH_COUNT; k++)
         small_glyph_rects[k] = make_rect(SMALL_GLYPH_SIZE * (k % SMALL_GLYPH_COLUMNS),
-                                       SMALL_GLYPH_SIZE * (k / SMALL_GLYPH_COLUMNS),
-                                       SMALL_GLYPH_SIZE, SMALL_GLYPH_SIZE);
+                                         SMALL_GLYPH_SIZE * (k / SMALL_GLYPH_COLUMNS),
+                                         SMALL_GLYPH_SIZE, SMALL_GLYPH_SIZE);
     for (int s = 0; s < PANEL_SETS; s++)
         for (int j = 0; j < 3; j++)
             for (int i = 0; i < 3; i++)
-                panel_piece_rects[s][j][i] =
-                    make_rect(PANEL_SET_WIDTH * s + PANEL_PIECE_SIZE * i,
-                            PANEL_PIECES_Y + PANEL_PIECE_SIZE * j, PANEL_PIECE_SIZE,
-                            PANEL_PIECE_SIZE);
+                panel_piece_rects[s][j][i] = make_rect(PANEL_SET_WIDTH * s + PANEL_PIECE_SIZE * i,
+                                                       PANEL_PIECES_Y + PANEL_PIECE_SIZE * j,
+                                                       PANEL_PIECE_SIZE, PANEL_PIECE_SIZE);
 }
 
 static void replace_surface(SDL_Surface *&surface, SDL_Surface *replacement)
@@ -62,7 +61,8 @@ void init_overlay()
     overlay_open = false;
     // The backdrop holds whole pictures of the display, in its format.
     int w = display_surface ? display_surface->w : 0, h = display_surface ? display_surface->h : 0;
-    replace_surface(backdrop_snapshot, display_surface ? create_display_like_surface(w, h) : nullptr);
+    replace_surface(backdrop_snapshot,
+                    display_surface ? create_display_like_surface(w, h) : nullptr);
     replace_surface(backdrop_image, display_surface ? create_display_like_surface(w, h) : nullptr);
     top_bar_rect = TOP_BAR_RECT;
     bottom_bar_rect = BOTTOM_BAR_RECT;

@@ -4,7 +4,10 @@
 using RotatedFrames = DisplayTest;
 
 // Every pixel of the source has its own raw value, none of them the key.
-static Uint32 source_value(int u, int v) { return 4096u + (Uint32)(u + 36 * v); }
+static Uint32 source_value(int u, int v)
+{
+    return 4096u + (Uint32)(u + 36 * v);
+}
 
 // Frame k turns the sprite by (k + 1) pi/32 at 35/36 scale. Where the closed
 // form lies clearly inside a source pixel, the float-stepped rotation must
@@ -29,12 +32,14 @@ TEST_P(RotatedFrames, EveryFacingSamplesTheTurnedAndScaledSpriteAndABadSourceNon
                     if (fabs(x - round(x)) < 0.01 || fabs(y - round(y)) < 0.01)
                         continue;
                     bool inside = x > 0 && x < 36 && y > row_y && y < row_y + 36;
-                    ASSERT_EQ(read_pixel(sheet, 36 * k + c, row_y + rho), inside ? source_value((int)x, (int)y) : key)
+                    ASSERT_EQ(read_pixel(sheet, 36 * k + c, row_y + rho),
+                              inside ? source_value((int)x, (int)y) : key)
                         << "frame " << k << " row " << row_y << " at " << c << "," << rho;
                     checked++;
                 }
     EXPECT_GT(checked, 3 * 64 * 36 * 30);
-    EXPECT_EQ(read_pixel(sheet, 36 * 15 + 1, 0), source_value(35, 2));  // the top row reads the right column
+    EXPECT_EQ(read_pixel(sheet, 36 * 15 + 1, 0),
+              source_value(35, 2));  // the top row reads the right column
     EXPECT_EQ(read_pixel(sheet, 36 * 31 + 1, 1), source_value(33, 34));
     SDL_FreeSurface(source);
     source = display_like_surface(36, 100);  // too small: as good as missing

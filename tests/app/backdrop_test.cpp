@@ -7,8 +7,8 @@ const int W = 640, H = 480;
 
 TEST(BackdropFade, SnapshotAlphaIsTruncatedFromTheLevel)
 {
-    EXPECT_EQ((std::vector<int>{backdrop_fade_alpha(5.0f), backdrop_fade_alpha(50.0f), backdrop_fade_alpha(95.0f),
-                                backdrop_fade_alpha(100.0f)}),
+    EXPECT_EQ((std::vector<int>{backdrop_fade_alpha(5.0f), backdrop_fade_alpha(50.0f),
+                                backdrop_fade_alpha(95.0f), backdrop_fade_alpha(100.0f)}),
               (std::vector<int>{242, 127, 12, 0}));
 }
 
@@ -43,7 +43,8 @@ static SDL_Surface *reference_blur(SDL_Surface *picture)
             for (int x = d; x < W - d; x++)
                 for (int c = 0; c < 3; c++) {
                     auto at = [&](int px, int py) { return from[(py * W + px) * 3 + c]; };
-                    to[(y * W + x) * 3 + c] = (at(x - d, y) + at(x + d, y) + at(x, y - d) + at(x, y + d) + add) / 4;
+                    to[(y * W + x) * 3 + c] =
+                        (at(x - d, y) + at(x + d, y) + at(x, y - d) + at(x, y + d) + add) / 4;
                 }
     };
     for (int reach : {3, 3, 1, 1}) {
@@ -65,7 +66,8 @@ static SDL_Surface *padded_copy(SDL_Surface *source, std::vector<Uint8> &memory)
     const SDL_PixelFormat *f = source->format;
     int pitch = W * f->BytesPerPixel + 16;
     memory.assign((size_t)pitch * H, 0xEE);
-    SDL_Surface *copy = SDL_CreateRGBSurfaceFrom(memory.data(), W, H, f->BitsPerPixel, pitch, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+    SDL_Surface *copy = SDL_CreateRGBSurfaceFrom(memory.data(), W, H, f->BitsPerPixel, pitch,
+                                                 f->Rmask, f->Gmask, f->Bmask, f->Amask);
     SDL_BlitSurface(source, nullptr, copy, nullptr);
     return copy;
 }
@@ -74,7 +76,8 @@ TEST_P(BlurTest, BlurMatchesAPlainReferenceOnFastAndGeneralPathsAndTheLevelIsNev
 {
     srand(4242);
     for (int i = 0; i < W * H; i++)
-        write_pixel(display_surface, i % W, i / W, display_rgb(rand() % 256, rand() % 256, rand() % 256));
+        write_pixel(display_surface, i % W, i / W,
+                    display_rgb(rand() % 256, rand() % 256, rand() % 256));
     SDL_Surface *expected = reference_blur(display_surface);
     blur_backdrop();
     EXPECT_EQ(differing_pixels(backdrop_image, expected), 0);
@@ -94,4 +97,3 @@ TEST_P(BlurTest, BlurMatchesAPlainReferenceOnFastAndGeneralPathsAndTheLevelIsNev
     update_overlay_backdrop(0.5f);
     EXPECT_EQ(overlay_level, 0.0f);
 }
-

@@ -9,7 +9,8 @@ TEST_P(InputTest, APressIsSeenForOneUpdateThenHeldUntilReleasedAndAPressAndRelea
     push_event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
     for (int expected : {KEY_PRESSED, KEY_HELD, KEY_HELD}) {
         update_input();
-        EXPECT_TRUE(key_state[SDLK_w] == expected && mouse_button_state[SDL_BUTTON_LEFT] == expected);
+        EXPECT_TRUE(key_state[SDLK_w] == expected &&
+                    mouse_button_state[SDL_BUTTON_LEFT] == expected);
     }
     push_event(SDL_KEYUP, SDLK_w);
     push_event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);

@@ -6,13 +6,23 @@
 
 TEST(WindowScale, TheMultipleFitsTheDesktopWithRoomForPanelsAndFullScreenFillsIt)
 {
-    const struct { int w, h, asked; bool full; int scale; } cases[] = {
-        {1920, 1080, SCALE_FIT, false, 2}, {1920, 1080, 5, false, 2}, {1920, 1080, 1, false, 1},
-        {3840, 2160, SCALE_FIT, false, 4}, {1280, 960, SCALE_FIT, false, 1}, {1280, 960, SCALE_FIT, true, 2},
-        {1280, 1024, 3, true, 2},          {800, 600, 2, false, 1},          {0, 0, 3, false, 1},
-        {2560, 1440, -4, false, 1}};
+    const struct {
+        int w, h, asked;
+        bool full;
+        int scale;
+    } cases[] = {{1920, 1080, SCALE_FIT, false, 2},
+                 {1920, 1080, 5, false, 2},
+                 {1920, 1080, 1, false, 1},
+                 {3840, 2160, SCALE_FIT, false, 4},
+                 {1280, 960, SCALE_FIT, false, 1},
+                 {1280, 960, SCALE_FIT, true, 2},
+                 {1280, 1024, 3, true, 2},
+                 {800, 600, 2, false, 1},
+                 {0, 0, 3, false, 1},
+                 {2560, 1440, -4, false, 1}};
     for (const auto &c : cases)
-        EXPECT_EQ(choose_window_scale(c.w, c.h, c.asked, c.full), c.scale) << c.w << "x" << c.h << " asked " << c.asked;
+        EXPECT_EQ(choose_window_scale(c.w, c.h, c.asked, c.full), c.scale)
+            << c.w << "x" << c.h << " asked " << c.asked;
 }
 
 // A window of twice the canvas, at the test's depth: the canvas is its own
@@ -32,18 +42,22 @@ protected:
         SDL_FreeSurface(display_surface);
         SDL_Quit();
         display_surface = window_surface = nullptr;
-        window_scale = 1, canvas_left = canvas_top = 0, desktop_w = desktop_h = 0, setting_scale = SCALE_ABSENT;
+        window_scale = 1, canvas_left = canvas_top = 0, desktop_w = desktop_h = 0,
+        setting_scale = SCALE_ABSENT;
     }
 };
 
 TEST_P(ScaledWindow, EveryCanvasPixelBecomesATwoByTwoBlockAndThePointerMapsBack)
 {
     ASSERT_TRUE(window_surface->w == 1280 && window_surface->h == 960 && window_scale == 2);
-    ASSERT_TRUE(display_surface != window_surface && display_surface->w == 640 && display_surface->h == 480);
+    ASSERT_TRUE(display_surface != window_surface && display_surface->w == 640 &&
+                display_surface->h == 480);
     srand(7);
     for (int y = 0; y < 480; y++)
         for (int x = 0; x < 640; x++)
-            write_pixel(display_surface, x, y, SDL_MapRGB(display_surface->format, rand() % 256, rand() % 256, rand() % 256));
+            write_pixel(
+                display_surface, x, y,
+                SDL_MapRGB(display_surface->format, rand() % 256, rand() % 256, rand() % 256));
     present_frame();
     int wrong = 0;
     for (int y = 0; y < 960; y++)
@@ -51,7 +65,8 @@ TEST_P(ScaledWindow, EveryCanvasPixelBecomesATwoByTwoBlockAndThePointerMapsBack)
             wrong += read_pixel(window_surface, x, y) != read_pixel(display_surface, x / 2, y / 2);
     EXPECT_EQ(wrong, 0);
 
-    const int pointer[][4] = {{0, 0, 0, 0}, {1, 1, 0, 0}, {2, 3, 1, 1}, {1279, 959, 639, 479}, {1500, -5, 639, 0}};
+    const int pointer[][4] = {
+        {0, 0, 0, 0}, {1, 1, 0, 0}, {2, 3, 1, 1}, {1279, 959, 639, 479}, {1500, -5, 639, 0}};
     for (const auto &p : pointer) {
         int cx = -1, cy = -1;
         window_to_canvas(p[0], p[1], cx, cy);
@@ -63,7 +78,8 @@ TEST_P(ScaledWindow, EveryCanvasPixelBecomesATwoByTwoBlockAndThePointerMapsBack)
     // Full screen centres the multiple that fits on black; the canvas keeps its picture.
     Uint32 corner = read_pixel(display_surface, 0, 0);
     ASSERT_TRUE(open_window(true, GetParam()));
-    EXPECT_TRUE(window_surface->w == 1920 && window_scale == 2 && canvas_left == 320 && canvas_top == 60);
+    EXPECT_TRUE(window_surface->w == 1920 && window_scale == 2 && canvas_left == 320 &&
+                canvas_top == 60);
     EXPECT_EQ(read_pixel(display_surface, 0, 0), corner);
     present_frame();
     EXPECT_EQ(read_pixel(window_surface, 319, 60), 0u);

@@ -50,7 +50,8 @@ static std::vector<std::string> expected_settings_lines(const std::string &input
     std::vector<std::string> lines;
     for (size_t at = 0; at < input.size() && lines.size() < (size_t)SETTINGS_MAX_LINES;) {
         size_t end = input.find('\n', at);
-        std::string line = input.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        std::string line =
+            input.substr(at, end == std::string::npos ? std::string::npos : end - at);
         if (end != std::string::npos && !line.empty() && line.back() == '\r')
             line.pop_back();
         bool too_long = line.size() > SETTINGS_LONGEST_LINE;
@@ -79,14 +80,23 @@ static void fuzz_settings(const std::string &input)
 // the direction of its walls and where a wall lies across its tile.
 const int EDGE_KINDS = 4, DOORWAY = EDGE_KINDS - 1;
 const int EDGE_SET_COUNT = 4, WALL_THICK = 12, DOOR_GAP_START = 5, DOOR_GAP_END = 95;
-static const struct WallEdgeSet { int kinds[EDGE_KINDS]; bool vertical; int across; } EDGE_SETS[EDGE_SET_COUNT] = {
+static const struct WallEdgeSet {
+    int kinds[EDGE_KINDS];
+    bool vertical;
+    int across;
+} EDGE_SETS[EDGE_SET_COUNT] = {
     {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_LEFT_TOP, TILE_WALL_LEFT, TILE_DOOR_LEFT}, true, 3},
     {{TILE_WALL_RIGHT_BOTTOM, TILE_WALL_RIGHT_TOP, TILE_WALL_RIGHT, TILE_DOOR_RIGHT}, true, 88},
     {{TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP}, false, 2},
-    {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM}, false, 87}};
+    {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM},
+     false,
+     87}};
 
 const float FAR_BEYOND_WORLD = 1e6f;  // no wall lies there; keeps the conversions to int defined
-static bool is_whole(float value) { return std::fabs(value) < FAR_BEYOND_WORLD && value == std::floor(value); }
+static bool is_whole(float value)
+{
+    return std::fabs(value) < FAR_BEYOND_WORLD && value == std::floor(value);
+}
 
 // How many walls cover each world pixel along each wall line of each edge set.
 using Cover = unsigned char[EDGE_SET_COUNT][MAP_SIZE][WORLD_PIXELS];
@@ -101,7 +111,8 @@ static bool cover_wall_rect(const WallRect &r, Cover &cover)
         const WallEdgeSet &edge = EDGE_SETS[set];
         int across = (int)(edge.vertical ? r.x : r.y), thick = (int)(edge.vertical ? r.w : r.h);
         int along = (int)(edge.vertical ? r.y : r.x), length = (int)(edge.vertical ? r.h : r.w);
-        if (thick != WALL_THICK || across < 0 || across % TILE_SIZE != edge.across || across / TILE_SIZE >= MAP_SIZE)
+        if (thick != WALL_THICK || across < 0 || across % TILE_SIZE != edge.across ||
+            across / TILE_SIZE >= MAP_SIZE)
             continue;
         bool fits = length > 0 && along >= 0 && along + length <= WORLD_PIXELS;
         for (int p = along; fits && p < along + length; p++)
@@ -128,13 +139,15 @@ static void check_wall_rects()
                 int kind = edge.vertical ? map_tiles[line][tile] : map_tiles[tile][line];
                 unsigned char *piece = &wanted[set][line][tile * TILE_SIZE];
                 if (kind == edge.kinds[DOORWAY])
-                    memset(piece, 1, DOOR_GAP_START), memset(piece + DOOR_GAP_END, 1, TILE_SIZE - DOOR_GAP_END);
+                    memset(piece, 1, DOOR_GAP_START),
+                        memset(piece + DOOR_GAP_END, 1, TILE_SIZE - DOOR_GAP_END);
                 else if (std::count(edge.kinds, edge.kinds + DOORWAY, kind))
                     memset(piece, 1, TILE_SIZE);
             }
     const unsigned char *b = &built[0][0][0], *w = &wanted[0][0][0];
-    FUZZ_CHECK(wall_rect_count == MAX_WALL_RECTS ? std::equal(b, b + sizeof built, w, std::less_equal<unsigned char>())
-                                                 : memcmp(built, wanted, sizeof built) == 0);
+    FUZZ_CHECK(wall_rect_count == MAX_WALL_RECTS
+                   ? std::equal(b, b + sizeof built, w, std::less_equal<unsigned char>())
+                   : memcmp(built, wanted, sizeof built) == 0);
 }
 
 static void check_tiles(const int tiles[MAP_SIZE][MAP_SIZE])
@@ -189,27 +202,29 @@ static void fuzz_map(const std::string &input)
 // ---- save file
 
 const unsigned RANDOM_SEED = 12345;
-const float ANGLE_LIMIT = 4.0f;  // atan2 gives -pi to pi; a little more is harmless
+const float ANGLE_LIMIT = 4.0f;      // atan2 gives -pi to pi; a little more is harmless
 const float DAMAGE_LIMIT = 1000.0f;  // far more than one frame's contacts and overspent energy
 // Far outside the 5000-pixel world, yet every conversion to int stays defined.
-const float POSITION_LOW = -(float)MAP_SIZE * TILE_SIZE, POSITION_HIGH = 2.0f * MAP_SIZE * TILE_SIZE;
+const float POSITION_LOW = -(float)MAP_SIZE * TILE_SIZE,
+            POSITION_HIGH = 2.0f * MAP_SIZE * TILE_SIZE;
 
 // Every value of the world to the bit, with the records' addresses and the screen.
 static std::string world_dump()
 {
     std::ostringstream out;
-    out << std::hexfloat << player_count << ' ' << zombie_count << ' ' << wall_rect_count << ' ' << kill_count << ' '
-        << pending_damage << ' ' << hurt_flash << ' ' << aim_x << ' ' << aim_y << ' ' << camera_x << ' ' << camera_y
-        << ' ' << view_scale << ' ' << screen_number << '\n';
+    out << std::hexfloat << player_count << ' ' << zombie_count << ' ' << wall_rect_count << ' '
+        << kill_count << ' ' << pending_damage << ' ' << hurt_flash << ' ' << aim_x << ' ' << aim_y
+        << ' ' << camera_x << ' ' << camera_y << ' ' << view_scale << ' ' << screen_number << '\n';
     for (int i = 0; i < MAX_PLAYERS; i++)
-        out << player_x[i] << ' ' << player_y[i] << ' ' << player_angle[i] << ' ' << player_health[i] << ' '
-            << player_energy[i] << ' ' << fire_cooldown[i] << '\n';
+        out << player_x[i] << ' ' << player_y[i] << ' ' << player_angle[i] << ' '
+            << player_health[i] << ' ' << player_energy[i] << ' ' << fire_cooldown[i] << '\n';
     for (int i = 0; i < zombie_count; i++)
-        out << zombies[i] << ' ' << zombies[i]->x << ' ' << zombies[i]->y << ' ' << zombies[i]->angle << ' '
-            << zombies[i]->health << ' ' << zombies[i]->target_player << '\n';
+        out << zombies[i] << ' ' << zombies[i]->x << ' ' << zombies[i]->y << ' '
+            << zombies[i]->angle << ' ' << zombies[i]->health << ' ' << zombies[i]->target_player
+            << '\n';
     for (int i = 0; i < wall_rect_count; i++)
-        out << wall_rects[i] << ' ' << wall_rects[i]->x << ' ' << wall_rects[i]->y << ' ' << wall_rects[i]->w << ' '
-            << wall_rects[i]->h << '\n';
+        out << wall_rects[i] << ' ' << wall_rects[i]->x << ' ' << wall_rects[i]->y << ' '
+            << wall_rects[i]->w << ' ' << wall_rects[i]->h << '\n';
     out.write((const char *)map_tiles, sizeof map_tiles);
     return out.str();
 }
@@ -222,8 +237,9 @@ void set_up_game_in_progress()
     clear_wall_rects();
     for (int x = 0; x < MAP_SIZE; x++)
         for (int y = 0; y < MAP_SIZE; y++)
-            map_tiles[x][y] = x % WALL_EVERY_X || y % WALL_EVERY_Y ? (x + y) % FIRST_WALL_KIND
-                                                                   : FIRST_WALL_KIND + (x + y) % WALL_KIND_COUNT;
+            map_tiles[x][y] = x % WALL_EVERY_X || y % WALL_EVERY_Y
+                                  ? (x + y) % FIRST_WALL_KIND
+                                  : FIRST_WALL_KIND + (x + y) % WALL_KIND_COUNT;
     prepare_map();
     player_count = 1;
     for (int i = 0; i < 3; i++) {
@@ -235,10 +251,14 @@ void set_up_game_in_progress()
         player_health[i] = 90.0f - i, player_energy[i] = 30.0f + i, fire_cooldown[i] = i % 2;
     }
     player_count = 3, kill_count = 17, pending_damage = 2.5f, hurt_flash = 40, view_scale = 0.9f;
-    aim_x = 1234.0f, aim_y = 2345.0f, camera_x = 700.0f, camera_y = 1800.0f, screen_number = SCREEN_GAME_MENU;
+    aim_x = 1234.0f, aim_y = 2345.0f, camera_x = 700.0f, camera_y = 1800.0f,
+    screen_number = SCREEN_GAME_MENU;
 }
 
-static bool within(float value, float low, float high) { return std::isfinite(value) && value >= low && value <= high; }
+static bool within(float value, float low, float high)
+{
+    return std::isfinite(value) && value >= low && value <= high;
+}
 static bool position_within(float x, float y)
 {
     return within(x, POSITION_LOW, POSITION_HIGH) && within(y, POSITION_LOW, POSITION_HIGH);
@@ -250,8 +270,10 @@ static void check_world_rules()
 {
     FUZZ_CHECK(player_count >= 1 && player_count <= MAX_PLAYERS);
     for (int i = 0; i < player_count; i++) {
-        FUZZ_CHECK(position_within(player_x[i], player_y[i]) && within(player_angle[i], -ANGLE_LIMIT, ANGLE_LIMIT));
-        FUZZ_CHECK(within(player_health[i], 0, GAUGE_MAX) && within(player_energy[i], 0, GAUGE_MAX));
+        FUZZ_CHECK(position_within(player_x[i], player_y[i]) &&
+                   within(player_angle[i], -ANGLE_LIMIT, ANGLE_LIMIT));
+        FUZZ_CHECK(within(player_health[i], 0, GAUGE_MAX) &&
+                   within(player_energy[i], 0, GAUGE_MAX));
         FUZZ_CHECK(fire_cooldown[i] == 0 || fire_cooldown[i] == 1);
     }
     FUZZ_CHECK(zombie_count >= 0 && zombie_count <= MAX_ZOMBIES);
@@ -259,13 +281,16 @@ static void check_world_rules()
     FUZZ_CHECK(records.size() == (size_t)zombie_count && !records.count(nullptr));
     for (int i = 0; i < zombie_count && zombies[i]; i++) {
         const Zombie &zombie = *zombies[i];
-        FUZZ_CHECK(position_within(zombie.x, zombie.y) && within(zombie.angle, -ANGLE_LIMIT, ANGLE_LIMIT));
+        FUZZ_CHECK(position_within(zombie.x, zombie.y) &&
+                   within(zombie.angle, -ANGLE_LIMIT, ANGLE_LIMIT));
         FUZZ_CHECK(zombie.health > 0.0f && zombie.health <= GAUGE_MAX);
         FUZZ_CHECK(zombie.target_player >= 0 && zombie.target_player < MAX_PLAYERS);
     }
-    FUZZ_CHECK(within(camera_x, 0, CAMERA_MAX_X) && within(camera_y, 0, CAMERA_MAX_Y) && position_within(aim_x, aim_y));
+    FUZZ_CHECK(within(camera_x, 0, CAMERA_MAX_X) && within(camera_y, 0, CAMERA_MAX_Y) &&
+               position_within(aim_x, aim_y));
     FUZZ_CHECK(within(view_scale, 0, 1) && within(pending_damage, 0, DAMAGE_LIMIT));
-    FUZZ_CHECK(hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 && kill_count < INT_MAX);
+    FUZZ_CHECK(hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 &&
+               kill_count < INT_MAX);
     FUZZ_CHECK(screen_number == SCREEN_GAME);
     check_tiles(map_tiles);
     check_wall_rects();
@@ -294,7 +319,8 @@ static void check_loaded_as_given(const std::string &input, const std::string &s
     std::vector<std::string> again{std::istream_iterator<std::string>(saved_text), {}};
     FUZZ_CHECK(given.size() == again.size());
     for (size_t i = 0; i < given.size() && i < again.size(); i++)
-        FUZZ_CHECK(i < MAP_SIZE ? given[i].substr(0, MAP_SIZE) == again[i] : same_value(given[i], again[i]));
+        FUZZ_CHECK(i < MAP_SIZE ? given[i].substr(0, MAP_SIZE) == again[i]
+                                : same_value(given[i], again[i]));
 }
 
 // Refused: nothing changed. Accepted: a world within its rules holding the
@@ -351,7 +377,8 @@ static void fuzz_map_list(const std::string &input)
     std::set<std::string> listed;
     for (int i = 0; i < map_name_count; i++) {
         const char *name = map_names[i];
-        FUZZ_CHECK(strlen(name) <= (size_t)MAP_NAME_MAX && !is_temporary_name(name) && listed.insert(name).second);
+        FUZZ_CHECK(strlen(name) <= (size_t)MAP_NAME_MAX && !is_temporary_name(name) &&
+                   listed.insert(name).second);
     }
     if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES) {  // room for all: none is missing
         FUZZ_CHECK(listed.count(".") && listed.count(".."));
@@ -364,5 +391,7 @@ static void fuzz_map_list(const std::string &input)
     FUZZ_CHECK(rmdir(MAP_FOLDER) == 0);
 }
 
-const FuzzTarget fuzz_targets[FUZZ_TARGET_COUNT] = {
-    {"settings", fuzz_settings}, {"map", fuzz_map}, {"save", fuzz_save}, {"map_list", fuzz_map_list}};
+const FuzzTarget fuzz_targets[FUZZ_TARGET_COUNT] = {{"settings", fuzz_settings},
+                                                    {"map", fuzz_map},
+                                                    {"save", fuzz_save},
+                                                    {"map_list", fuzz_map_list}};

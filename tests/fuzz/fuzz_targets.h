@@ -6,7 +6,8 @@
 // A failed check goes here: the libFuzzer driver aborts (so the input is kept
 // as a crash), the replay test records a failure and goes on.
 extern void (*fuzz_check_failed)(const char *check, const char *file, int line);
-#define FUZZ_CHECK(condition) ((condition) ? (void)0 : fuzz_check_failed(#condition, __FILE__, __LINE__))
+#define FUZZ_CHECK(condition)                                                                      \
+    ((condition) ? (void)0 : fuzz_check_failed(#condition, __FILE__, __LINE__))
 
 // Each target works in the current folder, which must be a scratch folder:
 // it writes settings.ini, a map file and a Maps/ folder there.

@@ -15,31 +15,35 @@ static void expect_pushes(const char *walls, std::initializer_list<Move> moves)
     for (const Move &m : moves) {
         float x = m.x, y = m.y;
         push_out_of_walls(x, y);
-        EXPECT_LT(std::fabs(x - m.want_x) + std::fabs(y - m.want_y), 1e-3) << walls << " from " << m.x << "," << m.y
-                                                                          << " to " << x << "," << y;
+        EXPECT_LT(std::fabs(x - m.want_x) + std::fabs(y - m.want_y), 1e-3)
+            << walls << " from " << m.x << "," << m.y << " to " << x << "," << y;
     }
 }
 
 TEST_F(PushOutOfWalls, APointEndsSeventeenFromTheNearestPointOfTheFirstRuleThatMatches)
 {
-    const float off10 = 10.0f / std::sqrt(2.0f), off17 = 17.0f / std::sqrt(2.0f), shrink = 16.9f / 17.0f;
+    const float off10 = 10.0f / std::sqrt(2.0f), off17 = 17.0f / std::sqrt(2.0f),
+                shrink = 16.9f / 17.0f;
     add_wall_rect(100, 100, 200, 12);  // right 300, bottom 112
-    expect_pushes("thin horizontal wall", {
-        {200, 90, 200, 83},                                    // over the top edge: straight up
-        {95, 106, 83, 106},                                    // beside the left edge
-        {100 - off10, 100 - off10, 100 - off17, 100 - off17},  // off the top-left corner
-        {300 + off10, 112 + off10, 300 + off17, 112 + off17},  // off the bottom-right corner
-        {92, 85, 92, 85},                                      // (8, 15): exactly 17 stays
-        {100 - 8 * shrink, 100 - 15 * shrink, 92, 85},         // 16.9 is moved out to 17
-        {150, 104, 150, 95},                                   // inside: measured from the bottom, b - 17
-    });
+    expect_pushes(
+        "thin horizontal wall",
+        {
+            {200, 90, 200, 83},                                    // over the top edge: straight up
+            {95, 106, 83, 106},                                    // beside the left edge
+            {100 - off10, 100 - off10, 100 - off17, 100 - off17},  // off the top-left corner
+            {300 + off10, 112 + off10, 300 + off17, 112 + off17},  // off the bottom-right corner
+            {92, 85, 92, 85},                                      // (8, 15): exactly 17 stays
+            {100 - 8 * shrink, 100 - 15 * shrink, 92, 85},         // 16.9 is moved out to 17
+            {150, 104, 150, 95},  // inside: measured from the bottom, b - 17
+        });
     clear_wall_rects();
     add_wall_rect(100, 100, 12, 300);  // bottom 400, middle (106, 250)
-    expect_pushes("thin vertical wall", {
-        {106, 200, 106, 200},  // inside, far from the bottom end: left where it is
-        {106, 390, 106, 383},  // near the bottom end: pushed up, still inside
-        {100, 250, 89, 250},   // on the left edge at mid height: away from the middle
-    });
+    expect_pushes("thin vertical wall",
+                  {
+                      {106, 200, 106, 200},  // inside, far from the bottom end: left where it is
+                      {106, 390, 106, 383},  // near the bottom end: pushed up, still inside
+                      {100, 250, 89, 250},   // on the left edge at mid height: away from the middle
+                  });
 
     // A 20-pixel gap between two walls: each wall in list order sees the point
     // the previous one left, with no second pass.
@@ -55,18 +59,22 @@ TEST_F(PushOutOfWalls, APointEndsSeventeenFromTheNearestPointOfTheFirstRuleThatM
 
 TEST(SeparatePersons, OverlappingPersonsEachMoveAQuarterOfTheOverlapAlongTheLineBetweenThem)
 {
-    const struct { float ax, ay, bx, by, want_ax, want_ay, want_bx, want_by; } pairs[] = {
-        {100, 50, 130, 50, 99, 50, 131, 50},              // 30 apart end 32 apart
-        {0, 30, 0, 0, 0, 31, 0, -1},                      // the same below
-        {0, 0, 18, 24, -0.6f, -0.8f, 18.6f, 24.8f},        // 30 apart along a (3, 4) slope
-        {100, 50, 100, 50, 108.5f, 50, 91.5f, 50},        // one point: apart along x
-        {100, 50, 134, 50, 100, 50, 134, 50},             // touching
-        {0, 0, 21, 28, 0, 0, 21, 28},                     // 35 apart though near on both axes
+    const struct {
+        float ax, ay, bx, by, want_ax, want_ay, want_bx, want_by;
+    } pairs[] = {
+        {100, 50, 130, 50, 99, 50, 131, 50},         // 30 apart end 32 apart
+        {0, 30, 0, 0, 0, 31, 0, -1},                 // the same below
+        {0, 0, 18, 24, -0.6f, -0.8f, 18.6f, 24.8f},  // 30 apart along a (3, 4) slope
+        {100, 50, 100, 50, 108.5f, 50, 91.5f, 50},   // one point: apart along x
+        {100, 50, 134, 50, 100, 50, 134, 50},        // touching
+        {0, 0, 21, 28, 0, 0, 21, 28},                // 35 apart though near on both axes
     };
     for (const auto &p : pairs) {
         float ax = p.ax, ay = p.ay, bx = p.bx, by = p.by;
         separate_persons(ax, ay, bx, by);
-        EXPECT_LT(std::fabs(ax - p.want_ax) + std::fabs(ay - p.want_ay) + std::fabs(bx - p.want_bx) + std::fabs(by - p.want_by),
-                  1e-5) << p.ax << "," << p.ay << " and " << p.bx << "," << p.by;
+        EXPECT_LT(std::fabs(ax - p.want_ax) + std::fabs(ay - p.want_ay) +
+                      std::fabs(bx - p.want_bx) + std::fabs(by - p.want_by),
+                  1e-5)
+            << p.ax << "," << p.ay << " and " << p.bx << "," << p.by;
     }
 }

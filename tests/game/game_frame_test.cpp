@@ -7,9 +7,16 @@
 
 TEST(FacingFrame, OneFrameInSixtyFourFallingAsTheAngleGrowsForAnyAngle)
 {
-    const struct { double angle; int frame; } facings[] = {
-        {0, 63}, {M_PI / 2, 47}, {M_PI, 31}, {-M_PI, 31}, {-M_PI / 2, 15},
-        {M_PI / 2 + 20 * M_PI, 47}, {-M_PI / 2 - 8 * M_PI, 15}};  // far outside: reduced first
+    const struct {
+        double angle;
+        int frame;
+    } facings[] = {{0, 63},
+                   {M_PI / 2, 47},
+                   {M_PI, 31},
+                   {-M_PI, 31},
+                   {-M_PI / 2, 15},
+                   {M_PI / 2 + 20 * M_PI, 47},
+                   {-M_PI / 2 - 8 * M_PI, 15}};  // far outside: reduced first
     for (const auto &f : facings)
         EXPECT_EQ(facing_frame((float)f.angle), f.frame) << f.angle;
     for (float angle : {1e30f, -1e30f, INFINITY, -INFINITY, NAN})
@@ -25,22 +32,33 @@ using EnergyAndHealth = CleanWorld;
 // once (one splat: three random numbers) and flashes in steps of 4 up to 100.
 TEST_F(EnergyAndHealth, EnergyAndHealthStepsWithinTheirRangesAndAHeldButtonFiresEverySecondFrame)
 {
-    const struct { float health, energy, damage; int flash; float to_health, to_energy; int to_flash; } frames[] = {
-        {50, 100, 0, 0, 50.2f, 100, 0},          {50, 98.5f, 0, 0, 50.1f, 99.25f, 0},
-        {99.95f, 99.8f, 0, 0, 100, 100, 0},      {80, -2, 0.1f, 96, 79.65f, 0, 100},  // -1.25 charged as 0.25
-        {80, 100, 1, 100, 79, 100, 100},         {80, 100, 0, 100, 80.2f, 100, 96},
-        {80, 100, 0, 2, 80.2f, 100, 0},          {0.5f, 100, 5, 0, 0, 100, 4}};  // a flash of 2: only a save holds it
+    const struct {
+        float health, energy, damage;
+        int flash;
+        float to_health, to_energy;
+        int to_flash;
+    } frames[] = {{50, 100, 0, 0, 50.2f, 100, 0},
+                  {50, 98.5f, 0, 0, 50.1f, 99.25f, 0},
+                  {99.95f, 99.8f, 0, 0, 100, 100, 0},
+                  {80, -2, 0.1f, 96, 79.65f, 0, 100},  // -1.25 charged as 0.25
+                  {80, 100, 1, 100, 79, 100, 100},
+                  {80, 100, 0, 100, 80.2f, 100, 96},
+                  {80, 100, 0, 2, 80.2f, 100, 0},
+                  {0.5f, 100, 5, 0, 0, 100, 4}};  // a flash of 2: only a save holds it
     srand(5);
     int draws[10];
     for (int &d : draws)
         d = rand();
     srand(5);
     for (const auto &f : frames) {
-        player_health[0] = f.health, player_energy[0] = f.energy, pending_damage = f.damage, hurt_flash = f.flash;
+        player_health[0] = f.health, player_energy[0] = f.energy, pending_damage = f.damage,
+        hurt_flash = f.flash;
         update_energy();
         update_health();
         EXPECT_NEAR(player_health[0], f.to_health, 1e-5) << f.health << " " << f.energy;
-        EXPECT_TRUE(player_energy[0] == f.to_energy && hurt_flash == f.to_flash && pending_damage == 0) << f.health;
+        EXPECT_TRUE(player_energy[0] == f.to_energy && hurt_flash == f.to_flash &&
+                    pending_damage == 0)
+            << f.health;
     }
     EXPECT_EQ(rand(), draws[9]);  // three frames with damage
 

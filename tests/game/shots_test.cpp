@@ -17,7 +17,8 @@ static std::vector<Point> reference_line(int x0, int y0, int x1, int y1)
     int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     bool x_major = dx >= dy;
     int major = x_major ? dx : dy, minor = x_major ? dy : dx;
-    int major_dir = (x_major ? x1 > x0 : y1 > y0) ? 1 : -1, minor_dir = (x_major ? y1 > y0 : x1 > x0) ? 1 : -1;
+    int major_dir = (x_major ? x1 > x0 : y1 > y0) ? 1 : -1,
+        minor_dir = (x_major ? y1 > y0 : x1 > x0) ? 1 : -1;
     std::vector<Point> points;
     for (int k = 1; k <= major; k++) {
         int m = k * minor / major, rest = 2 * (k * minor % major);
@@ -53,7 +54,8 @@ protected:
         people_image = display_like_surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
         blood_image = display_like_surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
         for (SDL_Surface *s : {people_image, blood_image})
-            SDL_FillRect(s, nullptr, key_color(s)), SDL_SetColorKey(s, SDL_SRCCOLORKEY, key_color(s));
+            SDL_FillRect(s, nullptr, key_color(s)),
+                SDL_SetColorKey(s, SDL_SRCCOLORKEY, key_color(s));
         for (int f = 0; f < FACING_COUNT; f++)
             SDL_FillRect(people_image, &corpse_frames[f], corpse_color(f));
         for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
@@ -68,13 +70,16 @@ protected:
         for (int i = 0; i < count; i++) {
             rand();  // frame
             int y_offset = rand() % (2 * spread + 1), x_offset = rand() % (2 * spread + 1);
-            centres.insert(Point((int)(x + (float)(x_offset - spread)), (int)(y + (float)(y_offset - spread))));
+            centres.insert(Point((int)(x + (float)(x_offset - spread)),
+                                 (int)(y + (float)(y_offset - spread))));
         }
     }
     static std::set<Point> blood_on_floor()
     {
         std::set<Point> found;
-        count_pixels(world_surface, [&](int x, int y, Uint32 p) { return p == red() && found.insert({x, y}).second; });
+        count_pixels(world_surface, [&](int x, int y, Uint32 p) {
+            return p == red() && found.insert({x, y}).second;
+        });
         return found;
     }
     // On the square of a corpse lying at (575, 240).
@@ -104,15 +109,38 @@ INSTANTIATE_AT_ONE_DEPTH(FireShotHits);
 TEST_P(FireShot, TheTracerRunsToTheViewsEdgeOrAWallAndHitsReachTheEndAlsoWithoutAView)
 {
     const float quarter = (float)M_PI / 2;
-    const struct { float angle, walls[2][4], zombie_x, health; int left, right, top, bottom; } shots[] = {
-        {0, {}, 1038.5f, 80, 329, 638, 238, 241},  // squares at x 331 to 637; the walk ends at 1020, 18.5 off
-        {0, {}, 1039.5f, 100, 329, 638, 238, 241},
-        {2 * quarter, {}, 0, 0, 1, 310, 238, 241},  // x 309 down to 3
-        {quarter, {}, 0, 0, 318, 321, 249, 478},    // y 251 to 477
-        {-quarter, {}, 0, 0, 318, 321, 1, 230},     // y 229 up to 3
-        {0, {{600, 241, 12, 100}}, 650, 100, 329, 601, 238, 241},  // 1 below the line: stopped past 598
-        {0, {{600, 242, 12, 100}, {800, 140, 12, 98}}, 1038.5f, 80, 329, 638, 238, 241},  // exactly 2 off: passes
-        {-quarter, {{306, 100, 12, 100}, {322, 100, 12, 100}}, 0, 0, 318, 321, 1, 230}};
+    const struct {
+        float angle, walls[2][4], zombie_x, health;
+        int left, right, top, bottom;
+    } shots[] = {{0,
+                  {},
+                  1038.5f,
+                  80,
+                  329,
+                  638,
+                  238,
+                  241},  // squares at x 331 to 637; the walk ends at 1020, 18.5 off
+                 {0, {}, 1039.5f, 100, 329, 638, 238, 241},
+                 {2 * quarter, {}, 0, 0, 1, 310, 238, 241},  // x 309 down to 3
+                 {quarter, {}, 0, 0, 318, 321, 249, 478},    // y 251 to 477
+                 {-quarter, {}, 0, 0, 318, 321, 1, 230},     // y 229 up to 3
+                 {0,
+                  {{600, 241, 12, 100}},
+                  650,
+                  100,
+                  329,
+                  601,
+                  238,
+                  241},  // 1 below the line: stopped past 598
+                 {0,
+                  {{600, 242, 12, 100}, {800, 140, 12, 98}},
+                  1038.5f,
+                  80,
+                  329,
+                  638,
+                  238,
+                  241},  // exactly 2 off: passes
+                 {-quarter, {{306, 100, 12, 100}, {322, 100, 12, 100}}, 0, 0, 318, 321, 1, 230}};
     for (const auto &s : shots) {
         clear_wall_rects(), clear_zombies();
         SDL_FillRect(view_surface, nullptr, 0);
@@ -122,7 +150,8 @@ TEST_P(FireShot, TheTracerRunsToTheViewsEdgeOrAWallAndHitsReachTheEndAlsoWithout
         if (s.zombie_x > 0)
             place_zombie(s.zombie_x, 240.0f);
         fire_shot(320, 240, s.angle);
-        EXPECT_EQ(tracer_errors(s.left, s.right, s.top, s.bottom), 0) << s.angle << " zombie " << s.zombie_x;
+        EXPECT_EQ(tracer_errors(s.left, s.right, s.top, s.bottom), 0)
+            << s.angle << " zombie " << s.zombie_x;
         EXPECT_TRUE(s.zombie_x == 0 || zombies[0]->health == s.health) << s.zombie_x;
     }
     // An absent view only loses the tracer.
@@ -158,13 +187,16 @@ TEST_P(FireShotHits, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrd
     srand(9);
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(kill_count, 1);
-    EXPECT_EQ(std::vector<Zombie *>(zombies, zombies + zombie_count), (std::vector<Zombie *>{before, after, fresh}));
+    EXPECT_EQ(std::vector<Zombie *>(zombies, zombies + zombie_count),
+              (std::vector<Zombie *>{before, after, fresh}));
     EXPECT_EQ(fresh->health, 80.0f);
     // Floor pixels in the corpse's colour off its square, or in neither its colour nor blood's on it.
-    EXPECT_EQ(count_pixels(world_surface, [&](int x, int y, Uint32 p) {
-                  Uint32 mine = corpse_color(corpse);
-                  return on_corpse(x, y) ? p != mine && p != red() : p == mine;
-              }), 0);
+    EXPECT_EQ(count_pixels(world_surface,
+                           [&](int x, int y, Uint32 p) {
+                               Uint32 mine = corpse_color(corpse);
+                               return on_corpse(x, y) ? p != mine && p != red() : p == mine;
+                           }),
+              0);
     EXPECT_EQ(blood_on_floor(), over);
     EXPECT_EQ(rand(), next);
 
@@ -179,4 +211,3 @@ TEST_P(FireShotHits, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrd
     EXPECT_TRUE(zombie_count == 1 && zombies[0]->x == 500.0f);
     EXPECT_EQ(tracer_errors(329, 483, 238, 241), 0);
 }
-

@@ -18,17 +18,21 @@ const double AIM_TURN = 0.05;          // radians the pointer circles per frame
 const float FAR_FROM_PLAYER = 900.0f;  // stragglers are called back at 750, plus pushes
 const int SAVE_EVERY_FRAMES = 10;
 
-static bool within(float value, float low, float high) { return std::isfinite(value) && value >= low && value <= high; }
+static bool within(float value, float low, float high)
+{
+    return std::isfinite(value) && value >= low && value <= high;
+}
 
 // Whether the world keeps its rules after a frame: gauges, flash, cooldown,
 // camera and player in range, and up to 250 distinct zombies near player 0.
 static bool world_keeps_its_rules()
 {
-    bool kept = within(player_health[0], 0, 100) && within(player_energy[0], 0, 100) && pending_damage >= 0.0f &&
-                hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && hurt_flash % HURT_FLASH_STEP == 0 &&
-                (unsigned)fire_cooldown[0] <= 1 && within(camera_x, 0, CAMERA_MAX_X) &&
-                within(camera_y, 0, CAMERA_MAX_Y) && within(player_x[0], 0, WORLD_PIXELS) &&
-                within(player_y[0], 0, WORLD_PIXELS) && std::isfinite(player_angle[0]) && zombie_count >= 0 &&
+    bool kept = within(player_health[0], 0, 100) && within(player_energy[0], 0, 100) &&
+                pending_damage >= 0.0f && hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX &&
+                hurt_flash % HURT_FLASH_STEP == 0 && (unsigned)fire_cooldown[0] <= 1 &&
+                within(camera_x, 0, CAMERA_MAX_X) && within(camera_y, 0, CAMERA_MAX_Y) &&
+                within(player_x[0], 0, WORLD_PIXELS) && within(player_y[0], 0, WORLD_PIXELS) &&
+                std::isfinite(player_angle[0]) && zombie_count >= 0 &&
                 zombie_count <= ZOMBIE_SPAWN_LIMIT && zombies[zombie_count] == nullptr &&
                 std::set<Zombie *>(zombies, zombies + zombie_count).size() == (size_t)zombie_count;
     for (int i = 0; kept && i < zombie_count; i++) {
@@ -78,7 +82,8 @@ TEST_P(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
         update_game(speed_factors[frame % 5]);
         fire_weapons();
         view_scale = player_health[0] / 100;
-        ASSERT_TRUE(world_keeps_its_rules() && kill_count >= kills_before) << "after frame " << frame;
+        ASSERT_TRUE(world_keeps_its_rules() && kill_count >= kills_before)
+            << "after frame " << frame;
         if (frame % SAVE_EVERY_FRAMES == 0) {
             ASSERT_TRUE(load_game_from_text(saved_game_text())) << "saved at frame " << frame;
         }

@@ -32,9 +32,11 @@ static Uint32 reference_pixel(const float *sx, const float *sy, int x, int y)
     Uint32 p = read_pixel(view_surface, (int)sx[x], (int)sy[y]), out = 0;
     int a = border_darkness[x * VIEW_H + y], flash = std::min(hurt_flash, -a);
     const Uint32 masks[3] = {f->Rmask, f->Gmask, f->Bmask};
-    const int shifts[3] = {f->Rshift, f->Gshift, f->Bshift}, losses[3] = {f->Rloss, f->Gloss, f->Bloss};
+    const int shifts[3] = {f->Rshift, f->Gshift, f->Bshift},
+              losses[3] = {f->Rloss, f->Gloss, f->Bloss};
     for (int i = 0; i < 3; i++) {
-        int c = (int)((((p & masks[i]) >> shifts[i]) << losses[i]) & 0xFF) + a + (i == 0 ? flash : -flash);
+        int c = (int)((((p & masks[i]) >> shifts[i]) << losses[i]) & 0xFF) + a +
+                (i == 0 ? flash : -flash);
         out |= ((Uint32)std::max(0, std::min(255, c)) >> losses[i]) << shifts[i];
     }
     return out;
@@ -47,10 +49,14 @@ TEST_P(CompositeView, MatchesThePlainDefinitionExactlyOnRandomViewsAndDarkness)
         for (int y = 0; y < VIEW_H; y++) {
             // Dark borders and random dim patches in a lit middle, as a real map has.
             int edge = std::min(std::min(x, 639 - x), std::min(y, 479 - y));
-            border_darkness[x * VIEW_H + y] = edge < 60 ? -(rand() % 256) : (rand() % 9 == 0 ? -(rand() % 40) : 0);
+            border_darkness[x * VIEW_H + y] =
+                edge < 60 ? -(rand() % 256) : (rand() % 9 == 0 ? -(rand() % 40) : 0);
         }
     index_border_darkness();
-    const struct { float health; int flash; } cases[] = {{100, 0}, {100, 100}, {50, 40}, {0, 100}, {73, 40}};
+    const struct {
+        float health;
+        int flash;
+    } cases[] = {{100, 0}, {100, 100}, {50, 40}, {0, 100}, {73, 40}};
     for (const auto &c : cases) {
         view_scale = c.health / 100, hurt_flash = c.flash;
         composite_view();
@@ -59,12 +65,16 @@ TEST_P(CompositeView, MatchesThePlainDefinitionExactlyOnRandomViewsAndDarkness)
             sx[i] = sx[i - 1] + view_scale;
         for (int i = 1; i < VIEW_H; i++)
             sy[i] = sy[i - 1] + view_scale;
-        EXPECT_EQ(count_pixels(display_surface, [&](int x, int y, Uint32 p) { return p != reference_pixel(sx, sy, x, y); }), 0)
+        EXPECT_EQ(count_pixels(
+                      display_surface,
+                      [&](int x, int y, Uint32 p) { return p != reference_pixel(sx, sy, x, y); }),
+                  0)
             << "health " << c.health << " flash " << c.flash;
     }
 }
 
-TEST_P(CompositeView, ZoomSamplesAboutTheCentreWhateverTheScaleAndDarknessAndTintMoveTheChannelsByTheTable)
+TEST_P(CompositeView,
+       ZoomSamplesAboutTheCentreWhateverTheScaleAndDarknessAndTintMoveTheChannelsByTheTable)
 {
     view_scale = 0.5f;
     composite_view();
@@ -76,12 +86,15 @@ TEST_P(CompositeView, ZoomSamplesAboutTheCentreWhateverTheScaleAndDarknessAndTin
     }
     view_scale = 3.0f;
     composite_view();
-    EXPECT_EQ((std::vector<Uint32>{shown(0, 0), shown(639, 479)}), (std::vector<Uint32>{viewed(0, 0), viewed(639, 479)}));
+    EXPECT_EQ((std::vector<Uint32>{shown(0, 0), shown(639, 479)}),
+              (std::vector<Uint32>{viewed(0, 0), viewed(639, 479)}));
 
     // Channels as the format's bits hold them. The other values are exact in
     // 5-6-5 too; pure red is stored there as 248, and 248 - 255 + 100 = 93 as 88.
     view_scale = 1.0f;
-    const struct { int x, r, g, b, darkness, flash, want_r, want_g, want_b, red_at_16; } pixels[] = {
+    const struct {
+        int x, r, g, b, darkness, flash, want_r, want_g, want_b, red_at_16;
+    } pixels[] = {
         {10, 255, 0, 0, -255, 100, 100, 0, 0, 88},
         {20, 128, 128, 128, -100, 100, 128, 0, 0, 128},
         {30, 200, 160, 120, -20, 40, 200, 120, 80, 200},  // the tint is at most the darkness
@@ -94,9 +107,11 @@ TEST_P(CompositeView, ZoomSamplesAboutTheCentreWhateverTheScaleAndDarknessAndTin
         hurt_flash = p.flash;
         composite_view();
         Uint32 c = shown(p.x, p.x);
-        EXPECT_EQ((std::vector<Uint32>{(c & f->Rmask) >> f->Rshift << f->Rloss, (c & f->Gmask) >> f->Gshift << f->Gloss,
+        EXPECT_EQ((std::vector<Uint32>{(c & f->Rmask) >> f->Rshift << f->Rloss,
+                                       (c & f->Gmask) >> f->Gshift << f->Gloss,
                                        (c & f->Bmask) >> f->Bshift << f->Bloss}),
-                  (std::vector<Uint32>{(Uint32)(GetParam() == 16 ? p.red_at_16 : p.want_r), (Uint32)p.want_g, (Uint32)p.want_b}));
+                  (std::vector<Uint32>{(Uint32)(GetParam() == 16 ? p.red_at_16 : p.want_r),
+                                       (Uint32)p.want_g, (Uint32)p.want_b}));
     }
 }
 
@@ -109,7 +124,8 @@ TEST_P(CompositeView, PaddedRowsAreAddressedByTheirPitch)
     SDL_BlitSurface(view, nullptr, view_surface, nullptr);
     view_scale = 1.0f;
     composite_view();
-    EXPECT_EQ((std::vector<Uint32>{shown(5, 7), shown(639, 479), shown(640, 3)}),  // beyond the 640 columns: untouched
+    EXPECT_EQ((std::vector<Uint32>{shown(5, 7), shown(639, 479),
+                                   shown(640, 3)}),  // beyond the 640 columns: untouched
               (std::vector<Uint32>{viewed(5, 7), viewed(639, 479), 0}));
     SDL_FreeSurface(display_surface), SDL_FreeSurface(view_surface);
     display_surface = display, view_surface = view;

@@ -30,7 +30,8 @@ void clean_world()
 
 void free_artwork()
 {
-    for (SDL_Surface **s : {&view_surface, &world_surface, &people_image, &blood_image, &tile_image})
+    for (SDL_Surface **s :
+         {&view_surface, &world_surface, &people_image, &blood_image, &tile_image})
         SDL_FreeSurface(*s), *s = nullptr;
 }
 
@@ -111,10 +112,11 @@ Uint32 WorldPicture::cell_color(SDL_Surface *s, int cell)
 
 void WorldPicture::make_floor()
 {
-    tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_PIXELS, TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
+    tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_PIXELS,
+                                      TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
     for (int cell = 0; cell < TILE_CELL_COUNT; cell++) {
-        SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE), (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE,
-                         CELL_HOLE_SIZE};
+        SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE),
+                         (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE, CELL_HOLE_SIZE};
         SDL_FillRect(tile_image, &tile_rects[cell], cell_color(tile_image, cell));
         SDL_FillRect(tile_image, &hole, key_color(tile_image));
     }

@@ -20,8 +20,9 @@ void free_artwork();  // the view, world, tile, people and blood surfaces
 Zombie &place_zombie(float x, float y, float health = 100.0f, int target = 0);
 void fill_grid(int kind);
 std::string read_file(const char *path);
-std::string folder_listing(const char *folder);         // "ls -A" output
-void with_file_size_limit(long bytes, const std::function<void()> &step);  // writes beyond it fail, as on a full disk
+std::string folder_listing(const char *folder);  // "ls -A" output
+void with_file_size_limit(
+    long bytes, const std::function<void()> &step);  // writes beyond it fail, as on a full disk
 // The pixels (x, y) of the surface for which `test` holds.
 int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Uint32 pixel)> &test);
 
@@ -36,7 +37,7 @@ class WorldPicture : public DisplayTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-        // tile_image: every cell one colour around a keyed hole; world_surface:
+    // tile_image: every cell one colour around a keyed hole; world_surface:
     // 5000 by 5000 of an earlier paint.
     static void make_floor();
     static Uint32 cell_color(SDL_Surface *s, int cell);

@@ -8,8 +8,14 @@
 
 using UpdateZombies = CleanWorld;  // player 0 at (2500, 2450)
 
-static double ring_x(int r) { return 2500.0 + 650.0 * std::sin((double)r); }
-static double ring_y(int r) { return 2450.0 + 650.0 * std::cos((double)r); }
+static double ring_x(int r)
+{
+    return 2500.0 + 650.0 * std::sin((double)r);
+}
+static double ring_y(int r)
+{
+    return 2450.0 + 650.0 * std::cos((double)r);
+}
 
 // The ring's direction is drawn first, then the target only when several
 // play; 249 zombies well inside the ring get one more, 250 none.
@@ -41,10 +47,13 @@ TEST_F(UpdateZombies, ASpawnLiesOnTheRingDrawsItsTargetOnlyWhenSeveralPlayAndSto
 TEST_F(UpdateZombies, StragglersJumpToTheRingOfPlayerZeroWhereTheOtherSlotsAlreadySeeThem)
 {
     player_count = 2;
-    Zombie &at_limit = place_zombie(2500.0f + 750.0f, 2450.0f), &beyond = place_zombie(2500.0f - 750.5f, 2450.0f, 60.0f, 1);
+    Zombie &at_limit = place_zombie(2500.0f + 750.0f, 2450.0f),
+           &beyond = place_zombie(2500.0f - 750.5f, 2450.0f, 60.0f, 1);
     srand(5);
     int spawn_r = rand() % 360, target = rand() % 2, straggler_r = rand() % 360, next = rand();
-    ASSERT_GT(std::fabs(ring_x(spawn_r) - ring_x(straggler_r)) + std::fabs(ring_y(spawn_r) - ring_y(straggler_r)), 100.0);
+    ASSERT_GT(std::fabs(ring_x(spawn_r) - ring_x(straggler_r)) +
+                  std::fabs(ring_y(spawn_r) - ring_y(straggler_r)),
+              100.0);
     player_x[1] = (float)ring_x(straggler_r) + 30.0f;  // 30 px right of the landing point
     player_y[1] = (float)ring_y(straggler_r);
     srand(5);

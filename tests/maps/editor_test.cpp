@@ -28,7 +28,10 @@ protected:
     }
     // One editor frame with the pointer at (x, y) and the left button in `state`.
     static void frame_at(int x, int y, int state) { point_at(x, y, state), editor_screen(1.0f); }
-    static bool preview_shows(int kind) { return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind); }
+    static bool preview_shows(int kind)
+    {
+        return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind);
+    }
     // One frame, the button up, with a key pressed and the modifiers down.
     static void key_frame(int key, int modifiers)
     {
@@ -51,14 +54,20 @@ protected:
 // direction, none for opposite ones.
 TEST_P(Editor, EntryCentresTheWorldAndTheDirectionKeysScrollIt)
 {
-    EXPECT_EQ((std::vector<float>{(float)screen_number, camera_x, camera_y, view_scale, (float)selected_tile_kind}),
+    EXPECT_EQ((std::vector<float>{(float)screen_number, camera_x, camera_y, view_scale,
+                                  (float)selected_tile_kind}),
               (std::vector<float>{SCREEN_EDITOR, 2180, 2260, 4, 0}));
     Uint32 marker = SDL_MapRGB(world_surface->format, 255, 0, 255);
     write_pixel(world_surface, 2500, 2500, marker);
     draw_world_view();
     EXPECT_EQ(read_pixel(display_surface, 319, 239), marker);  // left of and above the centre
-    const struct { int keys[3]; float dx, dy; } moves[] = {
-        {{SDLK_w}, 0, -30}, {{SDLK_RIGHT, SDLK_d}, 30, 0}, {{SDLK_LEFT, SDLK_d}, 0, 0}, {{SDLK_UP, SDLK_s}, 0, 0}};
+    const struct {
+        int keys[3];
+        float dx, dy;
+    } moves[] = {{{SDLK_w}, 0, -30},
+                 {{SDLK_RIGHT, SDLK_d}, 30, 0},
+                 {{SDLK_LEFT, SDLK_d}, 0, 0},
+                 {{SDLK_UP, SDLK_s}, 0, 0}};
     for (const auto &m : moves) {
         memset(key_state, 0, sizeof key_state);
         for (int key : m.keys)
@@ -71,7 +80,8 @@ TEST_P(Editor, EntryCentresTheWorldAndTheDirectionKeysScrollIt)
     memset(key_state, 0, sizeof key_state);
     view_scale = 0.3f;
     key_frame(SDLK_HOME, KMOD_NONE);
-    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale}), (std::vector<float>{2180, 2260, 4}));
+    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale}),
+              (std::vector<float>{2180, 2260, 4}));
 }
 
 TEST_P(Editor, ZoomButtonsActWhileDownAndTileChoiceWrapsWithThePreviewFollowing)
@@ -104,7 +114,7 @@ TEST_P(Editor, PaintingWritesOneTileUnderThePointerPerFrameWhileTheButtonIsDown)
     EXPECT_EQ(read_pixel(world_surface, 2500, 2500), cell_color(world_surface, 14));
     EXPECT_EQ(read_pixel(world_surface, 2799, 2599), cell_color(world_surface, 14));
 
-    selected_tile_kind = 3;  // the outermost ring of a control belongs to the world
+    selected_tile_kind = 3;      // the outermost ring of a control belongs to the world
     frame_at(40, 45, KEY_HELD);  // the left edge of "Last tile": world (1380, 1720)
     EXPECT_EQ(selected_tile_kind, 3);
     EXPECT_EQ(map_tiles[13][17], 3);
@@ -125,7 +135,8 @@ TEST_P(Editor, AButtonHeldSinceBeforeTheEditorPaintsNothing)
     selected_tile_kind = 14;
     for (int x : {320, 345, 370, 395})  // tiles 25 to 28 of row 25
         frame_at(x, 240, x == 370 ? KEY_PRESSED : KEY_HELD);
-    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25], map_tiles[27][25], map_tiles[28][25]}),
+    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25], map_tiles[27][25],
+                                map_tiles[28][25]}),
               (std::vector<int>{0, 0, 14, 14}));
 }
 
@@ -134,7 +145,9 @@ TEST_P(Editor, AButtonHeldSinceBeforeTheEditorPaintsNothing)
 // undone; strokes past the ring's size are forgotten, the oldest first.
 TEST_P(Editor, UndoAndRedoRestoreWholeStrokesExactly)
 {
-    auto grid = [] { return std::vector<int>(&map_tiles[0][0], &map_tiles[0][0] + MAP_SIZE * MAP_SIZE); };
+    auto grid = [] {
+        return std::vector<int>(&map_tiles[0][0], &map_tiles[0][0] + MAP_SIZE * MAP_SIZE);
+    };
     auto picture = [] {  // tiles 24 to 28 by 24 to 26
         std::vector<Uint32> pixels;
         for (int y = 2400; y < 2700; y++)
@@ -172,7 +185,8 @@ TEST_P(Editor, UndoAndRedoRestoreWholeStrokesExactly)
         paint_tile(i % MAP_SIZE, 40 + i / MAP_SIZE, 9), end_stroke();
     while (undo_stroke()) {
     }
-    EXPECT_EQ((std::vector<int>{map_tiles[9][40], map_tiles[10][40], map_tiles[15][45]}), (std::vector<int>{9, 0, 0}));
+    EXPECT_EQ((std::vector<int>{map_tiles[9][40], map_tiles[10][40], map_tiles[15][45]}),
+              (std::vector<int>{9, 0, 0}));
 }
 
 // The status line marks unsaved edits. "Back" over them asks first and
@@ -182,7 +196,10 @@ TEST_P(Editor, BackOverUnsavedEditsAsksFirstUntilAPaintUndoOrSaveCancels)
 {
     const char *const path = "Maps/plain.map", *const marked = "Maps/plain.map *";
     selected_tile_kind = 6;
-    const struct { std::function<void()> step; const char *status; } cancellations[] = {
+    const struct {
+        std::function<void()> step;
+        const char *status;
+    } cancellations[] = {
         {[] { frame_at(345, 240, KEY_PRESSED); }, marked},  // paint (26, 25)
         {[] { key_frame(SDLK_z, KMOD_LCTRL); }, marked},    // undo it
         {[] { frame_at(550, 380, KEY_PRESSED); }, path},    // "Save"
@@ -215,15 +232,19 @@ TEST_P(WorldView, MatchesThePlainDefinitionAndLeavesTheBackgroundOutsideTheWorld
     world_surface = display_like_surface(900, 700);
     for (int y = 0; y < 700; y++)
         for (int x = 0; x < 900; x++)
-            write_pixel(world_surface, x, y, (Uint32)(x * 7 + y * 13 + 1) & (GetParam() == 16 ? 0xFFFF : 0xFFFFFF));
+            write_pixel(world_surface, x, y,
+                        (Uint32)(x * 7 + y * 13 + 1) & (GetParam() == 16 ? 0xFFFF : 0xFFFFFF));
     const Uint32 background = 0xABCD;
-    const struct { float camera_x, camera_y, scale; } views[] = {{0, 0, 1}, {100.5f, 50.25f, 1}, {-200, -100, 1}, {0, 0, 4},
-                                                                 {300, 200, 0.25f}, {400, 300, 1.37f}, {-300, 400, 0.6f}, {5, 5, 0.05f}};
+    const struct {
+        float camera_x, camera_y, scale;
+    } views[] = {{0, 0, 1},         {100.5f, 50.25f, 1}, {-200, -100, 1},   {0, 0, 4},
+                 {300, 200, 0.25f}, {400, 300, 1.37f},   {-300, 400, 0.6f}, {5, 5, 0.05f}};
     for (const auto &v : views) {
         SDL_FillRect(display_surface, nullptr, background);
         camera_x = v.camera_x, camera_y = v.camera_y, view_scale = v.scale;
         draw_world_view();
-        float sx[VIEW_W] = {v.camera_x + 320 - 320 * v.scale + v.scale}, sy[VIEW_H] = {v.camera_y + 240 - 240 * v.scale + v.scale};
+        float sx[VIEW_W] = {v.camera_x + 320 - 320 * v.scale + v.scale},
+              sy[VIEW_H] = {v.camera_y + 240 - 240 * v.scale + v.scale};
         for (int i = 1; i < VIEW_W; i++)
             sx[i] = sx[i - 1] + v.scale;
         for (int i = 1; i < VIEW_H; i++)

@@ -17,7 +17,8 @@ static int mode_of(const char *path)
 
 // A link is written through, atomically beside its target, and stays a
 // link; a file without write permission is refused, also for root.
-TEST_F(SafeWrite, ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesRemovesOnlyOurOldTemporaries)
+TEST_F(SafeWrite,
+       ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesRemovesOnlyOurOldTemporaries)
 {
     mkdir("Saves", 0777), mkdir("Elsewhere", 0777);
     ASSERT_EQ(replace_file("Saves/a.dat", std::string("one\0two\n", 8)), 0);
@@ -36,7 +37,8 @@ TEST_F(SafeWrite, ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesR
     EXPECT_TRUE(S_ISLNK(info.st_mode) && read_file("Elsewhere/real.dat") == "new");
 
     int full_disk = 0;
-    with_file_size_limit(100, [&] { full_disk = replace_file("Saves/a.dat", std::string(500, 'x')); });
+    with_file_size_limit(100,
+                         [&] { full_disk = replace_file("Saves/a.dat", std::string(500, 'x')); });
     EXPECT_EQ(full_disk, EFBIG);
     EXPECT_EQ(replace_file("Missing/a.dat", "x"), ENOENT);
     mkdir("Saves/taken", 0777);
@@ -45,14 +47,18 @@ TEST_F(SafeWrite, ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesR
     EXPECT_EQ(replace_file("Saves/game.dat", "lost"), EACCES);
     EXPECT_EQ(read_file("Saves/a.dat") + read_file("Elsewhere/real.dat"), "shortnew");
     // No temporary file stays.
-    EXPECT_EQ(folder_listing("Saves") + folder_listing("Elsewhere"), "a.dat\ngame.dat\ntaken\nreal.dat\n");
+    EXPECT_EQ(folder_listing("Saves") + folder_listing("Elsewhere"),
+              "a.dat\ngame.dat\ntaken\nreal.dat\n");
 
     std::string text = "x";
     mkdir("Saves", 0777), mkdir("Saves/folder.dat", 0777), mkfifo("Saves/pipe.dat", 0644);
     write_text_file("Saves/ok.dat", "contents");
     EXPECT_EQ(read_regular_file("Saves/ok.dat", text), 0);
     EXPECT_EQ(text, "contents");
-    const struct { const char *path; int error; } refused[] = {
+    const struct {
+        const char *path;
+        int error;
+    } refused[] = {
         {"Saves/folder.dat", EISDIR}, {"Saves/pipe.dat", EINVAL}, {"Saves/none.dat", ENOENT}};
     for (const auto &row : refused) {
         EXPECT_EQ(read_regular_file(row.path, text), row.error) << row.path;
@@ -60,7 +66,8 @@ TEST_F(SafeWrite, ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesR
     }
 
     // Two killed saves, one save in progress, a player's folder and file.
-    const char *old_names[] = {"Saves/.rotwalk_a1b2c3", "Saves/.rotwalk_zzzzzz", "Saves/.rotwalk_dir", "Saves/rotwalk_x"};
+    const char *old_names[] = {"Saves/.rotwalk_a1b2c3", "Saves/.rotwalk_zzzzzz",
+                               "Saves/.rotwalk_dir", "Saves/rotwalk_x"};
     mkdir("Saves/.rotwalk_dir", 0777);
     write_text_file("Saves/.rotwalk_a1b2c3", "1"), write_text_file("Saves/.rotwalk_zzzzzz", "2");
     write_text_file("Saves/rotwalk_x", "3"), write_text_file("Saves/.rotwalk_new123", "4");
@@ -68,7 +75,7 @@ TEST_F(SafeWrite, ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesR
     for (const char *name : old_names)
         utimes(name, long_ago);
     EXPECT_EQ(remove_stale_temporaries("Saves"), 2);
-    EXPECT_EQ(folder_listing("Saves"),
-              ".rotwalk_dir\n.rotwalk_new123\na.dat\nfolder.dat\ngame.dat\nok.dat\npipe.dat\nrotwalk_x\ntaken\n");
+    EXPECT_EQ(folder_listing("Saves"), ".rotwalk_dir\n.rotwalk_new123\na.dat\nfolder.dat\ngame."
+                                       "dat\nok.dat\npipe.dat\nrotwalk_x\ntaken\n");
     EXPECT_EQ(remove_stale_temporaries("Missing"), 0);
 }

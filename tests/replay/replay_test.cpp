@@ -14,56 +14,95 @@
 #include "ui/notice.h"
 
 const int REPLAY_FRAMES = 3000;
-const int CHECKPOINT_FRAMES = 250;   // a checkpoint after every 250th frame
-const int REPLAY_FRAME_MS = 33;      // every frame: a speed factor of 0.99
+const int CHECKPOINT_FRAMES = 250;  // a checkpoint after every 250th frame
+const int REPLAY_FRAME_MS = 33;     // every frame: a speed factor of 0.99
 const unsigned REPLAY_SEED = 20240601;
 const char REPLAY_MAP[] = "Town.map";  // alone in Maps/: the folder's listing order cannot matter
 const char RECORD_VARIABLE[] = "ROTWALK_RECORD_REPLAY";
-const int CIRCLING = -1;             // the pointer circles the view's centre, as when aiming around
-const int AIM_RADIUS = 150;          // display pixels: the circle stays clear of "Pause"
-const double AIM_TURN = 0.1;         // radians per frame
+const int CIRCLING = -1;      // the pointer circles the view's centre, as when aiming around
+const int AIM_RADIUS = 150;   // display pixels: the circle stays clear of "Pause"
+const double AIM_TURN = 0.1;  // radians per frame
 
 // The input of a frame: events pushed into SDL's queue, and where the pointer
 // is from then on. A click is a press and a release one frame apart, since
 // the input rules ignore both in one frame.
 struct Cue {
     int frame;
-    Uint8 type;  // an SDL event type, POINT or CLICK
-    int code;    // key symbol or mouse button
+    Uint8 type;        // an SDL event type, POINT or CLICK
+    int code;          // key symbol or mouse button
     int x = 0, y = 0;  // the pointer, for POINT and CLICK; x CIRCLING circles
 };
 
-const Uint8 DOWN = SDL_MOUSEBUTTONDOWN, UP = SDL_MOUSEBUTTONUP, KEY = SDL_KEYDOWN, UNKEY = SDL_KEYUP;
+const Uint8 DOWN = SDL_MOUSEBUTTONDOWN, UP = SDL_MOUSEBUTTONUP, KEY = SDL_KEYDOWN,
+            UNKEY = SDL_KEYUP;
 const Uint8 POINT = SDL_NOEVENT, CLICK = SDL_USEREVENT;  // no events of their own
 const int LEFT = SDL_BUTTON_LEFT;
 
 static const Cue script[] = {
-    {10, CLICK, 0, 100, 155}, {20, CLICK, 0, 100, 155},  // "Single Player", the map; the game starts in frame 21
-    {30, POINT, 0, CIRCLING, 0}, {30, KEY, SDLK_d}, {30, DOWN, LEFT},  // walk right, firing
-    {60, KEY, SDLK_LSHIFT}, {80, UNKEY, SDLK_LSHIFT},
-    {100, UNKEY, SDLK_d}, {100, KEY, SDLK_s}, {125, UNKEY, SDLK_s}, {125, UP, LEFT},
-    {135, CLICK, 0, 550, 410}, {145, CLICK, 0, 320, 140},  // "Pause", "Save" and back to the game
-    {150, POINT, 0, CIRCLING, 0}, {150, KEY, SDLK_a}, {150, DOWN, LEFT},
-    {210, UNKEY, SDLK_a}, {210, KEY, SDLK_w}, {250, UNKEY, SDLK_w}, {255, UP, LEFT},
+    {10, CLICK, 0, 100, 155},
+    {20, CLICK, 0, 100, 155},  // "Single Player", the map; the game starts in frame 21
+    {30, POINT, 0, CIRCLING, 0},
+    {30, KEY, SDLK_d},
+    {30, DOWN, LEFT},  // walk right, firing
+    {60, KEY, SDLK_LSHIFT},
+    {80, UNKEY, SDLK_LSHIFT},
+    {100, UNKEY, SDLK_d},
+    {100, KEY, SDLK_s},
+    {125, UNKEY, SDLK_s},
+    {125, UP, LEFT},
+    {135, CLICK, 0, 550, 410},
+    {145, CLICK, 0, 320, 140},  // "Pause", "Save" and back to the game
+    {150, POINT, 0, CIRCLING, 0},
+    {150, KEY, SDLK_a},
+    {150, DOWN, LEFT},
+    {210, UNKEY, SDLK_a},
+    {210, KEY, SDLK_w},
+    {250, UNKEY, SDLK_w},
+    {255, UP, LEFT},
     // "Pause", "Exit", "Load Game Save"
-    {265, CLICK, 0, 550, 410}, {275, CLICK, 0, 320, 170}, {285, CLICK, 0, 100, 179},
-    {290, POINT, 0, CIRCLING, 0}, {290, KEY, SDLK_UP}, {290, DOWN, LEFT},
-    {330, KEY, SDLK_RIGHT}, {340, KEY, SDLK_LSHIFT}, {360, UNKEY, SDLK_LSHIFT},  // diagonal
-    {380, UP, LEFT}, {380, UNKEY, SDLK_UP}, {380, UNKEY, SDLK_RIGHT},
-    {385, KEY, SDLK_ESCAPE}, {386, UNKEY, SDLK_ESCAPE},  // the overlay freezes the game
-    {420, CLICK, 0, 320, 115},                           // its "Resume game", fully open
-    {450, POINT, 0, CIRCLING, 0}, {450, KEY, SDLK_s}, {450, DOWN, LEFT},
-    {520, UNKEY, SDLK_s}, {520, KEY, SDLK_a}, {580, UNKEY, SDLK_a},
-    {600, POINT, 0, 200, 200}, {600, UP, LEFT},  // standing still, facing the horde, until it wins
+    {265, CLICK, 0, 550, 410},
+    {275, CLICK, 0, 320, 170},
+    {285, CLICK, 0, 100, 179},
+    {290, POINT, 0, CIRCLING, 0},
+    {290, KEY, SDLK_UP},
+    {290, DOWN, LEFT},
+    {330, KEY, SDLK_RIGHT},
+    {340, KEY, SDLK_LSHIFT},
+    {360, UNKEY, SDLK_LSHIFT},  // diagonal
+    {380, UP, LEFT},
+    {380, UNKEY, SDLK_UP},
+    {380, UNKEY, SDLK_RIGHT},
+    {385, KEY, SDLK_ESCAPE},
+    {386, UNKEY, SDLK_ESCAPE},  // the overlay freezes the game
+    {420, CLICK, 0, 320, 115},  // its "Resume game", fully open
+    {450, POINT, 0, CIRCLING, 0},
+    {450, KEY, SDLK_s},
+    {450, DOWN, LEFT},
+    {520, UNKEY, SDLK_s},
+    {520, KEY, SDLK_a},
+    {580, UNKEY, SDLK_a},
+    {600, POINT, 0, 200, 200},
+    {600, UP, LEFT},  // standing still, facing the horde, until it wins
     // The summary's "Main menu", "Credits", "Back"
-    {1000, CLICK, 0, 320, 370}, {1100, CLICK, 0, 100, 227}, {1150, CLICK, 0, 550, 410},
-    {1200, CLICK, 0, 100, 155}, {1210, CLICK, 0, 100, 155},  // a second game
-    {1220, POINT, 0, CIRCLING, 0}, {1220, KEY, SDLK_w}, {1220, DOWN, LEFT},
-    {1300, UNKEY, SDLK_w}, {1300, KEY, SDLK_LEFT}, {1380, UNKEY, SDLK_LEFT}, {1380, KEY, SDLK_DOWN},
+    {1000, CLICK, 0, 320, 370},
+    {1100, CLICK, 0, 100, 227},
+    {1150, CLICK, 0, 550, 410},
+    {1200, CLICK, 0, 100, 155},
+    {1210, CLICK, 0, 100, 155},  // a second game
+    {1220, POINT, 0, CIRCLING, 0},
+    {1220, KEY, SDLK_w},
+    {1220, DOWN, LEFT},
+    {1300, UNKEY, SDLK_w},
+    {1300, KEY, SDLK_LEFT},
+    {1380, UNKEY, SDLK_LEFT},
+    {1380, KEY, SDLK_DOWN},
     {1460, UNKEY, SDLK_DOWN},  // firing where it stands
-    {1990, UP, LEFT}, {2000, CLICK, 0, 320, 370},  // the summary's "Main menu"
+    {1990, UP, LEFT},
+    {2000, CLICK, 0, 320, 370},  // the summary's "Main menu"
     // "Load Game Save", the same save again, then "Pause" and "Exit"
-    {2050, CLICK, 0, 100, 179}, {2070, CLICK, 0, 550, 410}, {2090, CLICK, 0, 320, 170},
+    {2050, CLICK, 0, 100, 179},
+    {2070, CLICK, 0, 550, 410},
+    {2090, CLICK, 0, 320, 170},
 };
 
 // FNV-1a over the bytes of each value: a float is hashed by its bits, so the
@@ -85,13 +124,16 @@ static uint64_t world_hash()
 {
     uint64_t h = FNV_OFFSET;
     for (int i = 0; i < MAX_PLAYERS; i++)
-        hash_values(h, player_x[i], player_y[i], player_angle[i], player_health[i], player_energy[i], fire_cooldown[i]);
+        hash_values(h, player_x[i], player_y[i], player_angle[i], player_health[i],
+                    player_energy[i], fire_cooldown[i]);
     hash_values(h, player_count, zombie_count, wall_rect_count);
     for (int i = 0; i < zombie_count; i++)
-        hash_values(h, zombies[i]->x, zombies[i]->y, zombies[i]->angle, zombies[i]->health, zombies[i]->target_player);
+        hash_values(h, zombies[i]->x, zombies[i]->y, zombies[i]->angle, zombies[i]->health,
+                    zombies[i]->target_player);
     for (int i = 0; i < wall_rect_count; i++)
         hash_values(h, wall_rects[i]->x, wall_rects[i]->y, wall_rects[i]->w, wall_rects[i]->h);
-    hash_values(h, aim_x, aim_y, camera_x, camera_y, view_scale, pending_damage, hurt_flash, kill_count);
+    hash_values(h, aim_x, aim_y, camera_x, camera_y, view_scale, pending_damage, hurt_flash,
+                kill_count);
     hash_values(h, map_tiles, screen_number, overlay_level, overlay_open);
     return h;
 }
@@ -103,7 +145,8 @@ static std::string checkpoint_line(int frame)
     uint64_t display = FNV_OFFSET;
     const SDL_Surface *s = display_surface;
     for (int y = 0; y < s->h; y++)
-        hash_bytes(display, (const Uint8 *)s->pixels + (size_t)y * s->pitch, (size_t)s->w * s->format->BytesPerPixel);
+        hash_bytes(display, (const Uint8 *)s->pixels + (size_t)y * s->pitch,
+                   (size_t)s->w * s->format->BytesPerPixel);
     char line[64];
     snprintf(line, sizeof line, "%d %016" PRIx64 " %016" PRIx64, frame, world_hash(), display);
     return line;
@@ -136,7 +179,8 @@ static void start_fresh_game_folder()
     for (float *slots : {player_angle, player_health, player_energy, player_x, player_y})
         std::fill(slots, slots + MAX_PLAYERS, 0.0f);
     struct tm moment = {};
-    moment.tm_year = 126, moment.tm_mon = 5, moment.tm_mday = 1, moment.tm_wday = 1, moment.tm_hour = 15;
+    moment.tm_year = 126, moment.tm_mon = 5, moment.tm_mday = 1, moment.tm_wday = 1,
+    moment.tm_hour = 15;
     build_clock_texts(moment);  // the overlay shows them; the scripted clock leaves them
     scripted_frame_ms = REPLAY_FRAME_MS;
 }
@@ -189,7 +233,8 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
             saved = read_file(SAVE_FILE);  // "Save" went back to the game
         if (screen_number == SCREEN_GAME && screen_before == SCREEN_MAIN_MENU) {
             loads++;
-            EXPECT_EQ(saved_game_text(), saved) << "loaded in frame " << frame;  // exactly the game saved
+            EXPECT_EQ(saved_game_text(), saved)
+                << "loaded in frame " << frame;  // exactly the game saved
         }
         deaths += screen_before == SCREEN_GAME && screen_number == SCREEN_GAME_OVER;
         most_kills = std::max(most_kills, kill_count);
@@ -211,6 +256,7 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
         FAIL() << "recorded the checkpoints into " << golden_path()
                << "; a recording run never passes: run the test again without " << RECORD_VARIABLE;
     }
-    EXPECT_EQ(run, golden) << "the first display unlike the recorded one: " << picture
-                           << " (after an intended change, record golden.txt again: see the README)";
+    EXPECT_EQ(run, golden)
+        << "the first display unlike the recorded one: " << picture
+        << " (after an intended change, record golden.txt again: see the README)";
 }

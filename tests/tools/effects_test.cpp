@@ -12,7 +12,10 @@ static uint32_t little(const std::string &b, size_t at, int bytes)
     return v;
 }
 
-static bool tag_at(const std::string &b, size_t at, const char *tag) { return b.compare(at, 4, tag) == 0; }
+static bool tag_at(const std::string &b, size_t at, const char *tag)
+{
+    return b.compare(at, 4, tag) == 0;
+}
 
 // The samples of a canonical WAV as SDL_mixer opens it without resampling: "RIFF",
 // "WAVE", a 16-byte PCM "fmt " chunk for one channel of 16 bits at 22,050 Hz, and a
@@ -23,9 +26,10 @@ static std::vector<int> canonical_wav_samples(const std::string &b)
     if (b.size() < HEADER || (b.size() - HEADER) % 2 != 0)
         return {};
     bool ok = tag_at(b, 0, "RIFF") && little(b, 4, 4) == b.size() - 8 && tag_at(b, 8, "WAVE") &&
-              tag_at(b, 12, "fmt ") && little(b, 16, 4) == 16 && little(b, 20, 2) == 1 && little(b, 22, 2) == 1 &&
-              little(b, 24, 4) == 22050 && little(b, 28, 4) == 44100 && little(b, 32, 2) == 2 &&
-              little(b, 34, 2) == 16 && tag_at(b, 36, "data") && little(b, 40, 4) == b.size() - HEADER;
+              tag_at(b, 12, "fmt ") && little(b, 16, 4) == 16 && little(b, 20, 2) == 1 &&
+              little(b, 22, 2) == 1 && little(b, 24, 4) == 22050 && little(b, 28, 4) == 44100 &&
+              little(b, 32, 2) == 2 && little(b, 34, 2) == 16 && tag_at(b, 36, "data") &&
+              little(b, 40, 4) == b.size() - HEADER;
     std::vector<int> samples;
     for (size_t at = HEADER; ok && at < b.size(); at += 2)
         samples.push_back((int16_t)little(b, at, 2));
@@ -37,13 +41,18 @@ using GeneratedEffects = ScratchFolderTest;
 // Rapid fire takes the three gunshots in turn: they must not be one sound
 // three times. A second run of the generator, of the sounds alone, writes
 // them byte for byte again.
-TEST_F(GeneratedEffects, MonoSixteenBitWavsOfTheirLengthAndPeakSilentAtBothEndsUnder300KBAndTheSameWhenMadeAgain)
+TEST_F(GeneratedEffects,
+       MonoSixteenBitWavsOfTheirLengthAndPeakSilentAtBothEndsUnder300KBAndTheSameWhenMadeAgain)
 {
-    const struct { const char *file; int min_ms, max_ms; double peak_dbfs; } effects[] = {
-        {"shot1.wav", 150, 250, -3}, {"shot2.wav", 150, 250, -3},         {"shot3.wav", 150, 250, -3},
-        {"hit.wav", 80, 150, -3},    {"zombie_death.wav", 450, 800, -3},  {"groan.wav", 800, 1200, -9},
-        {"hurt.wav", 200, 300, -3},  {"player_death.wav", 800, 1300, -3}, {"click.wav", 20, 45, -9},
-        {"saved.wav", 200, 400, -3}};
+    const struct {
+        const char *file;
+        int min_ms, max_ms;
+        double peak_dbfs;
+    } effects[] = {{"shot1.wav", 150, 250, -3},        {"shot2.wav", 150, 250, -3},
+                   {"shot3.wav", 150, 250, -3},        {"hit.wav", 80, 150, -3},
+                   {"zombie_death.wav", 450, 800, -3}, {"groan.wav", 800, 1200, -9},
+                   {"hurt.wav", 200, 300, -3},         {"player_death.wav", 800, 1300, -3},
+                   {"click.wav", 20, 45, -9},          {"saved.wav", 200, 400, -3}};
     const double PEAK_TOLERANCE_DB = 0.5;
     const int NEAR_ZERO = 328;  // 1% of full scale
     ASSERT_EQ(system((std::string("'") + MEDIAGEN + "' --sounds Sound").c_str()), 0);

@@ -43,10 +43,12 @@ TEST_F(ShippedMaps, EveryMapIsWholeValidAndPlayable)
         std::snprintf(map_path, MAP_PATH_SIZE, "Maps/%s", name.c_str());
         load_map();
         for (int i = 0; i < 4; i++)
-            EXPECT_LT(map_tiles[24 + i % 2][24 + i / 2], FIRST_WALL_KIND) << "a player starts on a wall";
+            EXPECT_LT(map_tiles[24 + i % 2][24 + i / 2], FIRST_WALL_KIND)
+                << "a player starts on a wall";
         clear_wall_rects();
         prepare_map();
-        EXPECT_TRUE(wall_rect_count > 10 && wall_rect_count <= MAX_SHIPPED_WALL_RECTS) << wall_rect_count;
+        EXPECT_TRUE(wall_rect_count > 10 && wall_rect_count <= MAX_SHIPPED_WALL_RECTS)
+            << wall_rect_count;
         clear_wall_rects();
     }
 }

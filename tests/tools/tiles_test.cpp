@@ -12,7 +12,8 @@ const Uint32 KEY = 0x00FFFF;  // cyan, as 0xRRGGBB
 // cells are 100 by 100, four to a row.
 static Uint32 cell_pixel(const std::vector<unsigned char> &sheet, int cell, int i)
 {
-    const unsigned char *q = &sheet[((size_t)(100 * (cell / 4) + i / 100) * 400 + 100 * (cell % 4) + i % 100) * 4];
+    const unsigned char *q =
+        &sheet[((size_t)(100 * (cell / 4) + i / 100) * 400 + 100 * (cell % 4) + i % 100) * 4];
     return (Uint32)q[0] << 16 | (Uint32)q[1] << 8 | q[2];
 }
 
@@ -25,8 +26,8 @@ static std::vector<SDL_Rect> collision_of(int kind)
     prepare_map();
     std::vector<SDL_Rect> rects;
     for (int i = 0; i < wall_rect_count; i++)
-        rects.push_back({(Sint16)(wall_rects[i]->x - 300), (Sint16)(wall_rects[i]->y - 400), (Uint16)wall_rects[i]->w,
-                         (Uint16)wall_rects[i]->h});
+        rects.push_back({(Sint16)(wall_rects[i]->x - 300), (Sint16)(wall_rects[i]->y - 400),
+                         (Uint16)wall_rects[i]->w, (Uint16)wall_rects[i]->h});
     clear_wall_rects();
     return rects;
 }
@@ -34,8 +35,9 @@ static std::vector<SDL_Rect> collision_of(int kind)
 static bool inside(const std::vector<SDL_Rect> &rects, int i)
 {
     int x = i % 100, y = i / 100;
-    return std::any_of(rects.begin(), rects.end(),
-                       [&](const SDL_Rect &r) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; });
+    return std::any_of(rects.begin(), rects.end(), [&](const SDL_Rect &r) {
+        return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+    });
 }
 
 // Floors are opaque. Each wall kind is one of the floors outside its
@@ -49,8 +51,10 @@ TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRe
     ASSERT_EQ(lodepng::decode(sheet, w, h, std::string(MEDIA_DIR) + "/Game/maptiles.png"), 0u);
     ASSERT_TRUE(w == 400 && h == 1200);
     for (int i = 0; i < 48 * 10000; i++)  // floors 0 to 9 opaque, cells 34 to 47 keyed
-        ASSERT_TRUE(i / 10000 < 10 ? cell_pixel(sheet, i / 10000, i % 10000) != KEY
-                                   : i / 10000 < 34 || cell_pixel(sheet, i / 10000, i % 10000) == KEY) << i / 10000;
+        ASSERT_TRUE(i / 10000 < 10
+                        ? cell_pixel(sheet, i / 10000, i % 10000) != KEY
+                        : i / 10000 < 34 || cell_pixel(sheet, i / 10000, i % 10000) == KEY)
+            << i / 10000;
     for (int kind = FIRST_WALL_KIND; kind <= TILE_DOOR_TOP; kind++) {
         std::vector<SDL_Rect> solid = collision_of(kind);
         ASSERT_FALSE(solid.empty()) << kind;
@@ -58,15 +62,18 @@ TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRe
         for (int f = 0; f < 10 && floor < 0; f++) {
             int differences = 0;
             for (int i = 0; i < 10000; i++)
-                differences += !inside(solid, i) && cell_pixel(sheet, kind, i) != cell_pixel(sheet, f, i);
+                differences +=
+                    !inside(solid, i) && cell_pixel(sheet, kind, i) != cell_pixel(sheet, f, i);
             floor = differences ? -1 : f;
         }
         ASSERT_GE(floor, 0) << "wall kind " << kind << " draws outside its collision rectangles";
         for (int i = 0; i < 10000; i++) {
-            Uint32 wall = cell_pixel(sheet, kind, i), top = cell_pixel(sheet, kind + WALL_OVERLAY_OFFSET, i);
+            Uint32 wall = cell_pixel(sheet, kind, i),
+                   top = cell_pixel(sheet, kind + WALL_OVERLAY_OFFSET, i);
             bool solid_here = inside(solid, i), wall_shown = wall != cell_pixel(sheet, floor, i);
             EXPECT_TRUE(solid_here ? wall_shown && top == wall && top != KEY : top == KEY)
-                << kind << (solid_here ? " wall at " : " overlay covers ") << i % 100 << "," << i / 100;
+                << kind << (solid_here ? " wall at " : " overlay covers ") << i % 100 << ","
+                << i / 100;
         }
     }
     std::vector<SDL_Rect> door = collision_of(TILE_DOOR_LEFT);  // open from 5 to 95

@@ -36,8 +36,10 @@ TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneAndTheBestsAreKeptP
 {
     play_and_die("Farm", 83, 20);
     EXPECT_EQ(screen_number, SCREEN_GAME_OVER);
-    EXPECT_TRUE(game_over_kills == 83 && game_over_seconds == 20 && zombie_count + wall_rect_count == 0);
-    EXPECT_EQ(read_file(RECORDS_FILE), "# Rotwalk bests: map, most kills, longest survival in seconds\nFarm\t83\t20\n");
+    EXPECT_TRUE(game_over_kills == 83 && game_over_seconds == 20 &&
+                zombie_count + wall_rect_count == 0);
+    EXPECT_EQ(read_file(RECORDS_FILE),
+              "# Rotwalk bests: map, most kills, longest survival in seconds\nFarm\t83\t20\n");
     SDL_FillRect(display_surface, nullptr, 0);
     game_over_screen();
     expect_rgb(display_surface, 5, 5, 100, 50, 25);
@@ -63,7 +65,9 @@ TEST_P(GameOver, TheSummaryShowsTheGameOverItsDimmedLastSceneAndTheBestsAreKeptP
     play_and_die("", 7, 7);  // a loaded game knows no map and enters nothing
     read_records();
     EXPECT_EQ(map_record_count, 2);
-    write_text_file(RECORDS_FILE, "Farm\t-3\t4\nTown\t12\t30\n\x01\x02\xff garbage\nTown\t99\t99\nWide\t1\t99999999999\n");
+    write_text_file(
+        RECORDS_FILE,
+        "Farm\t-3\t4\nTown\t12\t30\n\x01\x02\xff garbage\nTown\t99\t99\nWide\t1\t99999999999\n");
     read_records();
     ASSERT_EQ(map_record_count, 1);
     EXPECT_TRUE(find_record("Town")->kills == 12 && find_record("Town")->seconds == 30);

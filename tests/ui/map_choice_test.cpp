@@ -35,7 +35,8 @@ protected:
 // each from y 144, labelled without their last 4 characters.
 TEST_P(MapChoice, OnlyMapNamesAreListedInListOrderWithoutGaps)
 {
-    set_map_names({".", "..", "zeta.map", "notes.txt", "old.map.bak", "ALPHA.MAP", "mixed.Map", std::string(95, 'x') + ".map"});
+    set_map_names({".", "..", "zeta.map", "notes.txt", "old.map.bak", "ALPHA.MAP", "mixed.Map",
+                   std::string(95, 'x') + ".map"});
     const char *const paths[] = {"Maps/zeta.map", "Maps/old.map.bak", "Maps/ALPHA.MAP", ""};
     for (int row = 0; row < 4; row++) {
         pick(630, 150 + 24 * row);

@@ -5,8 +5,14 @@
 
 // Colours of the stand-in dashboard, 0xRRGGBB, every channel exact in 5-6-5:
 // small glyph k is a 10x16 block at (5, 2) of its cell; frame pieces are solid.
-static int glyph_colour(char c) { return (8 * ((c - 32) % 32)) << 16 | (128 + 8 * ((c - 32) / 32)) << 8; }
-static int piece_colour(int set, int row, int column) { return (8 * (row * 3 + column + 1) + 72 * set) << 8 | 200; }
+static int glyph_colour(char c)
+{
+    return (8 * ((c - 32) % 32)) << 16 | (128 + 8 * ((c - 32) / 32)) << 8;
+}
+static int piece_colour(int set, int row, int column)
+{
+    return (8 * (row * 3 + column + 1) + 72 * set) << 8 | 200;
+}
 
 class OverlayTest : public ScreenTest {
 protected:
@@ -14,7 +20,8 @@ protected:
     {
         ScreenTest::SetUp();
         init_overlay();  // no Media/ in the scratch folder
-        dashboard_image = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, 640, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
+        dashboard_image = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, 640, 240, 32, 0xFF0000,
+                                               0xFF00, 0xFF, 0xFF000000);
         SDL_FillRect(dashboard_image, nullptr, 0);  // fully transparent
         for (int k = 0; k < SMALL_GLYPH_COUNT; k++)
             fill(20 * (k % 32) + 5, 20 * (k / 32) + 2, 10, 16, glyph_colour((char)(32 + k)));
@@ -32,9 +39,14 @@ protected:
     static void fill(int x, int y, int w, int h, int rgb)
     {
         SDL_Rect r = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
-        SDL_FillRect(dashboard_image, &r, SDL_MapRGBA(dashboard_image->format, rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF, 255));
+        SDL_FillRect(
+            dashboard_image, &r,
+            SDL_MapRGBA(dashboard_image->format, rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF, 255));
     }
-    static void expect_colour(int x, int y, int rgb) { expect_rgb(display_surface, x, y, rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF); }
+    static void expect_colour(int x, int y, int rgb)
+    {
+        expect_rgb(display_surface, x, y, rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
+    }
     // Text drawn at pen (x, y): character i's block spans x + 10 i .. + 9 and y + 2 .. y + 17.
     static void expect_text(int x, int y, const char *text)
     {
@@ -51,8 +63,12 @@ protected:
 // box, clicked only in the frame of the press.
 TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
 {
-    const int pieces[][4] = {{-20, -20, 0, 0}, {319, -1, 0, 2}, {0, 0, 1, 1}, {299, 14, 1, 1}, {-20, 15, 2, 0}, {319, 34, 2, 2}};
-    const struct { int x, y; bool hovered; } cases[] = {{156, 215, false}, {157, 215, true}, {482, 215, true}, {483, 215, false},
+    const int pieces[][4] = {{-20, -20, 0, 0}, {319, -1, 0, 2}, {0, 0, 1, 1},
+                             {299, 14, 1, 1},  {-20, 15, 2, 0}, {319, 34, 2, 2}};
+    const struct {
+        int x, y;
+        bool hovered;
+    } cases[] = {{156, 215, false}, {157, 215, true}, {482, 215, true}, {483, 215, false},
                  {320, 194, false}, {320, 195, true}, {320, 235, true}, {320, 236, false}};
     for (const auto &c : cases) {
         click(c.x, c.y);
@@ -62,9 +78,10 @@ TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
         point_at(c.x, c.y, KEY_HELD);
         EXPECT_FALSE(overlay_button("Exit", 320, 215));
     }
-    for (const auto &p : {SDL_Rect{149, 208, 0, 0}, {490, 208, 0, 0}, {170, 187, 0, 0}, {170, 243, 0, 0}})
+    for (const auto &p :
+         {SDL_Rect{149, 208, 0, 0}, {490, 208, 0, 0}, {170, 187, 0, 0}, {170, 243, 0, 0}})
         expect_grey(display_surface, p.x, p.y, 0);  // just outside the frame
-    expect_text(300, 205, "Exit");  // centred on the button, ten pixels a character
+    expect_text(300, 205, "Exit");                  // centred on the button, ten pixels a character
 }
 
 INSTANTIATE_AT_ONE_DEPTH(OverlayTest);

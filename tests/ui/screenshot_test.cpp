@@ -14,8 +14,9 @@ protected:
     {
         SDL_FreeSurface(backdrop_snapshot);
         bool low = depth == 16;
-        backdrop_snapshot = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, depth, low ? 0xF800 : 0xFF0000,
-                                                 low ? 0x07E0 : 0xFF00, low ? 0x1F : 0xFF, 0);
+        backdrop_snapshot =
+            SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, depth, low ? 0xF800 : 0xFF0000,
+                                 low ? 0x07E0 : 0xFF00, low ? 0x1F : 0xFF, 0);
     }
     void TearDown() override
     {
@@ -34,9 +35,10 @@ protected:
         const SDL_PixelFormat *f = backdrop_snapshot->format;
         for (unsigned i = 0; i < w * h; i++) {
             Uint32 p = read_pixel(backdrop_snapshot, (int)(i % w), (int)(i / w));
-            expected.insert(expected.end(), {(Uint8)((p & f->Rmask) >> f->Rshift << f->Rloss),
-                                             (Uint8)((p & f->Gmask) >> f->Gshift << f->Gloss),
-                                             (Uint8)((p & f->Bmask) >> f->Bshift << f->Bloss), 255});
+            expected.insert(expected.end(),
+                            {(Uint8)((p & f->Rmask) >> f->Rshift << f->Rloss),
+                             (Uint8)((p & f->Gmask) >> f->Gshift << f->Gloss),
+                             (Uint8)((p & f->Bmask) >> f->Bshift << f->Bloss), 255});
         }
         EXPECT_TRUE(rgba == expected) << path;
     }
@@ -59,45 +61,53 @@ TEST_F(ScreenshotTest, TheFirstFreeNumberIsNeverWrittenThroughAndHoldsEightBitRg
     for (int i = 0; i < 3; i++)
         EXPECT_TRUE(save_screenshot());
     EXPECT_STREQ(notice_text, "Saved screenshot7.png");
-    EXPECT_FALSE(write_png_screenshot("screenshot2.png"));  // asked for a name that exists, the writer leaves it alone
+    EXPECT_FALSE(write_png_screenshot(
+        "screenshot2.png"));  // asked for a name that exists, the writer leaves it alone
     EXPECT_STREQ(notice_text, "Could not save a screenshot: File exists");
     ASSERT_EQ(chmod("screenshot2.png", 0644), 0);
     EXPECT_TRUE(read_file("screenshot2.png") == "keep" && read_file("screenshot6.png") == "six");
     EXPECT_NE(access("elsewhere.png", F_OK), 0);
     expect_png_matches_snapshot("screenshot1.png");
     std::string png = read_file("screenshot1.png"), types;
-    EXPECT_TRUE(read_file("screenshot4.png") == png && read_file("screenshot7.png") == png);  // the same picture again
+    EXPECT_TRUE(read_file("screenshot4.png") == png &&
+                read_file("screenshot7.png") == png);  // the same picture again
 
     ASSERT_GT(png.size(), 33u);
     const unsigned char *data = (const unsigned char *)png.data(), *end = data + png.size();
     EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
-    EXPECT_TRUE(lodepng_chunk_data_const(data + 8)[8] == 8 && lodepng_chunk_data_const(data + 8)[9] == LCT_RGB);
+    EXPECT_TRUE(lodepng_chunk_data_const(data + 8)[8] == 8 &&
+                lodepng_chunk_data_const(data + 8)[9] == LCT_RGB);
     std::vector<std::string> texts;
-    for (const unsigned char *chunk = data + 8; chunk < end; chunk = lodepng_chunk_next_const(chunk, end)) {
+    for (const unsigned char *chunk = data + 8; chunk < end;
+         chunk = lodepng_chunk_next_const(chunk, end)) {
         char type[5];
         lodepng_chunk_type(type, chunk);
         types += std::string(type) + " ";
         EXPECT_EQ(lodepng_chunk_check_crc(chunk), 0u) << type;
         if (lodepng_chunk_type_equals(chunk, "tEXt"))
-            texts.emplace_back((const char *)lodepng_chunk_data_const(chunk), lodepng_chunk_length(chunk));
+            texts.emplace_back((const char *)lodepng_chunk_data_const(chunk),
+                               lodepng_chunk_length(chunk));
         if (lodepng_chunk_type_equals(chunk, "IEND"))
             break;
     }
     EXPECT_EQ(types.substr(0, 10), "IHDR IDAT ");
     EXPECT_EQ(types.substr(types.find(" tEXt")), " tEXt tEXt IEND ");
-    EXPECT_EQ(texts, (std::vector<std::string>{std::string("Comment\0Created with LodePNG", 28),
-                                               std::string("LodePNG\0", 8) + LODEPNG_VERSION_STRING}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{std::string("Comment\0Created with LodePNG", 28),
+                                        std::string("LodePNG\0", 8) + LODEPNG_VERSION_STRING}));
 }
 
 // Without a picture or a place to write no file is created.
-TEST_F(ScreenshotTest, PixelsAreStoredExactlyWithTheLowBitsAFormatLacksAtZeroAndNothingWithoutAPicture)
+TEST_F(ScreenshotTest,
+       PixelsAreStoredExactlyWithTheLowBitsAFormatLacksAtZeroAndNothingWithoutAPicture)
 {
     srand(99);
     for (int depth : {16, 24, 32}) {
         make_snapshot(depth, 37, 23);
         for (int i = 0; i < 37 * 23; i++)
-            write_pixel(backdrop_snapshot, i % 37, i / 37,
-                        SDL_MapRGB(backdrop_snapshot->format, rand() % 256, rand() % 256, rand() % 256));
+            write_pixel(
+                backdrop_snapshot, i % 37, i / 37,
+                SDL_MapRGB(backdrop_snapshot->format, rand() % 256, rand() % 256, rand() % 256));
         std::string name = "depth" + std::to_string(depth) + ".png";
         write_png_screenshot(name.c_str());
         expect_png_matches_snapshot(name.c_str());
@@ -106,7 +116,7 @@ TEST_F(ScreenshotTest, PixelsAreStoredExactlyWithTheLowBitsAFormatLacksAtZeroAnd
     EXPECT_STREQ(notice_text, "Could not save a screenshot: No such file or directory");
     SDL_FreeSurface(backdrop_snapshot);
     backdrop_snapshot = nullptr;
-    save_screenshot();  // no snapshot at all
+    save_screenshot();        // no snapshot at all
     make_snapshot(32, 0, 0);  // the encoder would write an invalid 0x0 PNG
     save_screenshot();
     EXPECT_STREQ(notice_text, "Could not save a screenshot: there is no picture");

@@ -84,7 +84,8 @@ static void prepare_crowded_frame()
         int i = zombie_count;
         float radius = (float)(40 + (i % 10) * 25);
         float angle = (float)(i * 0.7);
-        spawn_zombie(player_x[0] + radius * std::cos(angle), player_y[0] + radius * std::sin(angle));
+        spawn_zombie(player_x[0] + radius * std::cos(angle),
+                     player_y[0] + radius * std::sin(angle));
     }
     mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
 }
@@ -138,8 +139,9 @@ static void bench_presentation(int depth, int repetitions, double blit_us)
 {
     const SDL_PixelFormat *f = display_surface->format;
     for (int scale : {2, 3}) {
-        scaled_window = SDL_CreateRGBSurface(SDL_SWSURFACE, 640 * scale, 480 * scale, f->BitsPerPixel, f->Rmask,
-                                             f->Gmask, f->Bmask, f->Amask);
+        scaled_window =
+            SDL_CreateRGBSurface(SDL_SWSURFACE, 640 * scale, 480 * scale, f->BitsPerPixel, f->Rmask,
+                                 f->Gmask, f->Bmask, f->Amask);
         present_scale_now = scale;
         char name[80];
         snprintf(name, sizeof name, "present the canvas at %dx", scale);
@@ -150,8 +152,8 @@ static void bench_presentation(int depth, int repetitions, double blit_us)
 
 static void print_row(const char *name, int depth, Timing timing, double blit_us)
 {
-    printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us, timing.p99_us,
-           timing.median_us / blit_us);
+    printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us,
+           timing.p99_us, timing.median_us / blit_us);
 }
 
 // A scratch folder that looks like the game folder: Media/ and Maps/ linked in.
@@ -199,13 +201,15 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
            100.0 * lit / (VIEW_W * VIEW_H), darkness_row_first_run[VIEW_H]);
     Timing blit = measure(repetitions, nullptr, run_blit);
     print_row("opaque full-screen SDL blit", depth, blit, blit.median_us);
-    print_row("memcpy of one frame", depth, measure(repetitions, nullptr, run_memcpy), blit.median_us);
+    print_row("memcpy of one frame", depth, measure(repetitions, nullptr, run_memcpy),
+              blit.median_us);
     bench_presentation(depth, repetitions, blit.median_us);
 
     const char *map = map_name ? map_name : first_map_name();
     if (map) {
         start_game_on(map);
-        print_row("game_frame, 250 zombies, firing", depth, measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
+        print_row("game_frame, 250 zombies, firing", depth,
+                  measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
         clear_zombies();
         clear_wall_rects();
     } else {
@@ -229,7 +233,8 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         snprintf(name, sizeof name, "editor world view scale %g", scale);
         print_row(name, depth, measure(repetitions, nullptr, run_world_view), blit.median_us);
     }
-    print_row("overlay blur (once per opening)", depth, measure(repetitions, nullptr, run_blur), blit.median_us);
+    print_row("overlay blur (once per opening)", depth, measure(repetitions, nullptr, run_blur),
+              blit.median_us);
     print_row("overlay frame at level 50", depth,
               measure(repetitions, prepare_overlay_frame, run_overlay_frame), blit.median_us);
     overlay_open = false;
@@ -255,7 +260,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     scan_map_folder();
-    printf("%d repetitions per row; times in microseconds; ratio = median / blit median\n\n", repetitions);
+    printf("%d repetitions per row; times in microseconds; ratio = median / blit median\n\n",
+           repetitions);
     printf("| %-34s | bpp | median us | p99 us    | ratio  |\n", "row");
     printf("|%s|-----|-----------|-----------|--------|\n", std::string(36, '-').c_str());
     for (int depth : {16, 32})

@@ -48,7 +48,7 @@ static Skyline make_skyline(int layer)
     while (left < BACKGROUND_W) {
         int width = 16 + random_below(r, layer == 0 ? 44 : 60);
         float height = layer == 0 ? random_range(r, 30, 140) : random_range(r, 12, 60);
-        float slope = random_unit(r) < 0.35f ? random_range(r, -1.2f, 1.2f) : 0;   // a ruined top
+        float slope = random_unit(r) < 0.35f ? random_range(r, -1.2f, 1.2f) : 0;  // a ruined top
         bool antenna = random_unit(r) < 0.2f;
         int lit_seed = random_below(r, 1000);
         int gap = layer == 0 ? 0 : random_below(r, 40);
@@ -73,32 +73,38 @@ static bool lit_window(const Skyline &sky, int x, int y)
 }
 
 // A shambling figure seen from the side, feet at (x, foot), `height` tall.
-static void draw_walker(Picture &p, float x, float foot, float height, float lean, float facing, int pose)
+static void draw_walker(Picture &p, float x, float foot, float height, float lean, float facing,
+                        int pose)
 {
     const Color ink = rgb(9, 6, 6);
     float h = height;
     float hip_y = foot - 0.48f * h, shoulder_y = foot - 0.80f * h;
     float shoulder_x = x + lean * 0.12f * h;
-    draw_capsule(p, x - 0.04f * h, hip_y, x - 0.09f * h + facing * 0.05f * h, foot, 0.05f * h, ink);   // legs
+    draw_capsule(p, x - 0.04f * h, hip_y, x - 0.09f * h + facing * 0.05f * h, foot, 0.05f * h,
+                 ink);  // legs
     draw_capsule(p, x + 0.04f * h, hip_y, x + 0.10f * h, foot - 0.02f * h, 0.05f * h, ink);
-    draw_capsule(p, x, hip_y, shoulder_x, shoulder_y, 0.11f * h, ink);                               // torso
-    draw_disc(p, shoulder_x + facing * 0.04f * h + lean * 0.05f * h, foot - 0.93f * h, 0.075f * h, ink);  // head
+    draw_capsule(p, x, hip_y, shoulder_x, shoulder_y, 0.11f * h, ink);  // torso
+    draw_disc(p, shoulder_x + facing * 0.04f * h + lean * 0.05f * h, foot - 0.93f * h, 0.075f * h,
+              ink);  // head
     float reach = facing * 0.36f * h;
-    if (pose != 1)   // arms stretched toward their prey
-        draw_capsule(p, shoulder_x, shoulder_y + 0.04f * h, shoulder_x + reach, shoulder_y + 0.02f * h, 0.032f * h, ink);
+    if (pose != 1)  // arms stretched toward their prey
+        draw_capsule(p, shoulder_x, shoulder_y + 0.04f * h, shoulder_x + reach,
+                     shoulder_y + 0.02f * h, 0.032f * h, ink);
     if (pose != 2)
-        draw_capsule(p, shoulder_x, shoulder_y + 0.06f * h, shoulder_x + reach * 0.9f, shoulder_y + 0.09f * h, 0.032f * h, ink);
-    if (pose != 0)   // one arm hangs
-        draw_capsule(p, shoulder_x, shoulder_y + 0.05f * h, shoulder_x + facing * 0.05f * h, foot - 0.45f * h, 0.032f * h, ink);
+        draw_capsule(p, shoulder_x, shoulder_y + 0.06f * h, shoulder_x + reach * 0.9f,
+                     shoulder_y + 0.09f * h, 0.032f * h, ink);
+    if (pose != 0)  // one arm hangs
+        draw_capsule(p, shoulder_x, shoulder_y + 0.05f * h, shoulder_x + facing * 0.05f * h,
+                     foot - 0.45f * h, 0.032f * h, ink);
 }
 
 static void draw_horde(Picture &p)
 {
     // x, feet, height, lean, facing, pose: most of them in the right half, away from the menu rows.
     const float WALKERS[][6] = {
-        {388, 452, 62, 0.4f, -1, 0}, {430, 446, 54, 0.8f, -1, 2}, {470, 458, 78, 0.3f, -1, 0},
+        {388, 452, 62, 0.4f, -1, 0},  {430, 446, 54, 0.8f, -1, 2},  {470, 458, 78, 0.3f, -1, 0},
         {520, 449, 60, -0.3f, -1, 1}, {566, 470, 104, 0.5f, -1, 0}, {612, 452, 66, 0.2f, -1, 2},
-        {300, 447, 48, -0.5f, -1, 0}, {96, 462, 70, 0.4f, 1, 0}, {44, 449, 52, 0.7f, 1, 1},
+        {300, 447, 48, -0.5f, -1, 0}, {96, 462, 70, 0.4f, 1, 0},    {44, 449, 52, 0.7f, 1, 1},
     };
     for (const float *w : WALKERS)
         draw_walker(p, w[0], w[1], w[2], w[3], w[4], (int)w[5]);
@@ -113,13 +119,16 @@ Picture make_background()
             Color c = sky(x, std::min(y, HORIZON_Y));
             float haze = smoothstep(HORIZON_Y - 140.0f, (float)HORIZON_Y, (float)y);
             if (y >= HORIZON_Y - far.height[x])
-                c = lit_window(far, x, y) ? rgb(150, 90, 40) : mix(rgb(22, 14, 14), rgb(58, 26, 20), haze);
+                c = lit_window(far, x, y) ? rgb(150, 90, 40)
+                                          : mix(rgb(22, 14, 14), rgb(58, 26, 20), haze);
             if (y >= HORIZON_Y + 18 - near.height[x])
                 c = mix(rgb(14, 9, 9), rgb(30, 16, 14), haze * 0.6f);
             if (y >= GROUND_Y)
-                c = mix(rgb(22, 12, 11), rgb(8, 6, 6), smoothstep((float)GROUND_Y, 480.0f, (float)y));
+                c = mix(rgb(22, 12, 11), rgb(8, 6, 6),
+                        smoothstep((float)GROUND_Y, 480.0f, (float)y));
             // Ground fog between the ruins and the horde.
-            float fog = tile_fbm(x * 0.7f, y * 2.0f, 5, 4, 640, 505) * std::exp(-std::fabs(y - 420.0f) / 22.0f);
+            float fog = tile_fbm(x * 0.7f, y * 2.0f, 5, 4, 640, 505) *
+                        std::exp(-std::fabs(y - 420.0f) / 22.0f);
             c = mix(c, rgb(96, 48, 36), 0.55f * fog);
             at(p, x, y) = c;
         }
@@ -144,7 +153,8 @@ Picture make_bright_background(const Picture &background)
     for (Color &c : p.pixels) {
         // Lifted and warmed like a lamp held close: clearly brighter everywhere,
         // the darkest silhouettes included, so lit rows and gauge fills stand out.
-        c = {clamp01(c.r * 1.7f + 0.20f), clamp01(c.g * 1.55f + 0.11f), clamp01(c.b * 1.45f + 0.07f), 1};
+        c = {clamp01(c.r * 1.7f + 0.20f), clamp01(c.g * 1.55f + 0.11f),
+             clamp01(c.b * 1.45f + 0.07f), 1};
     }
     return p;
 }

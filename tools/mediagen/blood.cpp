@@ -8,7 +8,7 @@
 #include "noise.h"
 
 const float SPLAT_CENTRE = SPLAT / 2.0f;
-const float SPLAT_REACH = 20.5f;       // nothing beyond this radius: the border stays clear
+const float SPLAT_REACH = 20.5f;  // nothing beyond this radius: the border stays clear
 const float MAX_OPACITY = 0.9f;
 const int MAX_BLOBS = 40;
 
@@ -43,7 +43,8 @@ static int plan_splat(int index, Blob blobs[MAX_BLOBS])
     }
     int drops = 3 + random_below(r, 9);
     for (int i = 0; i < drops && n < MAX_BLOBS; i++) {
-        float a = random_unit(r) < 0.7f ? heading + random_range(r, -1.5f, 1.5f) : random_range(r, 0, 6.2831853f);
+        float a = random_unit(r) < 0.7f ? heading + random_range(r, -1.5f, 1.5f)
+                                        : random_range(r, 0, 6.2831853f);
         float d = random_range(r, pool + 1, 18.0f);
         float x = SPLAT_CENTRE + std::cos(a) * d, y = SPLAT_CENTRE + std::sin(a) * d;
         blobs[n++] = {x, y, x, y, random_range(r, 0.5f, 1.5f)};
@@ -67,7 +68,8 @@ static void draw_splat(Picture &sheet, int index)
                 depth = std::max(depth, d / std::max(b.radius, 1.0f) * std::min(b.radius, 3.0f));
             }
             depth += 1.2f * (tile_noise(px, py, 12, SPLAT, 2000 + index) - 0.5f);
-            float fade = smoothstep(SPLAT_REACH, SPLAT_REACH - 3, std::hypot(px - SPLAT_CENTRE, py - SPLAT_CENTRE));
+            float fade = smoothstep(SPLAT_REACH, SPLAT_REACH - 3,
+                                    std::hypot(px - SPLAT_CENTRE, py - SPLAT_CENTRE));
             float alpha = MAX_OPACITY * smoothstep(-0.6f, 0.9f, depth) * fade;
             if (alpha < 1.0f / 255)
                 continue;

@@ -13,17 +13,17 @@
 #include "effects.h"
 #include "fonts.h"
 #include "lighting.h"
+#include "maps/tile_names.h"
 #include "music.h"
 #include "people.h"
 #include "tiles.h"
-#include "maps/tile_names.h"
 
 const int GAP = 16;
 const int CAPTION_H = 30;
 const int SHEET_W = 2440;
 const Color SHEET_BACK = {0.16f, 0.16f, 0.17f, 1};
 const Color GREY = {0.5f, 0.5f, 0.5f, 1};
-const int MAP_PREVIEW_SCALE = 10;     // world pixels per preview pixel
+const int MAP_PREVIEW_SCALE = 10;  // world pixels per preview pixel
 const int MAP_SIZE = 50;
 
 std::vector<ShippedMap> read_shipped_maps(const std::string &folder)
@@ -47,7 +47,8 @@ std::vector<ShippedMap> read_shipped_maps(const std::string &folder)
         maps.push_back(map);
     }
     closedir(dir);
-    std::sort(maps.begin(), maps.end(), [](const ShippedMap &a, const ShippedMap &b) { return a.name < b.name; });
+    std::sort(maps.begin(), maps.end(),
+              [](const ShippedMap &a, const ShippedMap &b) { return a.name < b.name; });
     return maps;
 }
 
@@ -62,7 +63,8 @@ static Picture keyed(const Picture &p)
 
 // ---- the game's own drawing steps, redone on pictures ----
 
-static void text(Picture &dst, const Picture &font, int x, int y, const std::string &s, bool centred)
+static void text(Picture &dst, const Picture &font, int x, int y, const std::string &s,
+                 bool centred)
 {
     int pen = centred ? x - 6 * (int)s.size() - 6 : x;
     for (size_t i = 0; i < s.size(); i++) {
@@ -70,7 +72,8 @@ static void text(Picture &dst, const Picture &font, int x, int y, const std::str
         if (code < FIRST_BIG_CHAR || code > LAST_CHAR)
             continue;
         int entry = code - FIRST_BIG_CHAR;
-        int sx = (entry % BIG_COLUMNS) * BIG_CELL_W + 1, sy = (entry / BIG_COLUMNS) * BIG_CELL_H + 1;
+        int sx = (entry % BIG_COLUMNS) * BIG_CELL_W + 1,
+            sy = (entry / BIG_COLUMNS) * BIG_CELL_H + 1;
         for (int v = 0; v < BIG_GLYPH_H; v++)
             for (int u = 0; u < BIG_GLYPH_W; u++) {
                 Color c = get(font, sx + u, sy + v);
@@ -93,10 +96,12 @@ static void small_text(Picture &dst, const Picture &dash, int x, int y, const st
     }
 }
 
-static void button(Picture &dst, const MediaSet &m, int x, int y, int w, int h, const std::string &label, bool lit)
+static void button(Picture &dst, const MediaSet &m, int x, int y, int w, int h,
+                   const std::string &label, bool lit)
 {
     fill_rect(dst, x, y, w, h, BLACK);
-    copy_into(dst, lit ? m.bright_background : m.background, x + 2, y + 2, w - 4, h - 4, x + 2, y + 2);
+    copy_into(dst, lit ? m.bright_background : m.background, x + 2, y + 2, w - 4, h - 4, x + 2,
+              y + 2);
     text(dst, m.font, x + w / 2, y - 5, label, true);
 }
 
@@ -116,7 +121,7 @@ static Picture menu_scene(const MediaSet &m)
     const char *ROWS[] = {"Single Player", "Load Game Save", "Map Editor", "Credits"};
     for (int i = 0; i < 4; i++) {
         int y = 24 * (6 + i);
-        if (i == 1)   // the row under the pointer
+        if (i == 1)  // the row under the pointer
             copy_into(p, m.bright_background, 0, y, 640, 22, 0, y);
         text(p, m.font, 20, y, ROWS[i], false);
     }
@@ -133,7 +138,8 @@ static void overlay_panel(Picture &dst, const Picture &dash, int x, int y, bool 
     auto piece = [&](int i, int j, int dx, int dy, int h) {
         for (int v = 0; v < h; v++)
             for (int u = 0; u < PANEL_PIECE; u++)
-                blend(dst, dx + u, dy + v, get(dash, 60 * s + 20 * i + u, PANEL_TOP + 20 * j + v), 1);
+                blend(dst, dx + u, dy + v, get(dash, 60 * s + 20 * i + u, PANEL_TOP + 20 * j + v),
+                      1);
     };
     piece(0, 0, x - 20, y - 20, 20);
     piece(0, 2, x - 20, y + 15, 20);
@@ -177,7 +183,8 @@ static Picture overlay_scene(const MediaSet &m)
     }
     for (int v = 0; v < POINTER_H; v++)
         for (int u = 0; u < POINTER_W; u++)
-            blend(p, 350 - POINTER_HOT_X + u, 170 - POINTER_HOT_Y + v, get(d, POINTER_X + u, POINTER_Y + v), 1);
+            blend(p, 350 - POINTER_HOT_X + u, 170 - POINTER_HOT_Y + v,
+                  get(d, POINTER_X + u, POINTER_Y + v), 1);
     return p;
 }
 
@@ -188,7 +195,8 @@ static void draw_person(Picture &dst, const Picture &people, int row, float x, f
     for (int v = 0; v < PERSON; v++)
         for (int u = 0; u < PERSON; u++) {
             float dx = u - 17.5f, dy = v - 17.5f;
-            int sx = (int)std::floor(18 + cs * dx + sn * dy), sy = (int)std::floor(18 - sn * dx + cs * dy);
+            int sx = (int)std::floor(18 + cs * dx + sn * dy),
+                sy = (int)std::floor(18 - sn * dx + cs * dy);
             if (sx <= 0 || sy < 0 || sx >= PERSON || sy >= PERSON - 1)
                 continue;
             Color c = get(people, sx, row * PERSON + sy);
@@ -202,12 +210,8 @@ static Picture game_scene(const MediaSet &m)
     // A house with two doorways on the edge of a road, and the horde closing in.
     const int W = 8, H = 6;
     const int GRID[H][W] = {
-        {13, 17, 17, 12, 3, 4, 0, 0},
-        {14, 9, 9, 20, 3, 4, 0, 7},
-        {14, 5, 5, 16, 3, 4, 1, 7},
-        {10, 19, 15, 11, 3, 4, 1, 2},
-        {0, 0, 1, 1, 3, 4, 2, 2},
-        {0, 8, 8, 1, 3, 4, 0, 0},
+        {13, 17, 17, 12, 3, 4, 0, 0}, {14, 9, 9, 20, 3, 4, 0, 7}, {14, 5, 5, 16, 3, 4, 1, 7},
+        {10, 19, 15, 11, 3, 4, 1, 2}, {0, 0, 1, 1, 3, 4, 2, 2},   {0, 8, 8, 1, 3, 4, 0, 0},
     };
     Picture world = make_picture(W * TILE, H * TILE, BLACK);
     for (int ty = 0; ty < H; ty++)
@@ -230,17 +234,21 @@ static Picture game_scene(const MediaSet &m)
             int f = splat % SPLAT_COUNT;
             Picture one = make_picture(SPLAT, SPLAT, TRANSPARENT);
             copy_into(one, m.blood, f * SPLAT, 0, SPLAT, SPLAT, 0, 0);
-            draw_over(world, one, (int)c[0] - 23 + (i * 37 % 41) - 20, (int)c[1] - 23 + (i * 23 % 41) - 20, 1);
+            draw_over(world, one, (int)c[0] - 23 + (i * 37 % 41) - 20,
+                      (int)c[1] - 23 + (i * 23 % 41) - 20, 1);
         }
     }
     const int CAM_X = 60, CAM_Y = 10;
     Picture view = make_picture(VIEW_WIDTH, VIEW_HEIGHT, BLACK);
     copy_into(view, world, CAM_X, CAM_Y, VIEW_WIDTH, VIEW_HEIGHT, 0, 0);
     const float PLAYER_X = 450, PLAYER_Y = 260;
-    const float ZOMBIES[][2] = {{560, 150}, {590, 330}, {350, 400}, {230, 250}, {480, 420}, {250, 140}};
+    const float ZOMBIES[][2] = {{560, 150}, {590, 330}, {350, 400},
+                                {230, 250}, {480, 420}, {250, 140}};
     for (const float *z : ZOMBIES)
-        draw_person(view, people, 1, z[0] - CAM_X, z[1] - CAM_Y, std::atan2(PLAYER_Y - z[1], PLAYER_X - z[0]));
-    draw_person(view, people, 0, PLAYER_X - CAM_X, PLAYER_Y - CAM_Y, std::atan2(120 - PLAYER_Y, 640 - PLAYER_X));
+        draw_person(view, people, 1, z[0] - CAM_X, z[1] - CAM_Y,
+                    std::atan2(PLAYER_Y - z[1], PLAYER_X - z[0]));
+    draw_person(view, people, 0, PLAYER_X - CAM_X, PLAYER_Y - CAM_Y,
+                std::atan2(120 - PLAYER_Y, 640 - PLAYER_X));
     for (int ty = 0; ty < H; ty++)
         for (int tx = 0; tx < W; tx++) {
             int k = GRID[ty][tx];
@@ -294,7 +302,7 @@ static Picture shrunk_tiles(const MediaSet &m)
 static Picture map_preview(const Picture &shrunk, const ShippedMap &map)
 {
     int cells = TILE / MAP_PREVIEW_SCALE, size = MAP_SIZE * cells;
-    Picture p = make_picture(size, size, rgb(255, 0, 255));   // magenta marks a broken map
+    Picture p = make_picture(size, size, rgb(255, 0, 255));  // magenta marks a broken map
     for (int ty = 0; ty < MAP_SIZE && ty < (int)map.rows.size(); ty++)
         for (int tx = 0; tx < MAP_SIZE && tx < (int)map.rows[ty].size(); tx++) {
             int k = map.rows[ty][tx] - 33;
@@ -357,14 +365,16 @@ static Picture effect_strip(const std::vector<float> &s, int w, int h)
     for (int y : {mid - (int)(LOUD_PEAK * mid), mid, mid + (int)(LOUD_PEAK * mid)})
         fill_rect(p, 0, y, w, 1, rgb(50, 50, 56));
     for (int x = 0; x < w && n > 0; x++) {
-        int from = (int)((long long)n * x / w), to = std::max(from + 1, (int)((long long)n * (x + 1) / w));
+        int from = (int)((long long)n * x / w),
+            to = std::max(from + 1, (int)((long long)n * (x + 1) / w));
         float lo = 0, hi = 0;
         for (int i = from; i < to; i++) {
             lo = std::min(lo, s[i]);
             hi = std::max(hi, s[i]);
         }
         int centre = (from + to) / 2, crossings = 0, span = 0;
-        for (int i = std::max(1, centre - ZERO_WINDOW); i < std::min(n, centre + ZERO_WINDOW); i++, span++)
+        for (int i = std::max(1, centre - ZERO_WINDOW); i < std::min(n, centre + ZERO_WINDOW);
+             i++, span++)
             crossings += (s[i - 1] < 0) != (s[i] < 0);
         float hiss = span > 0 ? clamp01(3.0f * crossings / span) : 0;
         Color c = mix(rgb(220, 120, 50), rgb(190, 220, 255), hiss);
@@ -373,7 +383,8 @@ static Picture effect_strip(const std::vector<float> &s, int w, int h)
     }
     int tenths = n * 10 / EFFECT_RATE;
     for (int k = 0; k <= tenths && n > 0; k++)
-        fill_rect(p, std::min(w - 1, (int)((long long)k * EFFECT_RATE / 10 * w / n)), 0, 1, 6, rgb(230, 230, 230));
+        fill_rect(p, std::min(w - 1, (int)((long long)k * EFFECT_RATE / 10 * w / n)), 0, 1, 6,
+                  rgb(230, 230, 230));
     return p;
 }
 
@@ -386,7 +397,8 @@ struct Layout {
     int x, y, row_h;
 };
 
-static void place(Layout &l, const MediaSet &m, const Picture &p, const std::string &caption, int scale, Color backdrop)
+static void place(Layout &l, const MediaSet &m, const Picture &p, const std::string &caption,
+                  int scale, Color backdrop)
 {
     int w = p.w * scale, h = p.h * scale;
     int slot = std::max(w, 12 * (int)caption.size());
@@ -427,7 +439,8 @@ struct SheetParts {
     std::vector<Picture> maps;
 };
 
-static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const std::vector<ShippedMap> &maps)
+static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts,
+                    const std::vector<ShippedMap> &maps)
 {
     place(l, m, parts.menu, "bg.png: menu, lit row, buttons, gauge", 1, BLACK);
     place(l, m, parts.overlay, "dashboard.png over the menu", 1, BLACK);
@@ -439,8 +452,8 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
     new_row(l);
     for (size_t i = 0; i < parts.effects.size(); i++) {
         int ms = (int)((m.effects[i].size() * 1000 + EFFECT_RATE / 2) / EFFECT_RATE);
-        place(l, m, parts.effects[i], std::string("Sound/") + EFFECT_FILES[i] + " " + std::to_string(ms) + " ms", 1,
-              BLACK);
+        place(l, m, parts.effects[i],
+              std::string("Sound/") + EFFECT_FILES[i] + " " + std::to_string(ms) + " ms", 1, BLACK);
     }
     new_row(l);
     for (size_t i = 0; i < maps.size(); i++)
@@ -451,7 +464,8 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
     place_four(l, m, m.blood, "blood.png");
     place_four(l, m, m.dashboard, "dashboard.png");
     place_four(l, m, keyed(m.tiles), "maptiles.png");
-    place(l, m, parts.named_tiles, "maptiles.png: the kinds by the names the editor shows", 1, BLACK);
+    place(l, m, parts.named_tiles, "maptiles.png: the kinds by the names the editor shows", 1,
+          BLACK);
     new_row(l);
     for (const Picture &icon : m.icons)
         place(l, m, icon, "icon " + std::to_string(icon.w) + " grey", 1, GREY);
@@ -463,8 +477,13 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts, const
 Picture make_contact_sheet(const MediaSet &m, const std::vector<ShippedMap> &maps)
 {
     const int EFFECT_STRIP_W = 1180, EFFECT_STRIP_H = 120;  // two strips a row
-    SheetParts parts = {menu_scene(m), overlay_scene(m), game_scene(m), music_strip(m.music, 640, 240), named_tiles(m),
-                        {}, {}};
+    SheetParts parts = {menu_scene(m),
+                        overlay_scene(m),
+                        game_scene(m),
+                        music_strip(m.music, 640, 240),
+                        named_tiles(m),
+                        {},
+                        {}};
     for (const std::vector<float> &effect : m.effects)
         parts.effects.push_back(effect_strip(effect, EFFECT_STRIP_W, EFFECT_STRIP_H));
     Picture shrunk = shrunk_tiles(m);

@@ -15,7 +15,7 @@ struct MediaSet {
 
 struct ShippedMap {
     std::string name;
-    std::vector<std::string> rows;   // 50 rows of 50 characters when valid
+    std::vector<std::string> rows;  // 50 rows of 50 characters when valid
 };
 
 // Reads every *.map file of a folder, sorted by name; a missing folder gives none.

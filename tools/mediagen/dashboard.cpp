@@ -10,11 +10,12 @@
 // The button frame is cut from a 60 by 60 panel whose rim lies within its outer
 // 20 pixels, so the middle pieces repeat seamlessly in both directions.
 const int PANEL_SIZE = 60;
-const float PANEL_INSET = 2.5f;       // margin outside the rim, for the glow
-const float PANEL_CORNER = 7.0f;      // corner radius
-const float PANEL_RIM = 2.2f;         // width of the metal rim
+const float PANEL_INSET = 2.5f;   // margin outside the rim, for the glow
+const float PANEL_CORNER = 7.0f;  // corner radius
+const float PANEL_RIM = 2.2f;     // width of the metal rim
 
-static float rounded_box_distance(float x, float y, float x0, float y0, float x1, float y1, float radius)
+static float rounded_box_distance(float x, float y, float x0, float y0, float x1, float y1,
+                                  float radius)
 {
     float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
     float hx = (x1 - x0) / 2 - radius, hy = (y1 - y0) / 2 - radius;
@@ -28,7 +29,8 @@ static Color panel_pixel(int x, int y, bool lit)
     float px = x + 0.5f, py = y + 0.5f;
     float d = rounded_box_distance(px, py, PANEL_INSET, PANEL_INSET, PANEL_SIZE - PANEL_INSET,
                                    PANEL_SIZE - PANEL_INSET, PANEL_CORNER);
-    const Color plate = lit ? Color{0.22f, 0.09f, 0.06f, 0.88f} : Color{0.07f, 0.07f, 0.075f, 0.80f};
+    const Color plate =
+        lit ? Color{0.22f, 0.09f, 0.06f, 0.88f} : Color{0.07f, 0.07f, 0.075f, 0.80f};
     const Color rim = lit ? rgb(242, 146, 52) : rgb(118, 112, 102);
     const Color rim_shadow = lit ? rgb(120, 40, 16) : rgb(40, 38, 36);
     if (d > 0) {
@@ -49,10 +51,11 @@ static Color panel_pixel(int x, int y, bool lit)
         float streak = hash_unit(x % PANEL_PIECE, 0, lit ? 401 : 402);
         c = scale_rgb(c, 0.9f + 0.2f * streak);
         if (d > -PANEL_RIM - 1)
-            c = scale_rgb(c, 0.5f);   // inner bevel
+            c = scale_rgb(c, 0.5f);  // inner bevel
     }
     // Rivets in the corners.
-    float rx = px < PANEL_SIZE / 2 ? 8.5f : PANEL_SIZE - 8.5f, ry = py < PANEL_SIZE / 2 ? 8.5f : PANEL_SIZE - 8.5f;
+    float rx = px < PANEL_SIZE / 2 ? 8.5f : PANEL_SIZE - 8.5f,
+          ry = py < PANEL_SIZE / 2 ? 8.5f : PANEL_SIZE - 8.5f;
     float r = std::hypot(px - rx, py - ry);
     if (r < 1.6f)
         c = mix(rgb(200, 190, 170), rim_shadow, clamp01(r / 1.6f));
@@ -67,7 +70,8 @@ static void draw_panel_sets(Picture &dash)
                 for (int y = 0; y < PANEL_PIECE; y++)
                     for (int x = 0; x < PANEL_PIECE; x++) {
                         int vx = i * PANEL_PIECE + x, vy = j * PANEL_PIECE + y;
-                        at(dash, PANEL_SIZE * set + vx, PANEL_TOP + vy) = panel_pixel(vx, vy, set == 1);
+                        at(dash, PANEL_SIZE * set + vx, PANEL_TOP + vy) =
+                            panel_pixel(vx, vy, set == 1);
                     }
 }
 
@@ -103,7 +107,8 @@ static void draw_pointer_sprite(Picture &dash)
             Color c = {0, 0, 0, shadow};
             if (d < 1.6f) {
                 // Bone-white body, a blood-red tip, a dark rim.
-                Color body = mix(rgb(160, 24, 18), rgb(236, 230, 214), smoothstep(5, 11, py - POINTER_HOT_Y));
+                Color body = mix(rgb(160, 24, 18), rgb(236, 230, 214),
+                                 smoothstep(5, 11, py - POINTER_HOT_Y));
                 Color rim = rgb(12, 10, 10);
                 float inner = clamp01(-d - 0.3f);
                 Color ink = mix(rim, body, inner);

@@ -16,8 +16,9 @@ const char *const EFFECT_FILES[EFFECT_COUNT] = {
 };
 
 const float PI = 3.14159265f;
-const float PEAK_LOUD = 0.708f;        // -3 dBFS
-const float PEAK_QUIET = 0.355f;       // -9 dBFS: the ambient groan and the interface sit under the action
+const float PEAK_LOUD = 0.708f;  // -3 dBFS
+const float PEAK_QUIET =
+    0.355f;  // -9 dBFS: the ambient groan and the interface sit under the action
 const float FADE_IN_SECONDS = 0.001f;  // short enough to keep a gunshot's crack
 const float FADE_OUT_SECONDS = 0.012f;
 const float DC_CUTOFF_HZ = 25;  // filtered noise drifts off zero; the ends must come back to it
@@ -204,7 +205,8 @@ struct ShotVariant {
 };
 
 // Rapid fire cycles through these, so no two shots in a row sound alike.
-const ShotVariant SHOT_VARIANTS[3] = {{0.19f, 1.0f, 1.0f, 11}, {0.21f, 0.86f, 0.8f, 12}, {0.17f, 1.15f, 1.25f, 13}};
+const ShotVariant SHOT_VARIANTS[3] = {
+    {0.19f, 1.0f, 1.0f, 11}, {0.21f, 0.86f, 0.8f, 12}, {0.17f, 1.15f, 1.25f, 13}};
 
 // Rounds off the loudest peaks, `drive` times into the curve: more body under the same peak.
 static void squash(std::vector<float> &s, float drive)
@@ -325,9 +327,11 @@ static std::vector<float> hurt(int)
         float grunt = 0;
         if (grunt_t > 0) {
             float hz = 130 + 60 * fall(grunt_t, SECONDS, 1);
-            grunt = (shape(v, buzz(v, hz), UH) + 0.05f * noise) * rise(grunt_t, 0.01f) * fall(grunt_t, SECONDS, 2);
+            grunt = (shape(v, buzz(v, hz), UH) + 0.05f * noise) * rise(grunt_t, 0.01f) *
+                    fall(grunt_t, SECONDS, 2);
         }
-        float low = sine(advance(thud, 50 + 50 * fall(t, 0.03f, 2))) * fall(t, 0.08f, 3) * rise(t, 0.0015f);
+        float low =
+            sine(advance(thud, 50 + 50 * fall(t, 0.03f, 2))) * fall(t, 0.08f, 3) * rise(t, 0.0015f);
         float impact = lowpass(knock, noise, 2000) * fall(t, 0.012f, 2);
         s[i] = 2.5f * grunt + 0.6f * low + 0.6f * impact;
     }
@@ -347,7 +351,8 @@ static std::vector<float> player_death(int)
     for (int i = 0; i < (int)s.size(); i++) {
         float t = seconds_at(i), u = t / SECONDS;
         // A cry that falls away; its waver grows as the strength goes.
-        float shake = (0.01f + 0.04f * u) * sine(advance(vibrato, 5.5f)) + 0.02f * wobble(jitter, 30);
+        float shake =
+            (0.01f + 0.04f * u) * sine(advance(vibrato, 5.5f)) + 0.02f * wobble(jitter, 30);
         float hz = (105 + 175 * fall(t, SECONDS, 2)) * (1 + shake);
         float voice = shape(v, buzz(v, hz), blend(AH, OH, u));
         float air = resonate(breath, white(r), 1200, 0.6f);
@@ -405,9 +410,10 @@ struct Recipe {
 
 // In EFFECT_FILES' order.
 const Recipe RECIPES[EFFECT_COUNT] = {
-    {shot, 0, PEAK_LOUD},         {shot, 1, PEAK_LOUD},   {shot, 2, PEAK_LOUD}, {hit, 0, PEAK_LOUD},
-    {zombie_death, 0, PEAK_LOUD}, {groan, 0, PEAK_QUIET}, {hurt, 0, PEAK_LOUD}, {player_death, 0, PEAK_LOUD},
-    {click, 0, PEAK_QUIET},       {saved, 0, PEAK_LOUD},
+    {shot, 0, PEAK_LOUD},  {shot, 1, PEAK_LOUD},         {shot, 2, PEAK_LOUD},
+    {hit, 0, PEAK_LOUD},   {zombie_death, 0, PEAK_LOUD}, {groan, 0, PEAK_QUIET},
+    {hurt, 0, PEAK_LOUD},  {player_death, 0, PEAK_LOUD}, {click, 0, PEAK_QUIET},
+    {saved, 0, PEAK_LOUD},
 };
 
 static void block_dc(std::vector<float> &s)

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-const int EFFECT_RATE = 22050;  // samples per second: SDL_mixer's own rate, so the game never resamples
+const int EFFECT_RATE =
+    22050;  // samples per second: SDL_mixer's own rate, so the game never resamples
 const int EFFECT_COUNT = 10;
 
 // The file names under Media/Sound/, in the order make_effect numbers them.

@@ -10,9 +10,9 @@
 
 // Big font: bold, light, with a dark rim so it reads on both menu pictures and over the game.
 const int BIG_PIXEL_SIZE = 18;
-const float BIG_CENTRE_X = 8.5f;     // the 12-pixel advance box is centred here in the 17-pixel glyph
+const float BIG_CENTRE_X = 8.5f;  // the 12-pixel advance box is centred here in the 17-pixel glyph
 const int BIG_BASELINE = 17;
-const float BIG_RIM = 1.3f;          // outline radius in pixels
+const float BIG_RIM = 1.3f;  // outline radius in pixels
 // Small font: 10-pixel advance inside 20-pixel cells.
 const int SMALL_PIXEL_SIZE = 14;
 const float SMALL_CENTRE_X = 10.0f;
@@ -102,7 +102,8 @@ bool make_big_font(Picture &sheet, std::string &error)
     const Color rim = rgb(18, 12, 10);
     for (int code = FIRST_BIG_CHAR; code <= LAST_CHAR; code++) {
         int entry = code - FIRST_BIG_CHAR;
-        int ox = (entry % BIG_COLUMNS) * BIG_CELL_W + 1, oy = (entry / BIG_COLUMNS) * BIG_CELL_H + 1;
+        int ox = (entry % BIG_COLUMNS) * BIG_CELL_W + 1,
+            oy = (entry / BIG_COLUMNS) * BIG_CELL_H + 1;
         Coverage c = render_glyph(face, code, BIG_GLYPH_W, BIG_GLYPH_H, BIG_CENTRE_X, BIG_BASELINE);
         for (int y = 0; y < BIG_GLYPH_H; y++)
             for (int x = 0; x < BIG_GLYPH_W; x++) {
@@ -133,7 +134,8 @@ bool draw_small_font(Picture &dashboard, std::string &error)
     for (int code = FIRST_SMALL_CHAR; code <= LAST_CHAR; code++) {
         int entry = code - FIRST_SMALL_CHAR;
         int ox = (entry % SMALL_COLUMNS) * SMALL_CELL, oy = (entry / SMALL_COLUMNS) * SMALL_CELL;
-        Coverage c = render_glyph(face, code, SMALL_CELL, SMALL_CELL, SMALL_CENTRE_X, SMALL_BASELINE);
+        Coverage c =
+            render_glyph(face, code, SMALL_CELL, SMALL_CELL, SMALL_CENTRE_X, SMALL_BASELINE);
         for (int y = 0; y < SMALL_CELL; y++)
             for (int x = 0; x < SMALL_CELL; x++) {
                 float ink = coverage_at(c, x, y);

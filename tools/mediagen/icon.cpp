@@ -6,20 +6,20 @@
 
 // Everything is placed in icon units (0..1 across) and scaled to the size, so all
 // sizes show one picture. Lines keep at least MIN_LINE_PX so the sight survives 32 px.
-const float MARGIN = 0.03f;              // clear border around the rounded square
-const float CORNER = 0.17f;              // corner radius of the square
-const float RIM_WIDTH = 0.035f;          // dark frame inside the square's edge
+const float MARGIN = 0.03f;      // clear border around the rounded square
+const float CORNER = 0.17f;      // corner radius of the square
+const float RIM_WIDTH = 0.035f;  // dark frame inside the square's edge
 const float HORIZON_V = 0.84f;
 const float MOON_U = 0.55f, MOON_V = 0.36f, MOON_R = 0.25f;
 const float HEAD_U = 0.52f, HEAD_V = 0.35f;
-const float SIGHT_R = 0.17f;             // the sight's ring around the head
-const float SIGHT_LINE = 0.02f;          // half-width of the sight's ring and ticks
+const float SIGHT_R = 0.17f;     // the sight's ring around the head
+const float SIGHT_LINE = 0.02f;  // half-width of the sight's ring and ticks
 const float MIN_LINE_PX = 0.75f;
 
 const Color NIGHT = rgb(7, 6, 9), DUSK = rgb(34, 16, 18), EMBER = rgb(146, 54, 30);
 const Color MOON_LIGHT = rgb(222, 204, 174), MOON_SHADE = rgb(156, 136, 114);
 const Color RUIN = rgb(20, 11, 11), GROUND = rgb(12, 8, 8);
-const Color INK = rgb(9, 6, 6);          // the silhouettes, as on the menu background
+const Color INK = rgb(9, 6, 6);  // the silhouettes, as on the menu background
 const Color SIGHT = rgb(200, 26, 20);
 const Color FRAME = rgb(40, 6, 6);
 
@@ -27,8 +27,11 @@ const Color FRAME = rgb(40, 6, 6);
 const float SEAS[][3] = {{-0.35f, -0.30f, 0.28f}, {0.30f, 0.25f, 0.33f}, {-0.20f, 0.45f, 0.18f}};
 
 // Ruined rooftops along the horizon: left edge, right edge, height above it, in icon units.
-const float RUINS[][3] = {{0.00f, 0.12f, 0.06f}, {0.12f, 0.17f, 0.09f}, {0.17f, 0.36f, 0.04f},
-                          {0.78f, 0.88f, 0.10f}, {0.88f, 1.00f, 0.06f}};
+const float RUINS[][3] = {{0.00f, 0.12f, 0.06f},
+                          {0.12f, 0.17f, 0.09f},
+                          {0.17f, 0.36f, 0.04f},
+                          {0.78f, 0.88f, 0.10f},
+                          {0.88f, 1.00f, 0.06f}};
 
 static float rounded_square_distance(float u, float v)
 {
@@ -74,13 +77,14 @@ static void draw_shambler(Picture &p)
     auto limb = [&](float u0, float v0, float u1, float v1, float r) {
         draw_capsule(p, u0 * s, v0 * s, u1 * s, v1 * s, r * s, INK);
     };
-    draw_ellipse(p, 0.66f * s, 0.80f * s, 0.15f * s, 0.27f * s, -0.25f, INK);   // hunched back and chest
-    limb(0.60f, 0.56f, 0.555f, 0.45f, 0.05f);                                  // neck thrust forward
-    draw_disc(p, HEAD_U * s, HEAD_V * s, 0.085f * s, INK);                     // head
-    limb(0.49f, 0.39f, 0.455f, 0.43f, 0.04f);                                  // slack jaw
-    limb(0.62f, 0.55f, 0.24f, 0.50f, 0.036f);                                  // arms stretched for the prey
+    draw_ellipse(p, 0.66f * s, 0.80f * s, 0.15f * s, 0.27f * s, -0.25f,
+                 INK);                                      // hunched back and chest
+    limb(0.60f, 0.56f, 0.555f, 0.45f, 0.05f);               // neck thrust forward
+    draw_disc(p, HEAD_U * s, HEAD_V * s, 0.085f * s, INK);  // head
+    limb(0.49f, 0.39f, 0.455f, 0.43f, 0.04f);               // slack jaw
+    limb(0.62f, 0.55f, 0.24f, 0.50f, 0.036f);               // arms stretched for the prey
     limb(0.64f, 0.62f, 0.29f, 0.61f, 0.036f);
-    limb(0.24f, 0.50f, 0.19f, 0.56f, 0.03f);                                   // limp hands
+    limb(0.24f, 0.50f, 0.19f, 0.56f, 0.03f);  // limp hands
     limb(0.29f, 0.61f, 0.24f, 0.67f, 0.03f);
 }
 
@@ -97,8 +101,8 @@ static void draw_sight(Picture &p)
         }
     const float DIRECTIONS[][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const float *d : DIRECTIONS)
-        draw_capsule(p, cx + d[0] * r * 0.75f, cy + d[1] * r * 0.75f, cx + d[0] * r * 1.35f, cy + d[1] * r * 1.35f,
-                     half, SIGHT);
+        draw_capsule(p, cx + d[0] * r * 0.75f, cy + d[1] * r * 0.75f, cx + d[0] * r * 1.35f,
+                     cy + d[1] * r * 1.35f, half, SIGHT);
 }
 
 // Cuts the picture to its rounded square and darkens a frame along the edge.

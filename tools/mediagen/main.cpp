@@ -37,8 +37,8 @@ static bool fail(std::vector<std::string> &written, const std::string &message)
     return false;
 }
 
-static bool save(std::vector<std::string> &written, const std::string &path, const Picture &p, PngKind kind,
-                 bool quick = false)
+static bool save(std::vector<std::string> &written, const std::string &path, const Picture &p,
+                 PngKind kind, bool quick = false)
 {
     written.push_back(path);
     if (!write_png(path, p, kind, quick))
@@ -85,8 +85,8 @@ static bool save_icons(std::vector<std::string> &written, MediaSet &m, const std
     return true;
 }
 
-static bool generate(const std::string &media, const std::string &sheet_path, const std::string &maps_folder,
-                     const std::string &icon_folder)
+static bool generate(const std::string &media, const std::string &sheet_path,
+                     const std::string &maps_folder, const std::string &icon_folder)
 {
     std::vector<std::string> written;
     std::string game = media + "/Game";
@@ -126,8 +126,9 @@ static bool generate(const std::string &media, const std::string &sheet_path, co
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        fprintf(stderr, "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]\n"
-                        "       mediagen --sounds SOUND_FOLDER\n");
+        fprintf(stderr,
+                "usage: mediagen MEDIA_FOLDER CONTACT_SHEET.png [MAPS_FOLDER [ICON_FOLDER]]\n"
+                "       mediagen --sounds SOUND_FOLDER\n");
         return 2;
     }
     if (std::string(argv[1]) == "--sounds") {

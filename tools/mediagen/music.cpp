@@ -16,10 +16,10 @@
 const int N = LOOP_SAMPLES;
 const int SAMPLES_PER_BAR = SAMPLES_PER_BEAT * 4;
 const double TWO_PI = 6.283185307179586;
-const float PEAK_LEVEL = 0.70f;         // about -3 dBFS before encoding, safely under -1 after
-const float SATURATION_DRIVE = 1.8f;    // tanh input at the loudest sample
+const float PEAK_LEVEL = 0.70f;       // about -3 dBFS before encoding, safely under -1 after
+const float SATURATION_DRIVE = 1.8f;  // tanh input at the loudest sample
 const float VORBIS_QUALITY = 0.3f;
-const int OGG_SERIAL = 0x526f7457;      // fixed, so every build writes the same bytes
+const int OGG_SERIAL = 0x526f7457;  // fixed, so every build writes the same bytes
 const int ENCODE_CHUNK = 1024;
 
 struct Track {
@@ -238,7 +238,7 @@ static void add_clang(Track &dry, Track &send, long long at, float level)
         double v = 0;
         for (int p = 0; p < 5; p++)
             v += LEVELS[p] * std::sin(TWO_PI * 98.0 * RATIOS[p] * s) * std::exp(-s / DECAYS[p]);
-        v += (random_unit(r) - 0.5) * std::exp(-s / 0.01);   // the strike
+        v += (random_unit(r) - 0.5) * std::exp(-s / 0.01);  // the strike
         v *= 1 - std::exp(-s / 0.001);
         float f = (float)v * level;
         add_wrapped(dry.left, at + j, f * 0.8f);
@@ -256,7 +256,8 @@ static void add_tom(Track &dry, Track &send, long long at, float level)
     for (int j = 0; j < length; j++) {
         double s = (double)j / MUSIC_RATE;
         phase += TWO_PI * (58 + 30 * std::exp(-s / 0.05)) / MUSIC_RATE;
-        double v = std::sin(phase) * std::exp(-s / 0.22) + (random_unit(r) - 0.5) * 0.4 * std::exp(-s / 0.012);
+        double v = std::sin(phase) * std::exp(-s / 0.22) +
+                   (random_unit(r) - 0.5) * 0.4 * std::exp(-s / 0.012);
         v *= 1 - std::exp(-s / 0.001);
         float f = (float)v * level;
         add_wrapped(dry.left, at + j, f);
@@ -294,7 +295,8 @@ static void add_percussion(Track &dry, Track &send)
             add_tom(dry, send, start + SAMPLES_PER_BEAT * 3, 0.28f);
         }
         if (bar >= 10 && bar < 20)
-            add_rim(dry, send, start + SAMPLES_PER_BEAT * 3 / 2 + (bar % 3) * SAMPLES_PER_BEAT, 0.5f);
+            add_rim(dry, send, start + SAMPLES_PER_BEAT * 3 / 2 + (bar % 3) * SAMPLES_PER_BEAT,
+                    0.5f);
     }
 }
 
@@ -362,7 +364,7 @@ static Echo make_echo(int length)
 static float comb(Echo &e, float x)
 {
     float out = e.line[e.pos];
-    e.state = out * 0.7f + e.state * 0.3f;      // damping: the tail darkens as it fades
+    e.state = out * 0.7f + e.state * 0.3f;  // damping: the tail darkens as it fades
     e.line[e.pos] = x + e.state * 0.84f;
     if (++e.pos == e.line.size())
         e.pos = 0;
@@ -483,7 +485,7 @@ bool write_ogg(const std::string &path, const std::vector<float> &samples, std::
     ogg_stream_packetin(&os, &header);
     ogg_stream_packetin(&os, &comments);
     ogg_stream_packetin(&os, &codebooks);
-    bool ok = write_pages(os, file, true);   // the audio starts on a fresh page
+    bool ok = write_pages(os, file, true);  // the audio starts on a fresh page
     long frames = (long)(samples.size() / 2);
     for (long at = 0; ok && at < frames; at += ENCODE_CHUNK) {
         int n = (int)std::min<long>(ENCODE_CHUNK, frames - at);

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-const int MUSIC_RATE = 44100;            // samples per second per channel
+const int MUSIC_RATE = 44100;  // samples per second per channel
 const int MUSIC_BPM = 80;
-const int MUSIC_BARS = 24;               // of four beats: 72 seconds
+const int MUSIC_BARS = 24;  // of four beats: 72 seconds
 const int SAMPLES_PER_BEAT = MUSIC_RATE * 60 / MUSIC_BPM;
 const int LOOP_SAMPLES = SAMPLES_PER_BEAT * 4 * MUSIC_BARS;
 

@@ -10,12 +10,12 @@ struct Random {
 
 Random make_random(uint64_t seed);
 uint32_t next_random(Random &r);
-float random_unit(Random &r);                    // [0, 1)
+float random_unit(Random &r);  // [0, 1)
 float random_range(Random &r, float lo, float hi);
-int random_below(Random &r, int n);              // 0 .. n-1
+int random_below(Random &r, int n);  // 0 .. n-1
 
 uint32_t hash3(int x, int y, uint32_t seed);
-float hash_unit(int x, int y, uint32_t seed);    // [0, 1) from a lattice point
+float hash_unit(int x, int y, uint32_t seed);  // [0, 1) from a lattice point
 
 // Value noise in [0, 1) over a lattice of `cells` by `cells` squares spanning
 // `period` pixels, wrapping at the period, so a picture of that size tiles.

@@ -62,19 +62,20 @@ static void draw_survivor(Pen &pen)
 {
     const Color sleeve = rgb(44, 64, 104), vest = rgb(234, 152, 38), skin = rgb(210, 162, 122);
     const Color gun = rgb(78, 80, 88), stock = rgb(110, 72, 40), pack = rgb(88, 92, 58);
-    limb(pen, 17.0f, 21.5f, 32.5f, 21.5f, 1.2f, gun);          // rifle
-    detail_limb(pen, 22.0f, 21.0f, 32.0f, 21.0f, 0.4f, rgb(140, 144, 152));  // light along the barrel
+    limb(pen, 17.0f, 21.5f, 32.5f, 21.5f, 1.2f, gun);  // rifle
+    detail_limb(pen, 22.0f, 21.0f, 32.0f, 21.0f, 0.4f,
+                rgb(140, 144, 152));  // light along the barrel
     limb(pen, 12.5f, 21.5f, 18.0f, 21.5f, 1.7f, stock);
-    ellipse(pen, 9.5f, 18.0f, 3.0f, 5.6f, 0, pack);             // backpack on the back
-    limb(pen, 14.5f, 26.0f, 20.5f, 23.5f, 1.8f, sleeve);       // right arm to the grip
-    limb(pen, 14.5f, 10.0f, 20.0f, 14.0f, 1.8f, sleeve);       // left arm to the fore-end
+    ellipse(pen, 9.5f, 18.0f, 3.0f, 5.6f, 0, pack);       // backpack on the back
+    limb(pen, 14.5f, 26.0f, 20.5f, 23.5f, 1.8f, sleeve);  // right arm to the grip
+    limb(pen, 14.5f, 10.0f, 20.0f, 14.0f, 1.8f, sleeve);  // left arm to the fore-end
     limb(pen, 20.0f, 14.0f, 26.0f, 20.0f, 1.6f, sleeve);
-    ellipse(pen, 14.5f, 18.0f, 5.4f, 9.4f, 0, vest);           // shoulders in the vest
+    ellipse(pen, 14.5f, 18.0f, 5.4f, 9.4f, 0, vest);  // shoulders in the vest
     detail_limb(pen, 12.6f, 10.8f, 12.6f, 25.2f, 0.6f, rgb(222, 222, 204));  // reflective band
-    disc(pen, 21.0f, 22.8f, 1.6f, skin);                       // hands
+    disc(pen, 21.0f, 22.8f, 1.6f, skin);                                     // hands
     disc(pen, 26.8f, 21.0f, 1.6f, skin);
-    rimmed_disc(pen, 16.5f, 18.0f, 4.3f, rgb(62, 42, 26));     // head, dark hair
-    detail_disc(pen, 17.7f, 16.8f, 1.6f, rgb(96, 70, 44));     // light on the hair
+    rimmed_disc(pen, 16.5f, 18.0f, 4.3f, rgb(62, 42, 26));              // head, dark hair
+    detail_disc(pen, 17.7f, 16.8f, 1.6f, rgb(96, 70, 44));              // light on the hair
     detail_limb(pen, 9.5f, 13.8f, 9.5f, 22.2f, 0.5f, rgb(60, 62, 38));  // pack straps
 }
 
@@ -82,19 +83,19 @@ static void draw_survivor(Pen &pen)
 static void draw_zombie(Pen &pen)
 {
     const Color skin = rgb(128, 146, 100), shirt = rgb(92, 78, 74), blood = rgb(110, 18, 16);
-    limb(pen, 14.5f, 9.5f, 21.0f, 10.5f, 2.2f, shirt);         // sleeves
+    limb(pen, 14.5f, 9.5f, 21.0f, 10.5f, 2.2f, shirt);  // sleeves
     limb(pen, 14.5f, 26.5f, 21.0f, 25.0f, 2.2f, shirt);
-    limb(pen, 20.5f, 10.5f, 29.5f, 12.0f, 1.7f, skin);         // bare forearms
+    limb(pen, 20.5f, 10.5f, 29.5f, 12.0f, 1.7f, skin);  // bare forearms
     limb(pen, 20.5f, 25.0f, 30.5f, 23.0f, 1.7f, skin);
-    disc(pen, 30.5f, 12.2f, 2.1f, skin);                       // grasping hands
+    disc(pen, 30.5f, 12.2f, 2.1f, skin);  // grasping hands
     disc(pen, 31.5f, 22.8f, 2.1f, skin);
-    ellipse(pen, 14.0f, 18.0f, 5.8f, 9.6f, 0.08f, shirt);      // hunched shoulders
-    detail_disc(pen, 12.5f, 22.0f, 2.2f, blood);               // stains on the shirt
+    ellipse(pen, 14.0f, 18.0f, 5.8f, 9.6f, 0.08f, shirt);  // hunched shoulders
+    detail_disc(pen, 12.5f, 22.0f, 2.2f, blood);           // stains on the shirt
     detail_disc(pen, 15.5f, 12.5f, 1.4f, rgb(66, 56, 52));
     detail_limb(pen, 11.0f, 14.0f, 13.0f, 17.5f, 0.6f, rgb(60, 50, 48));  // tear
-    rimmed_disc(pen, 17.5f, 18.8f, 4.5f, skin);                       // bald head, lolling aside
-    detail_disc(pen, 16.0f, 20.5f, 1.8f, rgb(84, 96, 66));     // rot patches
-    detail_disc(pen, 19.0f, 17.0f, 1.2f, rgb(150, 40, 36));    // open wound
+    rimmed_disc(pen, 17.5f, 18.8f, 4.5f, skin);              // bald head, lolling aside
+    detail_disc(pen, 16.0f, 20.5f, 1.8f, rgb(84, 96, 66));   // rot patches
+    detail_disc(pen, 19.0f, 17.0f, 1.2f, rgb(150, 40, 36));  // open wound
     detail_disc(pen, 31.8f, 23.5f, 0.9f, blood);
 }
 
@@ -109,14 +110,14 @@ static void draw_corpse(Pen &pen)
         draw_disc(*pen.picture, 25.0f, 24.0f, 5.0f, pool);
         draw_disc(*pen.picture, 9.0f, 14.0f, 4.5f, pool);
     }
-    limb(pen, 11.0f, 15.5f, 5.0f, 11.5f, 2.1f, trousers);      // legs
+    limb(pen, 11.0f, 15.5f, 5.0f, 11.5f, 2.1f, trousers);  // legs
     limb(pen, 11.0f, 20.5f, 5.5f, 25.0f, 2.1f, trousers);
-    limb(pen, 21.0f, 14.0f, 25.5f, 6.0f, 1.7f, skin);          // arms flung out
+    limb(pen, 21.0f, 14.0f, 25.5f, 6.0f, 1.7f, skin);  // arms flung out
     limb(pen, 20.5f, 22.5f, 29.0f, 27.5f, 1.7f, skin);
-    ellipse(pen, 16.0f, 18.0f, 7.0f, 5.2f, 0, shirt);          // torso
-    detail_disc(pen, 15.0f, 19.0f, 2.4f, rgb(96, 14, 12));     // the wounds that ended it
+    ellipse(pen, 16.0f, 18.0f, 7.0f, 5.2f, 0, shirt);       // torso
+    detail_disc(pen, 15.0f, 19.0f, 2.4f, rgb(96, 14, 12));  // the wounds that ended it
     detail_disc(pen, 18.5f, 16.0f, 1.3f, rgb(96, 14, 12));
-    rimmed_disc(pen, 26.5f, 18.5f, 3.9f, skin);                       // head
+    rimmed_disc(pen, 26.5f, 18.5f, 3.9f, skin);  // head
     detail_disc(pen, 27.5f, 18.0f, 1.5f, rgb(70, 80, 56));
 }
 

@@ -3,7 +3,7 @@
 
 #include "picture.h"
 
-const int PERSON = 36;                 // each sprite is 36 by 36, centred on (18, 18)
+const int PERSON = 36;  // each sprite is 36 by 36, centred on (18, 18)
 const int PEOPLE_W = 36, PEOPLE_H = 108;
 
 // Player, zombie, dead zombie stacked downwards; transparent where the game keys cyan.

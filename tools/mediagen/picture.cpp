@@ -15,7 +15,8 @@ Color rgb(int r, int g, int b)
 
 Color mix(Color a, Color b, float t)
 {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
+            a.a + (b.a - a.a) * t};
 }
 
 Color scale_rgb(Color c, float f)
@@ -114,7 +115,8 @@ static void draw_shape(Picture &p, int x0, int y0, int x1, int y1, Color c, Dist
 
 void draw_disc(Picture &p, float cx, float cy, float radius, Color c)
 {
-    draw_shape(p, (int)(cx - radius - 2), (int)(cy - radius - 2), (int)(cx + radius + 2), (int)(cy + radius + 2), c,
+    draw_shape(p, (int)(cx - radius - 2), (int)(cy - radius - 2), (int)(cx + radius + 2),
+               (int)(cy + radius + 2), c,
                [&](float x, float y) { return std::hypot(x - cx, y - cy) - radius; });
 }
 
@@ -169,7 +171,9 @@ bool write_png(const std::string &path, const Picture &p, PngKind kind, bool qui
             bool transparent = c.a < 0.5f;
             bool accidental_key = o[0] == 0 && o[1] == 255 && o[2] == 255;
             if (transparent) {
-                o[0] = 0; o[1] = 255; o[2] = 255;
+                o[0] = 0;
+                o[1] = 255;
+                o[2] = 255;
             } else if (accidental_key) {
                 o[1] = 254;  // an opaque pixel must never read as the key colour
             }

@@ -16,26 +16,27 @@ struct Picture {
 
 // How a picture is stored on disk.
 enum PngKind {
-    PNG_OPAQUE,   // 24-bit RGB, alpha ignored
-    PNG_KEYED,    // 24-bit RGB, cyan where alpha is below one half
-    PNG_ALPHA     // 32-bit RGBA
+    PNG_OPAQUE,  // 24-bit RGB, alpha ignored
+    PNG_KEYED,   // 24-bit RGB, cyan where alpha is below one half
+    PNG_ALPHA    // 32-bit RGBA
 };
 
 const Color TRANSPARENT = {0, 0, 0, 0};
 const Color BLACK = {0, 0, 0, 1};
 
-Color rgb(int r, int g, int b);                       // 0..255 components, opaque
-Color mix(Color a, Color b, float t);                 // a + (b - a) t, alpha too
-Color scale_rgb(Color c, float f);                    // brightness, alpha kept
+Color rgb(int r, int g, int b);        // 0..255 components, opaque
+Color mix(Color a, Color b, float t);  // a + (b - a) t, alpha too
+Color scale_rgb(Color c, float f);     // brightness, alpha kept
 float clamp01(float v);
 float smoothstep(float edge0, float edge1, float v);
 
 Picture make_picture(int w, int h, Color fill);
 Color &at(Picture &p, int x, int y);
-Color get(const Picture &p, int x, int y);            // outside gives TRANSPARENT
+Color get(const Picture &p, int x, int y);                      // outside gives TRANSPARENT
 void blend(Picture &p, int x, int y, Color c, float coverage);  // "over", coverage 0..1
 void copy_into(Picture &dst, const Picture &src, int sx, int sy, int w, int h, int dx, int dy);
-void draw_over(Picture &dst, const Picture &src, int dx, int dy, int scale);  // alpha blend, pixel-doubled
+void draw_over(Picture &dst, const Picture &src, int dx, int dy,
+               int scale);  // alpha blend, pixel-doubled
 void fill_rect(Picture &p, int x, int y, int w, int h, Color c);
 
 // Antialiased shapes: coverage comes from the signed distance to the outline.

@@ -75,9 +75,9 @@ static Color grass(int x, int y)
     Color c = mix(live, dead, smoothstep(0.45f, 0.7f, patches));
     c = shade(c, 0.7f + 0.45f * blades + 0.15f * fine);
     if (fine > 0.93f)
-        c = mix(c, rgb(110, 118, 70), 0.5f);   // lit blade tips
+        c = mix(c, rgb(110, 118, 70), 0.5f);  // lit blade tips
     if (tile_noise(x, y, 20, TILE, 14) < 0.18f)
-        c = shade(c, 0.7f);                    // dark clumps
+        c = shade(c, 0.7f);  // dark clumps
     return c;
 }
 
@@ -96,14 +96,14 @@ static Color dirt(int x, int y)
 static Color gravel(int x, int y)
 {
     CellHit stone = tile_cells(x, y, 14, TILE, 31);
-    float edge = stone.second - stone.nearest;           // small near the gaps
+    float edge = stone.second - stone.nearest;  // small near the gaps
     float tone = ((stone.id >> 4) & 255) / 255.0f;
     Color c = mix(rgb(70, 68, 64), rgb(118, 112, 100), tone);
     if (stone.id & 1)
-        c = mix(c, rgb(104, 88, 70), 0.4f);              // some brown pebbles
-    c = shade(c, 1.05f - 0.04f * stone.nearest);         // rounded: lighter in the middle
+        c = mix(c, rgb(104, 88, 70), 0.4f);       // some brown pebbles
+    c = shade(c, 1.05f - 0.04f * stone.nearest);  // rounded: lighter in the middle
     if (edge < 1.2f)
-        c = rgb(34, 32, 30);                             // dark gaps between stones
+        c = rgb(34, 32, 30);  // dark gaps between stones
     return shade(c, 0.92f + 0.12f * hash_unit(x, y, 32));
 }
 
@@ -114,9 +114,10 @@ static Color asphalt(int x, int y)
     Color c = mix(rgb(38, 38, 40), rgb(56, 55, 55), stain);
     c = shade(c, 0.85f + 0.3f * grain);
     if (grain > 0.96f)
-        c = rgb(90, 88, 84);                             // aggregate specks
+        c = rgb(90, 88, 84);  // aggregate specks
     // A tar-sealed crack wandering across the tile.
-    float crack_y = 50 + 18 * std::sin(x * 2 * 3.14159265f / TILE) + 8 * (tile_noise(x, 0, 10, TILE, 43) - 0.5f);
+    float crack_y = 50 + 18 * std::sin(x * 2 * 3.14159265f / TILE) +
+                    8 * (tile_noise(x, 0, 10, TILE, 43) - 0.5f);
     if (std::fabs(y - crack_y) < 1.0f)
         c = rgb(22, 22, 24);
     return c;
@@ -135,7 +136,7 @@ static Color concrete(int x, int y)
     else if (sx == 1 || sy == 1)
         c = shade(c, 1.12f);
     if (tile_noise(x, y, 10, TILE, 53) > 0.8f)
-        c = mix(c, rgb(52, 50, 40), 0.35f);              // oil and grime
+        c = mix(c, rgb(52, 50, 40), 0.35f);  // oil and grime
     return c;
 }
 
@@ -145,17 +146,18 @@ static Color planks(int x, int y)
     int board = y / board_h, by = y % board_h;
     float tone = hash_unit(board, 0, 61);
     Color c = mix(rgb(98, 64, 34), rgb(134, 92, 52), tone);
-    float grain = tile_noise(x, y * 1.0f, 4, TILE, 62) * 0.5f + tile_noise(x, y, 10, TILE, 63) * 0.5f;
+    float grain =
+        tile_noise(x, y * 1.0f, 4, TILE, 62) * 0.5f + tile_noise(x, y, 10, TILE, 63) * 0.5f;
     float streak = std::sin((y + 7 * grain) * 1.9f + board) * 0.5f + 0.5f;
     c = shade(c, 0.82f + 0.22f * streak + 0.1f * hash_unit(x, y, 64));
     int joint = (int)(hash_unit(board, 1, 65) * TILE);
     int dx = (x - joint + TILE) % TILE;
     if (by == 0 || dx == 0)
-        c = rgb(26, 18, 12);                              // gaps between boards
+        c = rgb(26, 18, 12);  // gaps between boards
     else if (by == 1)
         c = shade(c, 1.15f);
     if ((dx == 3 || dx == TILE - 3) && (by == 5 || by == 15))
-        c = rgb(40, 38, 36);                              // nails
+        c = rgb(40, 38, 36);  // nails
     return c;
 }
 
@@ -169,7 +171,7 @@ static Color ceramic(int x, int y)
     c = mix(c, rgb(58, 50, 38), 0.45f * smoothstep(0.35f, 0.8f, dirt));
     c = shade(c, 0.93f + 0.1f * hash_unit(x, y, 72));
     if (sx < 2 || sy < 2)
-        c = rgb(40, 38, 34);                              // grout
+        c = rgb(40, 38, 34);  // grout
     // A cracked square.
     if (cx == 2 && cy == 1 && std::abs((sx - 2) - (sy - 2) * 3 / 4) < 1)
         c = rgb(40, 38, 34);
@@ -182,9 +184,10 @@ static Color mud(int x, int y)
     Color c = mix(rgb(40, 30, 22), rgb(66, 50, 34), tile_fbm(x, y, 8, 3, TILE, 82));
     c = shade(c, 0.9f + 0.15f * hash_unit(x, y, 83));
     if (n > 0.6f) {
-        c = mix(rgb(30, 30, 32), rgb(52, 54, 58), smoothstep(0.6f, 0.75f, n) * 0.3f);  // standing water
+        c = mix(rgb(30, 30, 32), rgb(52, 54, 58),
+                smoothstep(0.6f, 0.75f, n) * 0.3f);  // standing water
         if (n < 0.615f)
-            c = rgb(76, 64, 50);                          // wet rim
+            c = rgb(76, 64, 50);  // wet rim
     }
     return c;
 }
@@ -216,8 +219,8 @@ static Color carpet(int x, int y)
 Picture make_floor(int kind)
 {
     typedef Color (*FloorFunction)(int, int);
-    const FloorFunction FLOORS[FLOOR_KINDS] = {grass, dirt, gravel, asphalt, concrete,
-                                               planks, ceramic, mud, sand, carpet};
+    const FloorFunction FLOORS[FLOOR_KINDS] = {grass,  dirt,    gravel, asphalt, concrete,
+                                               planks, ceramic, mud,    sand,    carpet};
     Picture p = make_picture(TILE, TILE, BLACK);
     for (int y = 0; y < TILE; y++)
         for (int x = 0; x < TILE; x++) {
@@ -239,17 +242,18 @@ static Color brick_top(int along, int across)
     Color c = mix(rgb(92, 48, 38), rgb(124, 70, 50), hash_unit(brick, course, 111));
     c = shade(c, 0.9f + 0.15f * hash_unit(along, across, 112));
     if (shifted % 25 == 0 || across == 6)
-        c = rgb(76, 70, 62);                  // mortar
+        c = rgb(76, 70, 62);  // mortar
     if (across == 0 || across == WALL_THICK - 1)
-        c = rgb(24, 18, 16);                  // the wall's outline
+        c = rgb(24, 18, 16);  // the wall's outline
     else if (across == 1)
         c = mix(c, rgb(190, 160, 130), 0.35f);  // lit edge
     else if (across == WALL_THICK - 2)
-        c = shade(c, 0.6f);                   // shaded edge
+        c = shade(c, 0.6f);  // shaded edge
     return c;
 }
 
-static void draw_wall_rect(Picture &cell, const TileRect &r, bool along_y, bool cap_start, bool cap_end)
+static void draw_wall_rect(Picture &cell, const TileRect &r, bool along_y, bool cap_start,
+                           bool cap_end)
 {
     for (int y = r.y; y < r.y + r.h; y++)
         for (int x = r.x; x < r.x + r.w; x++) {
@@ -284,7 +288,8 @@ static void draw_walls(Picture &cell, int kind)
         for (int y = y0; y < y1; y++)
             for (int x = x0; x < x1; x++) {
                 bool rim = x == x0 || y == y0 || x == x1 - 1 || y == y1 - 1;
-                Color c = rim ? rgb(24, 18, 16) : mix(rgb(96, 90, 82), rgb(120, 114, 104), hash_unit(x, y, 113));
+                Color c = rim ? rgb(24, 18, 16)
+                              : mix(rgb(96, 90, 82), rgb(120, 114, 104), hash_unit(x, y, 113));
                 if (!rim && (x == x0 + 1 || y == y0 + 1))
                     c = rgb(150, 142, 128);
                 at(cell, x, y) = c;

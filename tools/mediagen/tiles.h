@@ -3,12 +3,12 @@
 
 #include "picture.h"
 
-const int TILE = 100;                      // a cell is 100 by 100 pixels
+const int TILE = 100;  // a cell is 100 by 100 pixels
 const int TILE_SHEET_COLUMNS = 4, TILE_SHEET_ROWS = 12;
-const int FLOOR_KINDS = 10;                // kinds 0..9
+const int FLOOR_KINDS = 10;  // kinds 0..9
 const int FIRST_WALL = 10, LAST_WALL = 21;
-const int OVERLAY_OFFSET = 12;             // overlay of wall kind k is cell k + 12
-const int WALL_FLOOR = 4;                  // the floor drawn under every wall kind
+const int OVERLAY_OFFSET = 12;  // overlay of wall kind k is cell k + 12
+const int WALL_FLOOR = 4;       // the floor drawn under every wall kind
 
 // Where the game's collision puts a wall inside its tile: 12 pixels thick,
 // doorways open from 5 to 95 along the wall.

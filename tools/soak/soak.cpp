@@ -33,19 +33,19 @@ namespace fs = std::filesystem;
 
 const int DEFAULT_FRAMES = 100000;
 const char DEFAULT_MAP[] = "Town.map";
-const int SOAK_FRAME_MS = 33;                 // every frame: a speed factor of 0.99
+const int SOAK_FRAME_MS = 33;  // every frame: a speed factor of 0.99
 const unsigned SOAK_SEED = 4242;
-const int MEMORY_BASELINE_FRAME = 10000;      // by then every lasting allocation is made
-const long MAX_MEMORY_GROWTH = 1024 * 1024;   // bytes of resident memory after the baseline
-const int SAVE_CHECK_FRAMES = 5000;           // a save and load of the running game this often
-const int WALK_LEG_FRAMES = 45;               // frames per leg of the walked square
-const int PLAY_CYCLE_FRAMES = 900;            // walk and fire, stand and fire, stand still
+const int MEMORY_BASELINE_FRAME = 10000;     // by then every lasting allocation is made
+const long MAX_MEMORY_GROWTH = 1024 * 1024;  // bytes of resident memory after the baseline
+const int SAVE_CHECK_FRAMES = 5000;          // a save and load of the running game this often
+const int WALK_LEG_FRAMES = 45;              // frames per leg of the walked square
+const int PLAY_CYCLE_FRAMES = 900;           // walk and fire, stand and fire, stand still
 const int WALK_FRAMES = 600;
 const int FIRING_FRAMES = 750;
-const float FAR_FROM_PLAYER = 900.0f;         // stragglers are called back at 750, plus pushes
-const float NO_AIM_SCALE = 0.1f;              // below this zoom the pointer circles instead
-const int AIM_RADIUS = 150;                   // display pixels around the view's centre
-const double AIM_TURN = 0.1;                  // radians per frame
+const float FAR_FROM_PLAYER = 900.0f;  // stragglers are called back at 750, plus pushes
+const float NO_AIM_SCALE = 0.1f;       // below this zoom the pointer circles instead
+const int AIM_RADIUS = 150;            // display pixels around the view's centre
+const double AIM_TURN = 0.1;           // radians per frame
 const double BYTES_PER_MB = 1024.0 * 1024.0;
 
 const int LEG_KEYS[4] = {SDLK_d, SDLK_s, SDLK_a, SDLK_w};
@@ -148,14 +148,13 @@ static void play(int game_frame)
 static void feed_input(const SoakRun &run)
 {
     switch (screen_number) {
-    case SCREEN_GAME:
-        play(run.game_frames);
-        break;
+    case SCREEN_GAME: play(run.game_frames); break;
     case SCREEN_GAME_MENU:  // a shot fired with the pointer over "Pause"
         click_at(GAME_MENU_BUTTON_X + GAME_MENU_BUTTON_W / 2, RESUME_Y + GAME_MENU_BUTTON_H / 2);
         break;
     case SCREEN_GAME_OVER:
-        click_at(MAIN_MENU_BUTTON_X + MAIN_MENU_BUTTON_W / 2, MAIN_MENU_BUTTON_Y + MAIN_MENU_BUTTON_H / 2);
+        click_at(MAIN_MENU_BUTTON_X + MAIN_MENU_BUTTON_W / 2,
+                 MAIN_MENU_BUTTON_Y + MAIN_MENU_BUTTON_H / 2);
         break;
     default:  // "Single Player" on the main menu, then the only map on the list
         click_at(MENU_TEXT_X, menu_row_y(0));
@@ -174,7 +173,8 @@ static std::string broken_game_rule(const SoakRun &run)
     if (!within(player_health[0], 0, GAUGE_MAX) || !within(player_energy[0], 0, GAUGE_MAX) ||
         view_scale != player_health[0] / GAUGE_MAX)
         return "gauges";
-    if (!within(camera_x, 0, CAMERA_MAX_X) || !within(camera_y, 0, CAMERA_MAX_Y) || !(pending_damage >= 0.0f))
+    if (!within(camera_x, 0, CAMERA_MAX_X) || !within(camera_y, 0, CAMERA_MAX_Y) ||
+        !(pending_damage >= 0.0f))
         return "camera or damage";
     if (hurt_flash < 0 || hurt_flash > HURT_FLASH_MAX || (unsigned)fire_cooldown[0] > 1)
         return "flash or cooldown";
@@ -193,7 +193,8 @@ static std::string broken_game_rule(const SoakRun &run)
             return "zombie " + std::to_string(i);
     }
     if (wall_rect_count != run.game_walls)
-        return "wall count " + std::to_string(wall_rect_count) + ", was " + std::to_string(run.game_walls);
+        return "wall count " + std::to_string(wall_rect_count) + ", was " +
+               std::to_string(run.game_walls);
     return kill_count < run.game_kills ? "kill count fell" : "";
 }
 
@@ -210,7 +211,9 @@ static std::string check_frame(int screen_before, SoakRun &run)
         return "";
     run.game_frames++;
     if (screen_number == SCREEN_GAME_OVER)
-        return zombie_count == 0 && wall_rect_count == 0 && player_health[0] == 0.0f ? "" : "the end of a game";
+        return zombie_count == 0 && wall_rect_count == 0 && player_health[0] == 0.0f
+                   ? ""
+                   : "the end of a game";
     std::string rule = broken_game_rule(run);
     run.kills += kill_count - run.game_kills;
     run.game_kills = kill_count;
@@ -270,8 +273,9 @@ static void report(const char *map, const SoakRun &run, long end_rss, double sec
            run.frame / seconds);
     printf("  games %d, kills %d, most zombies %d, save round trips %d\n", run.games, run.kills,
            run.most_zombies, run.save_checks);
-    printf("  resident memory at frame %d: %.2f MB, at the end: %.2f MB (%+.3f MB)\n", MEMORY_BASELINE_FRAME,
-           run.baseline_rss / BYTES_PER_MB, end_rss / BYTES_PER_MB, (end_rss - run.baseline_rss) / BYTES_PER_MB);
+    printf("  resident memory at frame %d: %.2f MB, at the end: %.2f MB (%+.3f MB)\n",
+           MEMORY_BASELINE_FRAME, run.baseline_rss / BYTES_PER_MB, end_rss / BYTES_PER_MB,
+           (end_rss - run.baseline_rss) / BYTES_PER_MB);
 }
 
 int main(int argc, char *argv[])
@@ -304,7 +308,8 @@ int main(int argc, char *argv[])
         if (run.frame == MEMORY_BASELINE_FRAME)
             run.baseline_rss = resident_bytes();
     }
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     long end_rss = resident_bytes();
     shut_down();
     std::error_code error;
@@ -315,7 +320,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (run.baseline_rss && end_rss - run.baseline_rss > MAX_MEMORY_GROWTH) {
-        printf("soak: FAILED: resident memory grew by more than %.0f MB\n", MAX_MEMORY_GROWTH / BYTES_PER_MB);
+        printf("soak: FAILED: resident memory grew by more than %.0f MB\n",
+               MAX_MEMORY_GROWTH / BYTES_PER_MB);
         return 1;
     }
     printf("soak: passed%s\n", run.baseline_rss ? "" : " (too short to check the memory)");
