@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Rotwalk. "./build.sh run" builds, assembles the game folder and starts
-# the game; "./build.sh test" builds with sanitizers and runs the tests;
-# "./build.sh fuzz [seconds]" fuzzes each file loader for that long (default 60).
+# the game; "./build.sh test" checks the sources' layout, builds with sanitizers
+# and runs the tests; "./build.sh fuzz [seconds]" fuzzes each file loader for
+# that long (default 60).
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -20,6 +21,13 @@ assemble_game_folder() {
     rm -rf "$game/Media"
     cp -r "$ROOT/build/release/Media" "$game/Media"
   fi
+}
+
+# Fails, naming the files, when a source is not laid out as .clang-format says;
+# "clang-format-14 -i FILE" lays one out.
+check_layout() {
+  find src tools tests \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z |
+    xargs -0 clang-format-14 --dry-run --Werror
 }
 
 # Runs every fuzz target for the given seconds on a scratch copy of its
@@ -59,6 +67,7 @@ case "${1:-}" in
     ;;
   test)
     scripts/install-deps.sh
+    check_layout
     cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DROTWALK_SANITIZE=ON >/dev/null
     cmake --build build/test -j "$JOBS"
     cd build/test

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing, measuring the tests' line coverage (gcovr)
-# and generating the media need, only those missing.
+# Installs the Debian packages that building, testing, checking the layout (clang-format),
+# measuring the tests' line coverage (gcovr) and generating the media need, only those missing.
 set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
-  liblodepng-dev libgtest-dev gcovr
+  liblodepng-dev libgtest-dev gcovr clang-format-14
   libfreetype-dev fonts-dejavu-core
   libogg-dev libvorbis-dev
   desktop-file-utils appstream
