@@ -24,26 +24,25 @@ TEST_F(PushOutOfWalls, APointEndsSeventeenFromTheNearestPointOfTheFirstRuleThatM
 {
     const float off10 = 10.0f / std::sqrt(2.0f), off17 = 17.0f / std::sqrt(2.0f),
                 shrink = 16.9f / 17.0f;
-    add_wall_rect(100, 100, 200, 12);  // right 300, bottom 112
-    expect_pushes(
-        "thin horizontal wall",
-        {
-            {200, 90, 200, 83},                                    // over the top edge: straight up
-            {95, 106, 83, 106},                                    // beside the left edge
-            {100 - off10, 100 - off10, 100 - off17, 100 - off17},  // off the top-left corner
-            {300 + off10, 112 + off10, 300 + off17, 112 + off17},  // off the bottom-right corner
-            {92, 85, 92, 85},                                      // (8, 15): exactly 17 stays
-            {100 - 8 * shrink, 100 - 15 * shrink, 92, 85},         // 16.9 is moved out to 17
-            {150, 104, 150, 95},  // inside: measured from the bottom, b - 17
-        });
+    // A wall with right 300 and bottom 112. From over the top edge straight
+    // up; from beside the left edge; off the top-left and bottom-right
+    // corners; from (8, 15) off, exactly 17, nowhere, but from 16.9 out to
+    // 17; from inside, measured from the bottom: b - 17.
+    add_wall_rect(100, 100, 200, 12);
+    expect_pushes("thin horizontal wall", {{200, 90, 200, 83},
+                                           {95, 106, 83, 106},
+                                           {100 - off10, 100 - off10, 100 - off17, 100 - off17},
+                                           {300 + off10, 112 + off10, 300 + off17, 112 + off17},
+                                           {92, 85, 92, 85},
+                                           {100 - 8 * shrink, 100 - 15 * shrink, 92, 85},
+                                           {150, 104, 150, 95}});
+    // Bottom 400, middle (106, 250). Inside far from the bottom end: left
+    // where it is; near it: pushed up, still inside; on the left edge at mid
+    // height: away from the middle.
     clear_wall_rects();
-    add_wall_rect(100, 100, 12, 300);  // bottom 400, middle (106, 250)
+    add_wall_rect(100, 100, 12, 300);
     expect_pushes("thin vertical wall",
-                  {
-                      {106, 200, 106, 200},  // inside, far from the bottom end: left where it is
-                      {106, 390, 106, 383},  // near the bottom end: pushed up, still inside
-                      {100, 250, 89, 250},   // on the left edge at mid height: away from the middle
-                  });
+                  {{106, 200, 106, 200}, {106, 390, 106, 383}, {100, 250, 89, 250}});
 
     // A 20-pixel gap between two walls: each wall in list order sees the point
     // the previous one left, with no second pass.
@@ -59,16 +58,14 @@ TEST_F(PushOutOfWalls, APointEndsSeventeenFromTheNearestPointOfTheFirstRuleThatM
 
 TEST(SeparatePersons, OverlappingPersonsEachMoveAQuarterOfTheOverlapAlongTheLineBetweenThem)
 {
+    // 30 apart end 32 apart, beside and below; 30 apart along a (3, 4) slope;
+    // on one point, apart along x; touching; 35 apart though near on both axes.
     const struct {
         float ax, ay, bx, by, want_ax, want_ay, want_bx, want_by;
     } pairs[] = {
-        {100, 50, 130, 50, 99, 50, 131, 50},         // 30 apart end 32 apart
-        {0, 30, 0, 0, 0, 31, 0, -1},                 // the same below
-        {0, 0, 18, 24, -0.6f, -0.8f, 18.6f, 24.8f},  // 30 apart along a (3, 4) slope
-        {100, 50, 100, 50, 108.5f, 50, 91.5f, 50},   // one point: apart along x
-        {100, 50, 134, 50, 100, 50, 134, 50},        // touching
-        {0, 0, 21, 28, 0, 0, 21, 28},                // 35 apart though near on both axes
-    };
+        {100, 50, 130, 50, 99, 50, 131, 50},        {0, 30, 0, 0, 0, 31, 0, -1},
+        {0, 0, 18, 24, -0.6f, -0.8f, 18.6f, 24.8f}, {100, 50, 100, 50, 108.5f, 50, 91.5f, 50},
+        {100, 50, 134, 50, 100, 50, 134, 50},       {0, 0, 21, 28, 0, 0, 21, 28}};
     for (const auto &p : pairs) {
         float ax = p.ax, ay = p.ay, bx = p.bx, by = p.by;
         separate_persons(ax, ay, bx, by);

@@ -5,20 +5,14 @@
 #include "game/game_frame.h"
 #include "game/world_fixture.h"
 
+// Angles in quarter turns; those far outside a half turn are reduced first.
 TEST(FacingFrame, OneFrameInSixtyFourFallingAsTheAngleGrowsForAnyAngle)
 {
     const struct {
-        double angle;
-        int frame;
-    } facings[] = {{0, 63},
-                   {M_PI / 2, 47},
-                   {M_PI, 31},
-                   {-M_PI, 31},
-                   {-M_PI / 2, 15},
-                   {M_PI / 2 + 20 * M_PI, 47},
-                   {-M_PI / 2 - 8 * M_PI, 15}};  // far outside: reduced first
+        int quarters, frame;
+    } facings[] = {{0, 63}, {1, 47}, {2, 31}, {-2, 31}, {-1, 15}, {41, 47}, {-17, 15}};
     for (const auto &f : facings)
-        EXPECT_EQ(facing_frame((float)f.angle), f.frame) << f.angle;
+        EXPECT_EQ(facing_frame((float)(f.quarters * M_PI / 2)), f.frame) << f.quarters;
     for (float angle : {1e30f, -1e30f, INFINITY, -INFINITY, NAN})
         EXPECT_TRUE(facing_frame(angle) >= 0 && facing_frame(angle) <= 63) << angle;
     for (int k = 1; k < 64; k++)  // one frame less per 64th of a turn; 63 follows 0
@@ -27,24 +21,21 @@ TEST(FacingFrame, OneFrameInSixtyFourFallingAsTheAngleGrowsForAnyAngle)
 
 using EnergyAndHealth = CleanWorld;
 
-// Each row is a frame's energy then health step. Health regenerates faster
-// only on exactly full energy; overspent energy becomes damage, which bleeds
-// once (one splat: three random numbers) and flashes in steps of 4 up to 100.
+// Each row is a frame's energy then health step, from health, energy and
+// damage to health and energy, and from one flash to the next. Health
+// regenerates faster only on exactly full energy; overspent energy becomes
+// damage, which bleeds once (one splat: three random numbers) and flashes in
+// steps of 4 up to 100. Energy at -2 regains 0.75, and the -1.25 left is
+// charged as 0.25; a flash of 2 only a save holds.
 TEST_F(EnergyAndHealth, EnergyAndHealthStepsWithinTheirRangesAndAHeldButtonFiresEverySecondFrame)
 {
     const struct {
-        float health, energy, damage;
-        int flash;
-        float to_health, to_energy;
-        int to_flash;
-    } frames[] = {{50, 100, 0, 0, 50.2f, 100, 0},
-                  {50, 98.5f, 0, 0, 50.1f, 99.25f, 0},
-                  {99.95f, 99.8f, 0, 0, 100, 100, 0},
-                  {80, -2, 0.1f, 96, 79.65f, 0, 100},  // -1.25 charged as 0.25
-                  {80, 100, 1, 100, 79, 100, 100},
-                  {80, 100, 0, 100, 80.2f, 100, 96},
-                  {80, 100, 0, 2, 80.2f, 100, 0},
-                  {0.5f, 100, 5, 0, 0, 100, 4}};  // a flash of 2: only a save holds it
+        float health, energy, damage, to_health, to_energy;
+        int flash, to_flash;
+    } frames[] = {{50, 100, 0, 50.2f, 100, 0, 0},     {50, 98.5f, 0, 50.1f, 99.25f, 0, 0},
+                  {99.95f, 99.8f, 0, 100, 100, 0, 0}, {80, -2, 0.1f, 79.65f, 0, 96, 100},
+                  {80, 100, 1, 79, 100, 100, 100},    {80, 100, 0, 80.2f, 100, 100, 96},
+                  {80, 100, 0, 80.2f, 100, 2, 0},     {0.5f, 100, 5, 0, 100, 0, 4}};
     srand(5);
     int draws[10];
     for (int &d : draws)
@@ -66,12 +57,9 @@ TEST_F(EnergyAndHealth, EnergyAndHealthStepsWithinTheirRangesAndAHeldButtonFires
     // 1.5: overspent by 0.5, then 1.5 twice, charged as damage at a fifth.
     mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
     player_energy[0] = 1.0f;
-    std::vector<float> damage;
     for (int i = 0; i < 6; i++) {
         fire_weapons();
-        damage.push_back(pending_damage);
+        EXPECT_NEAR(pending_damage, i < 2 ? 0.1 : i < 4 ? 0.4 : 0.7, 1e-6) << i;
     }
     EXPECT_EQ(player_energy[0], 0.0f);
-    for (int i = 0; i < 6; i++)
-        EXPECT_NEAR(damage[i], i < 2 ? 0.1 : i < 4 ? 0.4 : 0.7, 1e-6) << i;
 }

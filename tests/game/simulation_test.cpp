@@ -62,10 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Depth16, HeadlessRun, ::testing::Values(16), depth_name
 // is saved and loaded again, and play goes on from the loaded one.
 TEST_P(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
 {
-    view_surface = display_like_surface(VIEW_W, VIEW_H);
     world_surface = display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
-    people_image = display_like_surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
-    blood_image = display_like_surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
     start_game_on_town();
     const int walls = wall_rect_count, legs[4] = {SDLK_d, SDLK_s, SDLK_a, SDLK_w};
     const float speed_factors[5] = {1.0f, 2.0f, 0.5f, 1.5f, 0.2f};

@@ -89,12 +89,28 @@ int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Ui
     return count;
 }
 
+void CleanWorld::SetUp()
+{
+    ScratchFolderTest::SetUp();
+    clean_world();
+}
+
+void CleanWorld::TearDown()
+{
+    clean_world();
+    free_artwork();
+    ScratchFolderTest::TearDown();
+}
+
 void WorldPicture::SetUp()
 {
     DisplayTest::SetUp();
     enter_scratch_folder(folder, previous_folder);
     fill_sprite_tables();
     clean_world();
+    view_surface = display_like_surface(VIEW_W, VIEW_H);
+    people_image = display_like_surface(FACING_COUNT * SPRITE_SIZE, 3 * SPRITE_SIZE);
+    blood_image = display_like_surface(BLOOD_SPLAT_COUNT * BLOOD_SPLAT_SIZE, BLOOD_SPLAT_SIZE);
 }
 
 void WorldPicture::TearDown()
@@ -103,24 +119,4 @@ void WorldPicture::TearDown()
     free_artwork();
     DisplayTest::TearDown();
     leave_scratch_folder(folder, previous_folder);
-}
-
-Uint32 WorldPicture::cell_color(SDL_Surface *s, int cell)
-{
-    return SDL_MapRGB(s->format, (Uint8)(8 * (cell % 32)), (Uint8)(4 * (cell / 32) + 100), 200);
-}
-
-void WorldPicture::make_floor()
-{
-    tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_PIXELS,
-                                      TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
-    for (int cell = 0; cell < TILE_CELL_COUNT; cell++) {
-        SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE),
-                         (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE, CELL_HOLE_SIZE};
-        SDL_FillRect(tile_image, &tile_rects[cell], cell_color(tile_image, cell));
-        SDL_FillRect(tile_image, &hole, key_color(tile_image));
-    }
-    SDL_SetColorKey(tile_image, SDL_SRCCOLORKEY, key_color(tile_image));
-    world_surface = display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
-    SDL_FillRect(world_surface, nullptr, display_rgb(248, 0, 0));
 }

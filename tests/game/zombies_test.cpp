@@ -6,16 +6,12 @@
 #include "game/world_fixture.h"
 #include "game/zombies.h"
 
-using UpdateZombies = CleanWorld;  // player 0 at (2500, 2450)
-
-static double ring_x(int r)
-{
-    return 2500.0 + 650.0 * std::sin((double)r);
-}
-static double ring_y(int r)
-{
-    return 2450.0 + 650.0 * std::cos((double)r);
-}
+// Player 0 at (2500, 2450); the ring 650 around it at a direction r.
+class UpdateZombies : public CleanWorld {
+protected:
+    static double ring_x(int r) { return 2500.0 + 650.0 * std::sin((double)r); }
+    static double ring_y(int r) { return 2450.0 + 650.0 * std::cos((double)r); }
+};
 
 // The ring's direction is drawn first, then the target only when several
 // play; 249 zombies well inside the ring get one more, 250 none.

@@ -11,20 +11,39 @@
 #include "maps/editor_view.h"
 #include "maps/map_file.h"
 
+const int CELL_HOLE = 40, CELL_HOLE_SIZE = 20;  // every cell of the test tile sheet is keyed there
+
 // The editor on a map of floor 0, the pointer off the window. At entry a
 // pointer at (x, y) is over world (2500 + 4 (x - 320), 2500 + 4 (y - 240)).
+// The tile sheet has every cell one colour around a keyed hole; the world
+// surface is 5000 by 5000 of an earlier paint.
 class Editor : public WorldPicture {
 protected:
     void SetUp() override
     {
         WorldPicture::SetUp();
-        make_floor();
+        tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_PIXELS,
+                                          TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
+        for (int cell = 0; cell < TILE_CELL_COUNT; cell++) {
+            SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE),
+                             (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE,
+                             CELL_HOLE_SIZE};
+            SDL_FillRect(tile_image, &tile_rects[cell], cell_color(tile_image, cell));
+            SDL_FillRect(tile_image, &hole, key_color(tile_image));
+        }
+        SDL_SetColorKey(tile_image, SDL_SRCCOLORKEY, key_color(tile_image));
+        world_surface = display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
+        SDL_FillRect(world_surface, nullptr, display_rgb(248, 0, 0));
         ASSERT_EQ(mkdir("Maps", 0755), 0);
         write_text_file("Maps/plain.map", std::string(50 * 51, '!'));
         strcpy(map_path, "Maps/plain.map");
         point_at(700, 470, KEY_UP);
         selected_tile_kind = 5;
         enter_editor();
+    }
+    static Uint32 cell_color(SDL_Surface *s, int cell)
+    {
+        return SDL_MapRGB(s->format, (Uint8)(8 * (cell % 32)), (Uint8)(4 * (cell / 32) + 100), 200);
     }
     // One editor frame with the pointer at (x, y) and the left button in `state`.
     static void frame_at(int x, int y, int state) { point_at(x, y, state), editor_screen(1.0f); }
@@ -104,11 +123,13 @@ TEST_P(Editor, ZoomButtonsActWhileDownAndTileChoiceWrapsWithThePreviewFollowing)
     EXPECT_TRUE(preview_shows(0));
 }
 
+// The click that opened the editor is still down in its first frame: it
+// paints only once released and pressed again. 25 screen pixels are one tile.
 TEST_P(Editor, PaintingWritesOneTileUnderThePointerPerFrameWhileTheButtonIsDown)
 {
     selected_tile_kind = 14;
-    for (int frame = 0; frame < 4; frame++)  // 25 screen pixels are one tile
-        frame_at(320 + 25 * frame, 240, frame == 0 ? KEY_PRESSED : frame < 3 ? KEY_HELD : KEY_UP);
+    for (int frame = 0; frame < 5; frame++)
+        frame_at(295 + 25 * frame, 240, frame == 1 ? KEY_PRESSED : frame < 4 ? KEY_HELD : KEY_UP);
     for (int x = 24; x <= 28; x++)
         EXPECT_EQ(map_tiles[x][25], x >= 25 && x <= 27 ? 14 : 0) << x;
     EXPECT_EQ(read_pixel(world_surface, 2500, 2500), cell_color(world_surface, 14));
@@ -128,54 +149,38 @@ TEST_P(Editor, PaintingWritesOneTileUnderThePointerPerFrameWhileTheButtonIsDown)
     EXPECT_EQ(memcmp(before, map_tiles, sizeof before), 0);
 }
 
-// The click that opened the editor is still down in its first frames: it
-// paints only once released and pressed again.
-TEST_P(Editor, AButtonHeldSinceBeforeTheEditorPaintsNothing)
-{
-    selected_tile_kind = 14;
-    for (int x : {320, 345, 370, 395})  // tiles 25 to 28 of row 25
-        frame_at(x, 240, x == 370 ? KEY_PRESSED : KEY_HELD);
-    EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25], map_tiles[27][25],
-                                map_tiles[28][25]}),
-              (std::vector<int>{0, 0, 14, 14}));
-}
-
 // A stroke is what one press paints. Undo and redo give back the exact grid
 // and picture, drawing only the stroke's tiles; a new stroke drops what was
 // undone; strokes past the ring's size are forgotten, the oldest first.
 TEST_P(Editor, UndoAndRedoRestoreWholeStrokesExactly)
 {
-    auto grid = [] {
-        return std::vector<int>(&map_tiles[0][0], &map_tiles[0][0] + MAP_SIZE * MAP_SIZE);
-    };
-    auto picture = [] {  // tiles 24 to 28 by 24 to 26
-        std::vector<Uint32> pixels;
+    // The grid, then the picture of tiles 24 to 28 by 24 to 26.
+    auto grid_and_picture = [] {
+        std::vector<Uint32> state(&map_tiles[0][0], &map_tiles[0][0] + MAP_SIZE * MAP_SIZE);
         for (int y = 2400; y < 2700; y++)
             for (int x = 2400; x < 2900; x++)
-                pixels.push_back(read_pixel(world_surface, x, y));
-        return pixels;
+                state.push_back(read_pixel(world_surface, x, y));
+        return state;
     };
-    auto grid_before = grid();
-    auto picture_before = picture();
+    const std::vector<Uint32> before = grid_and_picture();
     selected_tile_kind = 14;
     for (int x : {320, 345, 370})  // tiles (25..27, 25)
         frame_at(x, 240, x == 320 ? KEY_PRESSED : KEY_HELD);
     selected_tile_kind = 3;
     frame_at(370, 265, KEY_PRESSED);  // (27, 26), then (27, 25) again
     frame_at(370, 240, KEY_HELD);
-    auto grid_after = grid();
-    auto picture_after = picture();
+    const std::vector<Uint32> after = grid_and_picture();
     Uint32 marker = SDL_MapRGB(world_surface->format, 1, 2, 3);
     write_pixel(world_surface, 150, 150, marker);
 
     key_frame(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ((std::vector<int>{map_tiles[27][25], map_tiles[27][26]}), (std::vector<int>{14, 0}));
     key_frame(SDLK_z, KMOD_RCTRL);
-    EXPECT_TRUE(grid() == grid_before && picture() == picture_before);
+    EXPECT_TRUE(grid_and_picture() == before);
     EXPECT_EQ(read_pixel(world_surface, 150, 150), marker);
     key_frame(SDLK_y, KMOD_LCTRL);
     key_frame(SDLK_z, KMOD_LCTRL | KMOD_LSHIFT);
-    EXPECT_TRUE(grid() == grid_after && picture() == picture_after);
+    EXPECT_TRUE(grid_and_picture() == after);
     key_frame(SDLK_z, KMOD_LCTRL);
     frame_at(320, 265, KEY_PRESSED);  // (25, 26)
     key_frame(SDLK_y, KMOD_LCTRL);
@@ -196,14 +201,13 @@ TEST_P(Editor, BackOverUnsavedEditsAsksFirstUntilAPaintUndoOrSaveCancels)
 {
     const char *const path = "Maps/plain.map", *const marked = "Maps/plain.map *";
     selected_tile_kind = 6;
+    // Painting (26, 25), undoing it, pressing "Save".
     const struct {
         std::function<void()> step;
         const char *status;
-    } cancellations[] = {
-        {[] { frame_at(345, 240, KEY_PRESSED); }, marked},  // paint (26, 25)
-        {[] { key_frame(SDLK_z, KMOD_LCTRL); }, marked},    // undo it
-        {[] { frame_at(550, 380, KEY_PRESSED); }, path},    // "Save"
-    };
+    } cancellations[] = {{[] { frame_at(345, 240, KEY_PRESSED); }, marked},
+                         {[] { key_frame(SDLK_z, KMOD_LCTRL); }, marked},
+                         {[] { frame_at(550, 380, KEY_PRESSED); }, path}};
     for (const auto &c : cancellations) {
         frame_at(320, 240, KEY_PRESSED);  // (25, 25)
         EXPECT_EQ(status(), marked);

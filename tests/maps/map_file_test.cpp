@@ -8,13 +8,8 @@
 #include "maps/map_file.h"
 #include "ui/notice.h"
 
-class MapFile : public ScratchFolderTest {
+class MapFile : public CleanWorld {
 protected:
-    void TearDown() override
-    {
-        clean_world();
-        ScratchFolderTest::TearDown();
-    }
     // The grid as map text: one row of 50 kinds per line, kind 0 as '!'.
     static std::string grid_text()
     {

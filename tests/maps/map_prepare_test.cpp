@@ -12,6 +12,11 @@ struct Tile {
     int x, y, kind;
 };
 
+static Rect wall_at(int i)
+{
+    return {wall_rects[i]->x, wall_rects[i]->y, wall_rects[i]->w, wall_rects[i]->h};
+}
+
 static std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles)
 {
     clean_world();
@@ -23,7 +28,7 @@ static std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles)
     prepare_map();
     std::vector<Rect> walls;
     for (int i = 0; i < wall_rect_count; i++)
-        walls.push_back({wall_rects[i]->x, wall_rects[i]->y, wall_rects[i]->w, wall_rects[i]->h});
+        walls.push_back(wall_at(i));
     return walls;
 }
 
@@ -31,62 +36,45 @@ TEST_F(PrepareMap, RunsMergeDoorwaysCutGapsKindsOfOneEdgeJoinInListOrderUpToTheC
 {
     const int L = TILE_WALL_LEFT, R = TILE_WALL_RIGHT, B = TILE_WALL_BOTTOM, T = TILE_WALL_TOP;
     const int LT = TILE_WALL_LEFT_TOP, LB = TILE_WALL_LEFT_BOTTOM, RB = TILE_WALL_RIGHT_BOTTOM;
-    EXPECT_EQ(prepared_walls({}), std::vector<Rect>());
-    EXPECT_EQ(prepared_walls({{3, 7, L}}), (std::vector<Rect>{{303, 700, 12, 100}}));
+    const int RT = TILE_WALL_RIGHT_TOP, DL = TILE_DOOR_LEFT, DR = TILE_DOOR_RIGHT;
+    const int DB = TILE_DOOR_BOTTOM;
     EXPECT_EQ(prepared_walls({{3, 7, L}, {3, 8, L}, {3, 9, L}}),
               (std::vector<Rect>{{303, 700, 12, 300}}));
-    EXPECT_EQ(prepared_walls({{3, 7, L}, {3, 8, TILE_DOOR_LEFT}, {3, 9, L}}),
+    EXPECT_EQ(prepared_walls({{3, 7, L}, {3, 8, DL}, {3, 9, L}}),
               (std::vector<Rect>{{303, 700, 12, 105}, {303, 895, 12, 105}}));
-    EXPECT_EQ(prepared_walls({{3, 8, TILE_DOOR_LEFT}}),  // a lone doorway's two stubs
+    // A lone doorway's two stubs; 10 between two gaps; a run ending at 5000;
+    // a bottom wall beside a top wall.
+    EXPECT_EQ(prepared_walls({{3, 8, DL}}),
               (std::vector<Rect>{{303, 800, 12, 5}, {303, 895, 12, 5}}));
-    EXPECT_EQ(
-        prepared_walls({{3, 8, TILE_DOOR_RIGHT}, {3, 9, TILE_DOOR_RIGHT}}),  // 10 between two gaps
-        (std::vector<Rect>{{388, 800, 12, 5}, {388, 895, 12, 10}, {388, 995, 12, 5}}));
-    EXPECT_EQ(prepared_walls(
-                  {{0, 45, L}, {0, 46, L}, {0, 47, L}, {0, 48, L}, {0, 49, L}}),  // ends at 5000
+    EXPECT_EQ(prepared_walls({{3, 8, DR}, {3, 9, DR}}),
+              (std::vector<Rect>{{388, 800, 12, 5}, {388, 895, 12, 10}, {388, 995, 12, 5}}));
+    EXPECT_EQ(prepared_walls({{0, 45, L}, {0, 46, L}, {0, 47, L}, {0, 48, L}, {0, 49, L}}),
               (std::vector<Rect>{{3, 4500, 12, 500}}));
-    EXPECT_EQ(prepared_walls({{6, 6, LT}}),  // left and top overlap in the corner
-              (std::vector<Rect>{{603, 600, 12, 100}, {600, 602, 100, 12}}));
-    EXPECT_EQ(prepared_walls({{5, 0, L}, {5, 1, R}}),
-              (std::vector<Rect>{{503, 0, 12, 100}, {588, 100, 12, 100}}));
-    EXPECT_EQ(prepared_walls({{2, 4, LT}, {2, 5, LB}}),  // one left wall of 200
-              (std::vector<Rect>{{203, 400, 12, 200}, {200, 402, 100, 12}, {200, 587, 100, 12}}));
-    EXPECT_EQ(prepared_walls({{10, 20, B}, {11, 20, T}}),  // a bottom wall and a top wall
+    EXPECT_EQ(prepared_walls({{10, 20, B}, {11, 20, T}}),
               (std::vector<Rect>{{1000, 2087, 100, 12}, {1100, 2002, 100, 12}}));
     EXPECT_EQ(
-        prepared_walls({{47, 49, B}, {48, 49, TILE_DOOR_BOTTOM}, {49, 49, RB}}),
+        prepared_walls({{47, 49, B}, {48, 49, DB}, {49, 49, RB}}),
         (std::vector<Rect>{{4988, 4900, 12, 100}, {4700, 4987, 105, 12}, {4895, 4987, 105, 12}}));
 
-    // A room with corner kinds and a door; in column 8 a right run lies
-    // above a left run, which follows it directly, and another right run.
-    EXPECT_EQ(prepared_walls({{1, 1, TILE_WALL_LEFT_TOP},
-                              {2, 1, TILE_WALL_TOP},
-                              {3, 1, TILE_WALL_RIGHT_TOP},
-                              {1, 2, TILE_WALL_LEFT_BOTTOM},
-                              {2, 2, TILE_DOOR_BOTTOM},
-                              {3, 2, TILE_WALL_RIGHT_BOTTOM},
-                              {8, 0, TILE_WALL_RIGHT},
-                              {8, 1, TILE_WALL_LEFT},
-                              {8, 2, TILE_WALL_RIGHT}}),
-              (std::vector<Rect>{{103, 100, 12, 200},
-                                 {388, 100, 12, 200},  // columns 1 and 3
-                                 {888, 0, 12, 100},
-                                 {803, 100, 12, 100},
-                                 {888, 200, 12, 100},  // column 8
-                                 {100, 102, 300, 12},
-                                 {100, 287, 105, 12},
-                                 {295, 287, 105, 12}}));  // rows 1 and 2
+    // A room with corner kinds and a door, its left and top walls overlapping
+    // in the corner; in column 8 a right run lies above a left run, which
+    // follows it directly, and another right run. The walls: columns 1 and 3,
+    // column 8, then rows 1 and 2.
+    const std::initializer_list<Tile> room = {{1, 1, LT}, {2, 1, T},  {3, 1, RT},
+                                              {1, 2, LB}, {2, 2, DB}, {3, 2, RB},
+                                              {8, 0, R},  {8, 1, L},  {8, 2, R}};
+    const std::vector<Rect> room_walls = {
+        {103, 100, 12, 200}, {388, 100, 12, 200}, {888, 0, 12, 100},   {803, 100, 12, 100},
+        {888, 200, 12, 100}, {100, 102, 300, 12}, {100, 287, 105, 12}, {295, 287, 105, 12}};
+    EXPECT_EQ(prepared_walls(room), room_walls);
 
     // A doorway on every tile gives 51 pieces per column, 2550 in all: the
     // first 500 are 9 whole columns and 41 pieces of column 9.
     clean_world();
-    fill_grid(TILE_DOOR_LEFT);
+    fill_grid(DL);
     prepare_map();
     prepare_map();  // again, onto the full list
     ASSERT_EQ(wall_rect_count, MAX_WALL_RECTS);
-    EXPECT_EQ((Rect{wall_rects[51]->x, wall_rects[51]->y, wall_rects[51]->w, wall_rects[51]->h}),
-              (Rect{103, 0, 12, 5}));
-    EXPECT_EQ(
-        (Rect{wall_rects[499]->x, wall_rects[499]->y, wall_rects[499]->w, wall_rects[499]->h}),
-        (Rect{903, 3995, 12, 10}));
+    EXPECT_EQ(wall_at(51), (Rect{103, 0, 12, 5}));
+    EXPECT_EQ(wall_at(499), (Rect{903, 3995, 12, 10}));
 }

@@ -9,18 +9,10 @@
 #include "maps/save_game.h"
 #include "ui/notice.h"
 
-class SaveFile : public ScratchFolderTest {
-protected:
-    void TearDown() override
-    {
-        clean_world();
-        ScratchFolderTest::TearDown();
-    }
-};
+using SaveFile = CleanWorld;
 
 TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSaveKeepsTheOld)
 {
-    clean_world();
     map_tiles[0][0] = TILE_WALL_LEFT_BOTTOM;
     map_tiles[49][49] = TILE_DOOR_TOP;
     place_zombie(2456.789f, 2500.0f).angle = 0.00001f;
@@ -32,16 +24,15 @@ TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSa
     pending_damage = 0.8f, hurt_flash = 8, kill_count = 1234567;
     save_game();  // Saves/ does not exist yet
     const std::string old_save = read_file(SAVE_FILE);
-    std::string rows =
-        "+" + std::string(49, '!') + "\n";  // kinds as characters from '!', column by column
+    // The grid's kinds as characters from '!', column by column.
+    std::string rows = "+" + std::string(49, '!') + "\n";
     for (int y = 1; y < MAP_SIZE - 1; y++)
         rows += std::string(50, '!') + "\n";
     rows += std::string(49, '!') + "6\n";
-    EXPECT_EQ(
-        old_save,
-        rows + "3\n2456.79\n2500\n1e-05\n100\n0\n-0.5\n1.23457e+08\n1e-07\n20\n0\n3\n4\n-1\n40\n0\n"
-               "1\n2500\n"
-               "2450.12\n-2.35619\n99.9\n0\n1\n2500\n3.33333\n4360\n0\n0.999\n0.8\n8\n1234567\n");
+    EXPECT_EQ(old_save,
+              rows + "3\n2456.79\n2500\n1e-05\n100\n0\n-0.5\n1.23457e+08\n1e-07\n20\n0\n3\n4\n"
+                     "-1\n40\n0\n1\n2500\n2450.12\n-2.35619\n99.9\n0\n1\n2500\n3.33333\n4360\n0\n"
+                     "0.999\n0.8\n8\n1234567\n");
     EXPECT_STREQ(notice_text, "Game saved");
     // A full disk keeps the old save, and the player is told.
     bool saved = true;
@@ -76,9 +67,9 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
             mkdir(SAVE_FILE, 0777);  // a folder where the save belongs
         else if (f.text)
             write_text_file(SAVE_FILE, f.text);
+        // Another game than the saved one.
         set_up_game_in_progress();
-        kill_count = 99, zombies[0]->x = 1.0f,
-        player_x[3] = 1.0f;  // another game than the saved one
+        kill_count = 99, zombies[0]->x = 1.0f, player_x[3] = 1.0f;
         const std::string before = saved_game_text();
         clear_notice();
         srand(42);
@@ -90,6 +81,6 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
         EXPECT_STREQ(notice_text, f.notice);
         EXPECT_EQ(saved_game_text(), f.screen == SCREEN_GAME ? saved : before) << f.notice;
     }
-    EXPECT_TRUE(player_x[3] == 2500.0f && player_y[3] == 2550.0f &&
-                fire_cooldown[3] == 0);  // beyond the three saved
+    // The fourth slot, beyond the three saved.
+    EXPECT_TRUE(player_x[3] == 2500.0f && player_y[3] == 2550.0f && fire_cooldown[3] == 0);
 }
