@@ -30,8 +30,9 @@ void write_text_file(const char *path, const std::string &text)
     fclose(file);
 }
 
-void open_test_display(int depth)
+void DisplayTest::SetUp()
 {
+    const int depth = GetParam();
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     display_surface = SDL_SetVideoMode(640, 480, depth, SDL_SWSURFACE);
     ASSERT_NE(display_surface, nullptr) << SDL_GetError();
@@ -42,7 +43,7 @@ void open_test_display(int depth)
     color_depth = depth;
 }
 
-void close_test_display()
+void DisplayTest::TearDown()
 {
     SDL_Quit();
     display_surface = nullptr;
@@ -87,27 +88,6 @@ static SDL_Surface *filled_surface(int w, int h, int grey)
     return surface;
 }
 
-void make_test_artwork()
-{
-    fill_sprite_tables();
-    font_image = display_like_surface(893, 50);
-    SDL_FillRect(font_image, nullptr, key_color(font_image));
-    for (int c = 33; c <= 126; c++)
-        SDL_FillRect(font_image, &glyph_rects[c - 33],
-                     SDL_MapRGB(font_image->format, (Uint8)c, TEST_GLYPH_GREEN, 0));
-    SDL_SetColorKey(font_image, SDL_SRCCOLORKEY, key_color(font_image));
-    background_image = filled_surface(640, 480, TEST_PLAIN_GREY);
-    background_bright_image = filled_surface(640, 480, TEST_BRIGHT_GREY);
-}
-
-void free_test_artwork()
-{
-    SDL_FreeSurface(font_image);
-    SDL_FreeSurface(background_image);
-    SDL_FreeSurface(background_bright_image);
-    font_image = background_image = background_bright_image = nullptr;
-}
-
 // Compares with the colour as the surface can hold it (5-6-5 loses low bits).
 void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b)
 {
@@ -142,7 +122,15 @@ void ScreenTest::SetUp()
 {
     DisplayTest::SetUp();
     enter_scratch_folder(folder, previous_folder);
-    make_test_artwork();
+    fill_sprite_tables();
+    font_image = display_like_surface(893, 50);
+    SDL_FillRect(font_image, nullptr, key_color(font_image));
+    for (int c = 33; c <= 126; c++)
+        SDL_FillRect(font_image, &glyph_rects[c - 33],
+                     SDL_MapRGB(font_image->format, (Uint8)c, TEST_GLYPH_GREEN, 0));
+    SDL_SetColorKey(font_image, SDL_SRCCOLORKEY, key_color(font_image));
+    background_image = filled_surface(640, 480, TEST_PLAIN_GREY);
+    background_bright_image = filled_surface(640, 480, TEST_BRIGHT_GREY);
     SDL_FillRect(display_surface, nullptr, 0);
     memset(key_state, 0, sizeof key_state);
     memset(mouse_button_state, 0, sizeof mouse_button_state);
@@ -151,7 +139,10 @@ void ScreenTest::SetUp()
 
 void ScreenTest::TearDown()
 {
-    free_test_artwork();
+    SDL_FreeSurface(font_image);
+    SDL_FreeSurface(background_image);
+    SDL_FreeSurface(background_bright_image);
+    font_image = background_image = background_bright_image = nullptr;
     leave_scratch_folder(folder, previous_folder);
     DisplayTest::TearDown();
 }

@@ -35,16 +35,12 @@ protected:
 
 void write_text_file(const char *path, const std::string &text);
 
-// Opens the 640x480 display at `depth` bits (16 is 5-6-5) into display_surface;
-// closing shuts SDL down and forgets the surface.
-void open_test_display(int depth);
-void close_test_display();
-
-// The display at the depth given by the test parameter, closed after the test.
+// The 640x480 display at the depth given by the test parameter (16 is 5-6-5)
+// in display_surface; afterwards SDL is shut down and the surface forgotten.
 class DisplayTest : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override { open_test_display(GetParam()); }
-    void TearDown() override { close_test_display(); }
+    void SetUp() override;
+    void TearDown() override;
 };
 
 inline std::string depth_name(const ::testing::TestParamInfo<int> &info)
@@ -84,13 +80,6 @@ int differing_pixels(SDL_Surface *surface, SDL_Surface *other, Uint32 value = 0)
 // Saves a surface as a PNG for a person to look at; returns false on failure.
 bool save_surface_png(SDL_Surface *surface, const char *path);
 
-// Small stand-ins for the menu artwork, in the display's format: a font whose
-// glyph for character c is a solid 17x23 block of red c, green 200, blue 0;
-// a plain background of grey 40 and a bright one of grey 200. Sets
-// font_image, background_image, background_bright_image and the rectangle
-// tables; free_test_artwork() frees them.
-void make_test_artwork();
-void free_test_artwork();
 void expect_rgb(SDL_Surface *surface, int x, int y, int r, int g, int b);
 const int TEST_PLAIN_GREY = 40, TEST_BRIGHT_GREY = 200, TEST_GLYPH_GREEN = 200;
 inline void expect_grey(SDL_Surface *surface, int x, int y, int grey)
@@ -115,7 +104,10 @@ inline void click(int x, int y)
 void push_event(Uint8 type, int code = 0);
 
 // A menu-like screen: the display at the test's depth cleared to black, a
-// scratch folder, the stand-in artwork, the pointer at 0,0, no key or button down.
+// scratch folder, the pointer at 0,0, no key or button down, and small
+// stand-ins for the menu artwork in the display's format: a font whose glyph
+// for character c is a solid 17x23 block of red c, green 200, blue 0, a plain
+// background of grey 40 and a bright one of grey 200.
 class ScreenTest : public DisplayTest {
 protected:
     void SetUp() override;

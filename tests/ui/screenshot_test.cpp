@@ -61,16 +61,15 @@ TEST_F(ScreenshotTest, TheFirstFreeNumberIsNeverWrittenThroughAndHoldsEightBitRg
     for (int i = 0; i < 3; i++)
         EXPECT_TRUE(save_screenshot());
     EXPECT_STREQ(notice_text, "Saved screenshot7.png");
-    EXPECT_FALSE(write_png_screenshot(
-        "screenshot2.png"));  // asked for a name that exists, the writer leaves it alone
+    // Asked for a name that exists, the writer leaves it alone.
+    EXPECT_FALSE(write_png_screenshot("screenshot2.png"));
     EXPECT_STREQ(notice_text, "Could not save a screenshot: File exists");
     ASSERT_EQ(chmod("screenshot2.png", 0644), 0);
     EXPECT_TRUE(read_file("screenshot2.png") == "keep" && read_file("screenshot6.png") == "six");
     EXPECT_NE(access("elsewhere.png", F_OK), 0);
     expect_png_matches_snapshot("screenshot1.png");
     std::string png = read_file("screenshot1.png"), types;
-    EXPECT_TRUE(read_file("screenshot4.png") == png &&
-                read_file("screenshot7.png") == png);  // the same picture again
+    EXPECT_TRUE(read_file("screenshot4.png") == png && read_file("screenshot7.png") == png);
 
     ASSERT_GT(png.size(), 33u);
     const unsigned char *data = (const unsigned char *)png.data(), *end = data + png.size();
@@ -98,8 +97,7 @@ TEST_F(ScreenshotTest, TheFirstFreeNumberIsNeverWrittenThroughAndHoldsEightBitRg
 }
 
 // Without a picture or a place to write no file is created.
-TEST_F(ScreenshotTest,
-       PixelsAreStoredExactlyWithTheLowBitsAFormatLacksAtZeroAndNothingWithoutAPicture)
+TEST_F(ScreenshotTest, PixelsKeepTheBitsOfEveryDepthAndNothingIsWrittenWithoutAPicture)
 {
     srand(99);
     for (int depth : {16, 24, 32}) {
