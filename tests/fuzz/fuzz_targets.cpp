@@ -1,7 +1,6 @@
 // fuzz_targets.cpp -- settings, map, save and map-list loaders fed arbitrary bytes, with what must hold after each
 #include "fuzz/fuzz_targets.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "app/assets.h"
+#include "app/backdrop.h"
 #include "app/main_loop.h"
 #include "app/settings.h"
 #include "game/world.h"
@@ -48,19 +48,16 @@ const size_t SETTINGS_LONGEST_LINE = 255;
 static std::vector<std::string> expected_settings_lines(const std::string &input)
 {
     std::vector<std::string> lines;
-    for (size_t at = 0; at < input.size() && lines.size() < (size_t)SETTINGS_MAX_LINES;) {
-        size_t end = input.find('\n', at);
-        std::string line =
-            input.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (end != std::string::npos && !line.empty() && line.back() == '\r')
+    std::istringstream text(input);
+    for (std::string line; lines.size() < (size_t)SETTINGS_MAX_LINES && getline(text, line);) {
+        if (!text.eof() && !line.empty() && line.back() == '\r')  // not eof: a line feed ended it
             line.pop_back();
         bool too_long = line.size() > SETTINGS_LONGEST_LINE;
         line = line.substr(0, std::min(line.find('\0'), SETTINGS_LONGEST_LINE));
         line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
         lines.push_back(line);
-        if (too_long || end == std::string::npos)
+        if (too_long)
             break;
-        at = end + 1;
     }
     lines.resize(SETTINGS_MAX_LINES);
     return lines;
@@ -76,21 +73,20 @@ static void fuzz_settings(const std::string &input)
 
 // ---- map file and wall rectangles
 
-// Each edge of a tile, with the kinds that wall it (the doorway kind last),
-// the direction of its walls and where a wall lies across its tile.
+// Each edge of a tile: whether its walls run down a column or along a row, where a wall lies
+// across its tile, and the kinds that wall it (the doorway kind last).
 const int EDGE_KINDS = 4, DOORWAY = EDGE_KINDS - 1;
 const int EDGE_SET_COUNT = 4, WALL_THICK = 12, DOOR_GAP_START = 5, DOOR_GAP_END = 95;
-static const struct WallEdgeSet {
-    int kinds[EDGE_KINDS];
+const bool COLUMN = true, ROW = false;
+struct WallEdgeSet {
     bool vertical;
-    int across;
-} EDGE_SETS[EDGE_SET_COUNT] = {
-    {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_LEFT_TOP, TILE_WALL_LEFT, TILE_DOOR_LEFT}, true, 3},
-    {{TILE_WALL_RIGHT_BOTTOM, TILE_WALL_RIGHT_TOP, TILE_WALL_RIGHT, TILE_DOOR_RIGHT}, true, 88},
-    {{TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP}, false, 2},
-    {{TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM},
-     false,
-     87}};
+    int across, kinds[EDGE_KINDS];
+};
+static const WallEdgeSet EDGE_SETS[EDGE_SET_COUNT] = {
+    {COLUMN, 3, {TILE_WALL_LEFT_BOTTOM, TILE_WALL_LEFT_TOP, TILE_WALL_LEFT, TILE_DOOR_LEFT}},
+    {COLUMN, 88, {TILE_WALL_RIGHT_BOTTOM, TILE_WALL_RIGHT_TOP, TILE_WALL_RIGHT, TILE_DOOR_RIGHT}},
+    {ROW, 2, {TILE_WALL_RIGHT_TOP, TILE_WALL_LEFT_TOP, TILE_WALL_TOP, TILE_DOOR_TOP}},
+    {ROW, 87, {TILE_WALL_LEFT_BOTTOM, TILE_WALL_RIGHT_BOTTOM, TILE_WALL_BOTTOM, TILE_DOOR_BOTTOM}}};
 
 const float FAR_BEYOND_WORLD = 1e6f;  // no wall lies there; keeps the conversions to int defined
 static bool is_whole(float value)
@@ -122,8 +118,8 @@ static bool cover_wall_rect(const WallRect &r, Cover &cover)
     return false;
 }
 
-// The rectangles cover exactly the wall pieces of map_tiles (or, when the
-// list is full, no more than them), and no two of one edge set overlap.
+// Every tile is of a known kind, the rectangles cover exactly the wall pieces of map_tiles
+// (or, when the list is full, no more than them), and no two of one edge set overlap.
 static void check_wall_rects()
 {
     static Cover built, wanted;
@@ -137,24 +133,17 @@ static void check_wall_rects()
             for (int tile = 0; tile < MAP_SIZE; tile++) {
                 const WallEdgeSet &edge = EDGE_SETS[set];
                 int kind = edge.vertical ? map_tiles[line][tile] : map_tiles[tile][line];
+                FUZZ_CHECK(kind >= 0 && kind < TILE_KIND_COUNT);
                 unsigned char *piece = &wanted[set][line][tile * TILE_SIZE];
-                if (kind == edge.kinds[DOORWAY])
-                    memset(piece, 1, DOOR_GAP_START),
-                        memset(piece + DOOR_GAP_END, 1, TILE_SIZE - DOOR_GAP_END);
-                else if (std::count(edge.kinds, edge.kinds + DOORWAY, kind))
+                if (std::count(edge.kinds, edge.kinds + EDGE_KINDS, kind))
                     memset(piece, 1, TILE_SIZE);
+                if (kind == edge.kinds[DOORWAY])  // walled only at its ends
+                    memset(piece + DOOR_GAP_START, 0, DOOR_GAP_END - DOOR_GAP_START);
             }
     const unsigned char *b = &built[0][0][0], *w = &wanted[0][0][0];
     FUZZ_CHECK(wall_rect_count == MAX_WALL_RECTS
                    ? std::equal(b, b + sizeof built, w, std::less_equal<unsigned char>())
                    : memcmp(built, wanted, sizeof built) == 0);
-}
-
-static void check_tiles(const int tiles[MAP_SIZE][MAP_SIZE])
-{
-    for (int x = 0; x < MAP_SIZE; x++)
-        for (int y = 0; y < MAP_SIZE; y++)
-            FUZZ_CHECK(tiles[x][y] >= 0 && tiles[x][y] < TILE_KIND_COUNT);
 }
 
 // The grid the bytes give by the format's own rules: row y is the y-th word
@@ -165,9 +154,8 @@ static bool expected_grid(const std::string &input, int tiles[MAP_SIZE][MAP_SIZE
     std::istringstream words(input);
     bool whole = true;
     for (int y = 0; y < MAP_SIZE; y++) {
-        std::string row;
-        if (!(words >> row))
-            row.clear();
+        std::string row;  // empty past the last word
+        words >> row;
         for (int x = 0; x < MAP_SIZE; x++) {
             int byte = x < (int)row.size() ? (unsigned char)row[x] : 0;
             bool valid = byte >= TILE_CHAR_OFFSET && byte < TILE_CHAR_OFFSET + TILE_KIND_COUNT;
@@ -178,8 +166,8 @@ static bool expected_grid(const std::string &input, int tiles[MAP_SIZE][MAP_SIZE
     return whole;
 }
 
-// The file and the same bytes as a stream give the grid of the rules, which
-// written out reads back whole and unchanged; its walls are then built on an empty list.
+// The file and the same bytes as a stream give the grid of the rules; its walls are then built
+// on an empty list.
 static void fuzz_map(const std::string &input)
 {
     snprintf(map_path, sizeof map_path, "%s", "fuzz.map");
@@ -190,13 +178,9 @@ static void fuzz_map(const std::string &input)
     FUZZ_CHECK(memcmp(expected, map_tiles, sizeof expected) == 0);
     std::istringstream same(input);
     FUZZ_CHECK(read_map_rows(same, again) == whole && memcmp(again, map_tiles, sizeof again) == 0);
-    std::stringstream written;
-    write_map_rows(written, map_tiles);
-    FUZZ_CHECK(read_map_rows(written, again) && memcmp(again, map_tiles, sizeof again) == 0);
     clear_wall_rects();
     prepare_map();
     check_wall_rects();
-    clear_wall_rects();
 }
 
 // ---- save file
@@ -208,23 +192,23 @@ const float DAMAGE_LIMIT = 1000.0f;  // far more than one frame's contacts and o
 const float POSITION_LOW = -(float)MAP_SIZE * TILE_SIZE,
             POSITION_HIGH = 2.0f * MAP_SIZE * TILE_SIZE;
 
-// Every value of the world to the bit, with the records' addresses and the screen.
-static std::string world_dump()
+std::string world_dump(bool with_records)
 {
     std::ostringstream out;
     out << std::hexfloat << player_count << ' ' << zombie_count << ' ' << wall_rect_count << ' '
         << kill_count << ' ' << pending_damage << ' ' << hurt_flash << ' ' << aim_x << ' ' << aim_y
-        << ' ' << camera_x << ' ' << camera_y << ' ' << view_scale << ' ' << screen_number << '\n';
+        << ' ' << camera_x << ' ' << camera_y << ' ' << view_scale << ' ' << screen_number << ' '
+        << overlay_level << ' ' << overlay_open << '\n';
     for (int i = 0; i < MAX_PLAYERS; i++)
         out << player_x[i] << ' ' << player_y[i] << ' ' << player_angle[i] << ' '
             << player_health[i] << ' ' << player_energy[i] << ' ' << fire_cooldown[i] << '\n';
     for (int i = 0; i < zombie_count; i++)
-        out << zombies[i] << ' ' << zombies[i]->x << ' ' << zombies[i]->y << ' '
-            << zombies[i]->angle << ' ' << zombies[i]->health << ' ' << zombies[i]->target_player
-            << '\n';
+        out << (with_records ? zombies[i] : nullptr) << ' ' << zombies[i]->x << ' ' << zombies[i]->y
+            << ' ' << zombies[i]->angle << ' ' << zombies[i]->health << ' '
+            << zombies[i]->target_player << '\n';
     for (int i = 0; i < wall_rect_count; i++)
-        out << wall_rects[i] << ' ' << wall_rects[i]->x << ' ' << wall_rects[i]->y << ' '
-            << wall_rects[i]->w << ' ' << wall_rects[i]->h << '\n';
+        out << (with_records ? wall_rects[i] : nullptr) << ' ' << wall_rects[i]->x << ' '
+            << wall_rects[i]->y << ' ' << wall_rects[i]->w << ' ' << wall_rects[i]->h << '\n';
     out.write((const char *)map_tiles, sizeof map_tiles);
     return out.str();
 }
@@ -292,7 +276,6 @@ static void check_world_rules()
     FUZZ_CHECK(hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 &&
                kill_count < INT_MAX);
     FUZZ_CHECK(screen_number == SCREEN_GAME);
-    check_tiles(map_tiles);
     check_wall_rects();
 }
 
@@ -329,24 +312,20 @@ static void check_loaded_as_given(const std::string &input, const std::string &s
 static void fuzz_save(const std::string &input)
 {
     set_up_game_in_progress();
-    std::string before = world_dump();
+    std::string before = world_dump(true);
     srand(RANDOM_SEED);
     bool accepted = load_game_from_text(input);
     int next = rand();
     srand(RANDOM_SEED);
     FUZZ_CHECK(next == rand());
     if (!accepted)
-        FUZZ_CHECK(world_dump() == before);
+        FUZZ_CHECK(world_dump(true) == before);
     else {
         check_world_rules();
         std::string saved = saved_game_text();
         check_loaded_as_given(input, saved);
         FUZZ_CHECK(load_game_from_text(saved) && saved_game_text() == saved);
     }
-    clear_zombies();
-    clear_wall_rects();
-    player_count = 1;
-    reset_world_for_new_game();
 }
 
 // ---- Maps/ listing
@@ -367,19 +346,16 @@ static void fuzz_map_list(const std::string &input)
         size_t end = std::min(input.find_first_of(std::string("\n/\0", 3), at), input.size());
         std::string name = input.substr(at, end - at), path = std::string(MAP_FOLDER) + "/" + name;
         at = end + 1;
-        int fd = name.empty() ? -1 : open(path.c_str(), O_WRONLY | O_CREAT, 0644);
-        if (fd >= 0)
-            close(fd), made.insert(name);
+        if (!name.empty() && std::ofstream(path).is_open())
+            made.insert(name);
     }
     scan_map_folder();
     scan_map_folder();
     FUZZ_CHECK(map_name_count >= 0 && map_name_count <= MAX_MAP_NAMES);
     std::set<std::string> listed;
-    for (int i = 0; i < map_name_count; i++) {
-        const char *name = map_names[i];
-        FUZZ_CHECK(strlen(name) <= (size_t)MAP_NAME_MAX && !is_temporary_name(name) &&
-                   listed.insert(name).second);
-    }
+    for (int i = 0; i < map_name_count; i++)
+        FUZZ_CHECK(strlen(map_names[i]) <= (size_t)MAP_NAME_MAX &&
+                   !is_temporary_name(map_names[i]) && listed.insert(map_names[i]).second);
     if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES) {  // room for all: none is missing
         FUZZ_CHECK(listed.count(".") && listed.count(".."));
         for (const std::string &name : made)

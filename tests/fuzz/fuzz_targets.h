@@ -1,4 +1,4 @@
-// fuzz_targets.h -- the loaders driven by arbitrary bytes, shared by libFuzzer and the corpus replay test
+// fuzz_targets.h -- the loaders driven by arbitrary bytes (libFuzzer, the corpus replay) and the world as text
 #pragma once
 
 #include <string>
@@ -17,6 +17,10 @@ struct FuzzTarget {
 };
 const int FUZZ_TARGET_COUNT = 4;
 extern const FuzzTarget fuzz_targets[FUZZ_TARGET_COUNT];
+
+// Every value of the world to the bit, the screen and the overlay included; with_records
+// adds the zombies' and walls' addresses, which a refused load must keep too.
+std::string world_dump(bool with_records);
 
 // A game in progress that a refused save must leave exactly as it is: every
 // kind of tile, dozens of walls, three zombies, three players and no value at

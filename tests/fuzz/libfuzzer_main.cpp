@@ -20,8 +20,7 @@ static int starting_folder = -1;
 
 static void remove_scratch_folder()
 {
-    std::string command = std::string("rm -rf '") + scratch_folder + "'";
-    if (system(command.c_str()) != 0)
+    if (system((std::string("rm -rf '") + scratch_folder + "'").c_str()) != 0)
         fprintf(stderr, "could not remove %s\n", scratch_folder);
 }
 
