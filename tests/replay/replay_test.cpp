@@ -1,15 +1,14 @@
 // replay_test.cpp -- a whole scripted game through the real frame loop, checked against recorded hashes
 #include <algorithm>
 #include <cinttypes>
-#include <fstream>
 
 #include "app/backdrop.h"
 #include "app/folders.h"
 #include "app/frame_clock.h"
 #include "app/main_loop.h"
 #include "app/settings.h"
+#include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
-#include "maps/map_file.h"
 #include "maps/save_game.h"
 #include "ui/notice.h"
 
@@ -19,93 +18,42 @@ const int REPLAY_FRAME_MS = 33;     // every frame: a speed factor of 0.99
 const unsigned REPLAY_SEED = 20240601;
 const char REPLAY_MAP[] = "Town.map";  // alone in Maps/: the folder's listing order cannot matter
 const char RECORD_VARIABLE[] = "ROTWALK_RECORD_REPLAY";
-const int CIRCLING = -1;      // the pointer circles the view's centre, as when aiming around
-const int AIM_RADIUS = 150;   // display pixels: the circle stays clear of "Pause"
-const double AIM_TURN = 0.1;  // radians per frame
+const int AIM_RADIUS = 150;     // display pixels: the circle stays clear of "Pause"
+const double AIM_TURN = 0.1;    // radians per frame
+const int FIRE = SDLK_UNKNOWN;  // held: the left mouse button, the pointer circling
 
-// The input of a frame: events pushed into SDL's queue, and where the pointer
-// is from then on. A click is a press and a release one frame apart, since
-// the input rules ignore both in one frame.
-struct Cue {
-    int frame;
-    Uint8 type;        // an SDL event type, POINT or CLICK
-    int code;          // key symbol or mouse button
-    int x = 0, y = 0;  // the pointer, for POINT and CLICK; x CIRCLING circles
+// The pointer moved to a place from a frame on, and a click there unless `click` is false: a
+// press and a release one frame apart, since the input rules ignore both in one frame.
+struct Point {
+    int frame, x, y;
+    bool click = true;
 };
+// "Single Player" and the map (the game starts in frame 21); "Pause" and "Save", back to the
+// game; "Pause", "Exit" and "Load Game Save"; the Escape overlay's "Resume game", fully open;
+// the pointer still, facing the horde until it wins; the summary's "Main menu", "Credits",
+// "Back", "Single Player" and the map, a second game; the summary's "Main menu", "Load Game
+// Save" (the same save again), "Pause" and "Exit".
+static const Point points[] = {
+    {10, 100, 155},   {20, 100, 155},   {135, 550, 410},  {145, 320, 140},        {265, 550, 410},
+    {275, 320, 170},  {285, 100, 179},  {420, 320, 115},  {600, 200, 200, false}, {1000, 320, 370},
+    {1100, 100, 227}, {1150, 550, 410}, {1200, 100, 155}, {1210, 100, 155},       {2000, 320, 370},
+    {2050, 100, 179}, {2070, 550, 410}, {2090, 320, 170}};
 
-const Uint8 DOWN = SDL_MOUSEBUTTONDOWN, UP = SDL_MOUSEBUTTONUP, KEY = SDL_KEYDOWN,
-            UNKEY = SDL_KEYUP;
-const Uint8 POINT = SDL_NOEVENT, CLICK = SDL_USEREVENT;  // no events of their own
-const int LEFT = SDL_BUTTON_LEFT;
-
-static const Cue script[] = {
-    {10, CLICK, 0, 100, 155},
-    {20, CLICK, 0, 100, 155},  // "Single Player", the map; the game starts in frame 21
-    {30, POINT, 0, CIRCLING, 0},
-    {30, KEY, SDLK_d},
-    {30, DOWN, LEFT},  // walk right, firing
-    {60, KEY, SDLK_LSHIFT},
-    {80, UNKEY, SDLK_LSHIFT},
-    {100, UNKEY, SDLK_d},
-    {100, KEY, SDLK_s},
-    {125, UNKEY, SDLK_s},
-    {125, UP, LEFT},
-    {135, CLICK, 0, 550, 410},
-    {145, CLICK, 0, 320, 140},  // "Pause", "Save" and back to the game
-    {150, POINT, 0, CIRCLING, 0},
-    {150, KEY, SDLK_a},
-    {150, DOWN, LEFT},
-    {210, UNKEY, SDLK_a},
-    {210, KEY, SDLK_w},
-    {250, UNKEY, SDLK_w},
-    {255, UP, LEFT},
-    // "Pause", "Exit", "Load Game Save"
-    {265, CLICK, 0, 550, 410},
-    {275, CLICK, 0, 320, 170},
-    {285, CLICK, 0, 100, 179},
-    {290, POINT, 0, CIRCLING, 0},
-    {290, KEY, SDLK_UP},
-    {290, DOWN, LEFT},
-    {330, KEY, SDLK_RIGHT},
-    {340, KEY, SDLK_LSHIFT},
-    {360, UNKEY, SDLK_LSHIFT},  // diagonal
-    {380, UP, LEFT},
-    {380, UNKEY, SDLK_UP},
-    {380, UNKEY, SDLK_RIGHT},
-    {385, KEY, SDLK_ESCAPE},
-    {386, UNKEY, SDLK_ESCAPE},  // the overlay freezes the game
-    {420, CLICK, 0, 320, 115},  // its "Resume game", fully open
-    {450, POINT, 0, CIRCLING, 0},
-    {450, KEY, SDLK_s},
-    {450, DOWN, LEFT},
-    {520, UNKEY, SDLK_s},
-    {520, KEY, SDLK_a},
-    {580, UNKEY, SDLK_a},
-    {600, POINT, 0, 200, 200},
-    {600, UP, LEFT},  // standing still, facing the horde, until it wins
-    // The summary's "Main menu", "Credits", "Back"
-    {1000, CLICK, 0, 320, 370},
-    {1100, CLICK, 0, 100, 227},
-    {1150, CLICK, 0, 550, 410},
-    {1200, CLICK, 0, 100, 155},
-    {1210, CLICK, 0, 100, 155},  // a second game
-    {1220, POINT, 0, CIRCLING, 0},
-    {1220, KEY, SDLK_w},
-    {1220, DOWN, LEFT},
-    {1300, UNKEY, SDLK_w},
-    {1300, KEY, SDLK_LEFT},
-    {1380, UNKEY, SDLK_LEFT},
-    {1380, KEY, SDLK_DOWN},
-    {1460, UNKEY, SDLK_DOWN},  // firing where it stands
-    {1990, UP, LEFT},
-    {2000, CLICK, 0, 320, 370},  // the summary's "Main menu"
-    // "Load Game Save", the same save again, then "Pause" and "Exit"
-    {2050, CLICK, 0, 100, 179},
-    {2070, CLICK, 0, 550, 410},
-    {2090, CLICK, 0, 320, 170},
+// A key or the fire button held from one frame to another. The first game: right, a sprint
+// and down, firing; left and up, firing. After the load: up and right with a sprint, firing;
+// Escape, whose overlay freezes the game; down and left, firing. The second game: up, left
+// and down, firing where it stands until frame 1990.
+struct Hold {
+    int from, to, key;
 };
+static const Hold holds[] = {
+    {30, 100, SDLK_d},       {60, 80, SDLK_LSHIFT},   {100, 125, SDLK_s}, {30, 125, FIRE},
+    {150, 210, SDLK_a},      {210, 250, SDLK_w},      {150, 255, FIRE},   {290, 380, SDLK_UP},
+    {330, 380, SDLK_RIGHT},  {340, 360, SDLK_LSHIFT}, {290, 380, FIRE},   {385, 386, SDLK_ESCAPE},
+    {450, 520, SDLK_s},      {520, 580, SDLK_a},      {450, 600, FIRE},   {1220, 1300, SDLK_w},
+    {1300, 1380, SDLK_LEFT}, {1380, 1460, SDLK_DOWN}, {1220, 1990, FIRE}};
 
-// FNV-1a over the bytes of each value: a float is hashed by its bits, so the
+// FNV-1a over bytes: the world's values written to the bit and the display's pixels, so the
 // smallest change of any value shows.
 const uint64_t FNV_OFFSET = 14695981039346656037ull, FNV_PRIME = 1099511628211ull;
 
@@ -115,40 +63,19 @@ static void hash_bytes(uint64_t &hash, const void *data, size_t size)
         hash = (hash ^ ((const unsigned char *)data)[i]) * FNV_PRIME;
 }
 
-template <class... T> static void hash_values(uint64_t &hash, const T &...values)
-{
-    (hash_bytes(hash, &values, sizeof values), ...);
-}
-
-static uint64_t world_hash()
-{
-    uint64_t h = FNV_OFFSET;
-    for (int i = 0; i < MAX_PLAYERS; i++)
-        hash_values(h, player_x[i], player_y[i], player_angle[i], player_health[i],
-                    player_energy[i], fire_cooldown[i]);
-    hash_values(h, player_count, zombie_count, wall_rect_count);
-    for (int i = 0; i < zombie_count; i++)
-        hash_values(h, zombies[i]->x, zombies[i]->y, zombies[i]->angle, zombies[i]->health,
-                    zombies[i]->target_player);
-    for (int i = 0; i < wall_rect_count; i++)
-        hash_values(h, wall_rects[i]->x, wall_rects[i]->y, wall_rects[i]->w, wall_rects[i]->h);
-    hash_values(h, aim_x, aim_y, camera_x, camera_y, view_scale, pending_damage, hurt_flash,
-                kill_count);
-    hash_values(h, map_tiles, screen_number, overlay_level, overlay_open);
-    return h;
-}
-
 // A checkpoint's line: the frame, the world's hash and the hash of the
 // display's visible bytes (the padding at a row's end is not picture).
 static std::string checkpoint_line(int frame)
 {
-    uint64_t display = FNV_OFFSET;
+    uint64_t world = FNV_OFFSET, display = FNV_OFFSET;
+    const std::string values = world_dump(false);
+    hash_bytes(world, values.data(), values.size());
     const SDL_Surface *s = display_surface;
     for (int y = 0; y < s->h; y++)
         hash_bytes(display, (const Uint8 *)s->pixels + (size_t)y * s->pitch,
                    (size_t)s->w * s->format->BytesPerPixel);
     char line[64];
-    snprintf(line, sizeof line, "%d %016" PRIx64 " %016" PRIx64, frame, world_hash(), display);
+    snprintf(line, sizeof line, "%d %016" PRIx64 " %016" PRIx64, frame, world, display);
     return line;
 }
 
@@ -185,22 +112,31 @@ static void start_fresh_game_folder()
     scripted_frame_ms = REPLAY_FRAME_MS;
 }
 
+// This frame's presses and releases into SDL's queue, and the pointer where the latest cue put
+// it: the latest point, or circling the view's centre since firing began, as when aiming around.
 static void feed_input(int frame)
 {
-    int x = 0, y = 0;
-    for (const Cue &cue : script) {
-        if (cue.frame > frame)
+    int moved = -1, x = 0, y = 0;
+    for (const Point &point : points) {
+        if (point.frame > frame)
             break;
-        if (cue.type == POINT || cue.type == CLICK)
-            x = cue.x, y = cue.y;
-        if (cue.type == CLICK && frame - cue.frame < 2)
-            push_event(frame == cue.frame ? DOWN : UP, LEFT);
-        else if (cue.type != POINT && cue.type != CLICK && cue.frame == frame)
-            push_event(cue.type, cue.code);
+        moved = point.frame;
+        x = point.x;
+        y = point.y;
+        if (point.click && frame - point.frame < 2)
+            push_event(frame == point.frame ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP,
+                       SDL_BUTTON_LEFT);
     }
-    if (x == CIRCLING) {
-        x = VIEW_W / 2 + (int)(AIM_RADIUS * std::cos(frame * AIM_TURN));
-        y = VIEW_H / 2 + (int)(AIM_RADIUS * std::sin(frame * AIM_TURN));
+    for (const Hold &hold : holds) {
+        bool fire = hold.key == FIRE;
+        if (hold.from == frame)
+            push_event(fire ? SDL_MOUSEBUTTONDOWN : SDL_KEYDOWN, fire ? SDL_BUTTON_LEFT : hold.key);
+        if (hold.to == frame)
+            push_event(fire ? SDL_MOUSEBUTTONUP : SDL_KEYUP, fire ? SDL_BUTTON_LEFT : hold.key);
+        if (fire && hold.from <= frame && hold.from > moved) {
+            x = VIEW_W / 2 + (int)(AIM_RADIUS * std::cos(frame * AIM_TURN));
+            y = VIEW_H / 2 + (int)(AIM_RADIUS * std::sin(frame * AIM_TURN));
+        }
     }
     SDL_WarpMouse((Uint16)x, (Uint16)y);  // the dummy driver's pointer, read by update_input
 }
@@ -222,8 +158,8 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
     const std::string golden = read_file(golden_path().c_str());
     std::string run = "# frame, world hash, display hash of the replay; ";
     run += std::string(RECORD_VARIABLE) + "=1 re-records\n";
-    std::string picture;  // the first display unlike the recorded one, for a person to look at
-    std::string saved;
+    // The last save written, and the first display unlike the recorded one for a person to see.
+    std::string saved, picture;
     int loads = 0, deaths = 0, most_kills = 0;  // to show a recording did not go trivially wrong
     for (int frame = 0; frame < REPLAY_FRAMES; frame++) {
         feed_input(frame);
@@ -232,9 +168,8 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
         if (screen_number == SCREEN_GAME && screen_before == SCREEN_GAME_MENU)
             saved = read_file(SAVE_FILE);  // "Save" went back to the game
         if (screen_number == SCREEN_GAME && screen_before == SCREEN_MAIN_MENU) {
-            loads++;
-            EXPECT_EQ(saved_game_text(), saved)
-                << "loaded in frame " << frame;  // exactly the game saved
+            loads++;  // exactly the game saved comes back
+            EXPECT_EQ(saved_game_text(), saved) << "loaded in frame " << frame;
         }
         deaths += screen_before == SCREEN_GAME && screen_number == SCREEN_GAME_OVER;
         most_kills = std::max(most_kills, kill_count);
