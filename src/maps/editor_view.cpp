@@ -124,8 +124,10 @@ static void gather_four_rows_by_fours(Pixel *const out[GATHER_ROWS],
 {
     Pixel *o[GATHER_ROWS];
     const Pixel *i[GATHER_ROWS];
-    for (int k = 0; k < GATHER_ROWS; k++)
-        o[k] = out[k], i[k] = in[k];
+    for (int k = 0; k < GATHER_ROWS; k++) {
+        o[k] = out[k];
+        i[k] = in[k];
+    }
     int j = 0;
     for (; j + 4 <= count; j += 4) {
         int a = columns[j], b = columns[j + 1], c = columns[j + 2], d = columns[j + 3];

@@ -228,18 +228,31 @@ void set_up_game_in_progress()
     player_count = 1;
     for (int i = 0; i < 3; i++) {
         Zombie *zombie = zombies[spawn_zombie(100.0f * i, 50.0f + i) - 1];
-        zombie->angle = 0.5f * i, zombie->health = 40.0f + i, zombie->target_player = i;
+        zombie->angle = 0.5f * i;
+        zombie->health = 40.0f + i;
+        zombie->target_player = i;
     }
     for (int i = 0; i < MAX_PLAYERS; i++) {
-        player_x[i] = 1000.5f + i, player_y[i] = 2000.25f - i, player_angle[i] = 0.1f * i;
-        player_health[i] = 90.0f - i, player_energy[i] = 30.0f + i, fire_cooldown[i] = i % 2;
+        player_x[i] = 1000.5f + i;
+        player_y[i] = 2000.25f - i;
+        player_angle[i] = 0.1f * i;
+        player_health[i] = 90.0f - i;
+        player_energy[i] = 30.0f + i;
+        fire_cooldown[i] = i % 2;
     }
-    player_count = 3, kill_count = 17, pending_damage = 2.5f, hurt_flash = 40, view_scale = 0.9f;
-    aim_x = 1234.0f, aim_y = 2345.0f, camera_x = 700.0f, camera_y = 1800.0f,
+    player_count = 3;
+    kill_count = 17;
+    pending_damage = 2.5f;
+    hurt_flash = 40;
+    view_scale = 0.9f;
+    aim_x = 1234.0f;
+    aim_y = 2345.0f;
+    camera_x = 700.0f;
+    camera_y = 1800.0f;
     screen_number = SCREEN_GAME_MENU;
 }
 
-static bool within(float value, float low, float high)
+bool within(float value, float low, float high)
 {
     return std::isfinite(value) && value >= low && value <= high;
 }
@@ -248,35 +261,29 @@ static bool position_within(float x, float y)
     return within(x, POSITION_LOW, POSITION_HIGH) && within(y, POSITION_LOW, POSITION_HIGH);
 }
 
-// What any later frame relies on: counts within their lists, gauges within
-// their ranges, a kill count that one more kill cannot overflow.
-static void check_world_rules()
+bool world_within_rules()
 {
-    FUZZ_CHECK(player_count >= 1 && player_count <= MAX_PLAYERS);
-    for (int i = 0; i < player_count; i++) {
-        FUZZ_CHECK(position_within(player_x[i], player_y[i]) &&
-                   within(player_angle[i], -ANGLE_LIMIT, ANGLE_LIMIT));
-        FUZZ_CHECK(within(player_health[i], 0, GAUGE_MAX) &&
-                   within(player_energy[i], 0, GAUGE_MAX));
-        FUZZ_CHECK(fire_cooldown[i] == 0 || fire_cooldown[i] == 1);
-    }
-    FUZZ_CHECK(zombie_count >= 0 && zombie_count <= MAX_ZOMBIES);
-    std::set<const Zombie *> records(zombies, zombies + zombie_count);
-    FUZZ_CHECK(records.size() == (size_t)zombie_count && !records.count(nullptr));
-    for (int i = 0; i < zombie_count && zombies[i]; i++) {
+    bool kept = player_count >= 1 && player_count <= MAX_PLAYERS && zombie_count >= 0 &&
+                zombie_count <= MAX_ZOMBIES && within(camera_x, 0, CAMERA_MAX_X) &&
+                within(camera_y, 0, CAMERA_MAX_Y) && position_within(aim_x, aim_y) &&
+                within(view_scale, 0, 1) && within(pending_damage, 0, DAMAGE_LIMIT) &&
+                hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 &&
+                kill_count < INT_MAX;
+    for (int i = 0; kept && i < player_count; i++)
+        kept = position_within(player_x[i], player_y[i]) &&
+               within(player_angle[i], -ANGLE_LIMIT, ANGLE_LIMIT) &&
+               within(player_health[i], 0, GAUGE_MAX) && within(player_energy[i], 0, GAUGE_MAX) &&
+               (fire_cooldown[i] == 0 || fire_cooldown[i] == 1);
+    std::set<const Zombie *> records(zombies, zombies + (kept ? zombie_count : 0));
+    kept = kept && records.size() == (size_t)zombie_count && !records.count(nullptr);
+    for (int i = 0; kept && i < zombie_count; i++) {
         const Zombie &zombie = *zombies[i];
-        FUZZ_CHECK(position_within(zombie.x, zombie.y) &&
-                   within(zombie.angle, -ANGLE_LIMIT, ANGLE_LIMIT));
-        FUZZ_CHECK(zombie.health > 0.0f && zombie.health <= GAUGE_MAX);
-        FUZZ_CHECK(zombie.target_player >= 0 && zombie.target_player < MAX_PLAYERS);
+        kept = position_within(zombie.x, zombie.y) &&
+               within(zombie.angle, -ANGLE_LIMIT, ANGLE_LIMIT) && zombie.health > 0.0f &&
+               zombie.health <= GAUGE_MAX && zombie.target_player >= 0 &&
+               zombie.target_player < MAX_PLAYERS;
     }
-    FUZZ_CHECK(within(camera_x, 0, CAMERA_MAX_X) && within(camera_y, 0, CAMERA_MAX_Y) &&
-               position_within(aim_x, aim_y));
-    FUZZ_CHECK(within(view_scale, 0, 1) && within(pending_damage, 0, DAMAGE_LIMIT));
-    FUZZ_CHECK(hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 &&
-               kill_count < INT_MAX);
-    FUZZ_CHECK(screen_number == SCREEN_GAME);
-    check_wall_rects();
+    return kept;
 }
 
 // A value as the save writes it again: a word the loader read whole, as an
@@ -321,7 +328,8 @@ static void fuzz_save(const std::string &input)
     if (!accepted)
         FUZZ_CHECK(world_dump(true) == before);
     else {
-        check_world_rules();
+        FUZZ_CHECK(world_within_rules() && screen_number == SCREEN_GAME);
+        check_wall_rects();
         std::string saved = saved_game_text();
         check_loaded_as_given(input, saved);
         FUZZ_CHECK(load_game_from_text(saved) && saved_game_text() == saved);

@@ -26,3 +26,9 @@ std::string world_dump(bool with_records);
 // kind of tile, dozens of walls, three zombies, three players and no value at
 // its start. The save tests load over it too.
 void set_up_game_in_progress();
+
+// Whether a value is a number from low to high.
+bool within(float value, float low, float high);
+// What any later frame relies on: counts within their lists, gauges within their ranges, every
+// position near the world, distinct zombies, and a kill count one more kill cannot overflow.
+bool world_within_rules();

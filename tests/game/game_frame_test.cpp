@@ -42,7 +42,9 @@ TEST_F(EnergyAndHealth, EnergyAndHealthStepsWithinTheirRangesAndAHeldButtonFires
         d = rand();
     srand(5);
     for (const auto &f : frames) {
-        player_health[0] = f.health, player_energy[0] = f.energy, pending_damage = f.damage,
+        player_health[0] = f.health;
+        player_energy[0] = f.energy;
+        pending_damage = f.damage;
         hurt_flash = f.flash;
         update_energy();
         update_health();

@@ -50,14 +50,17 @@ protected:
     {
         WorldPicture::SetUp();
         world_surface = display_like_surface(1200, 800);
-        for (SDL_Surface *s : {people_image, blood_image})
-            SDL_FillRect(s, nullptr, key_color(s)),
-                SDL_SetColorKey(s, SDL_SRCCOLORKEY, key_color(s));
+        for (SDL_Surface *s : {people_image, blood_image}) {
+            SDL_FillRect(s, nullptr, key_color(s));
+            SDL_SetColorKey(s, SDL_SRCCOLORKEY, key_color(s));
+        }
         for (int f = 0; f < FACING_COUNT; f++)
             SDL_FillRect(people_image, &corpse_frames[f], corpse_color(f));
         for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
             write_pixel(blood_image, blood_frames[i].x + SPLAT_OFFSET, SPLAT_OFFSET, red());
-        player_x[0] = 320.0f, player_y[0] = 240.0f, camera_x = camera_y = 0.0f;
+        player_x[0] = 320.0f;
+        player_y[0] = 240.0f;
+        camera_x = camera_y = 0.0f;
     }
     static Uint32 corpse_color(int f) { return display_rgb(f % 8 * 32, f / 8 * 32, 96); }
     static Uint32 red() { return display_rgb(255, 0, 0); }
@@ -122,7 +125,8 @@ TEST_P(FireShot, TheTracerRunsToTheViewsEdgeOrAWallAndHitsReachTheEndAlsoWithout
                  {0, {{600, 242, 12, 100}, {800, 140, 12, 98}}, 1038.5f, 80, 329, 638, 238, 241},
                  {-quarter, {{306, 100, 12, 100}, {322, 100, 12, 100}}, 0, 0, 318, 321, 1, 230}};
     for (const auto &s : shots) {
-        clear_wall_rects(), clear_zombies();
+        clear_wall_rects();
+        clear_zombies();
         SDL_FillRect(view_surface, nullptr, 0);
         for (const auto &w : s.walls)
             if (w[2] > 0)

@@ -57,7 +57,8 @@ TEST_P(CompositeView, MatchesThePlainDefinitionExactlyOnRandomViewsAndDarkness)
         int flash;
     } cases[] = {{100, 0}, {100, 100}, {50, 40}, {0, 100}, {73, 40}};
     for (const auto &c : cases) {
-        view_scale = c.health / 100, hurt_flash = c.flash;
+        view_scale = c.health / 100;
+        hurt_flash = c.flash;
         composite_view();
         float sx[VIEW_W] = {320 - 320 * view_scale}, sy[VIEW_H] = {240 - 240 * view_scale};
         for (int i = 1; i < VIEW_W; i++)
@@ -119,8 +120,10 @@ TEST_P(CompositeView, PaddedRowsAreAddressedByTheirPitch)
     composite_view();
     EXPECT_EQ((std::vector<Uint32>{shown(5, 7), shown(639, 479), shown(640, 3)}),
               (std::vector<Uint32>{viewed(5, 7), viewed(639, 479), 0}));
-    SDL_FreeSurface(display_surface), SDL_FreeSurface(view_surface);
-    display_surface = display, view_surface = view;
+    SDL_FreeSurface(display_surface);
+    SDL_FreeSurface(view_surface);
+    display_surface = display;
+    view_surface = view;
 }
 
 INSTANTIATE_AT_BOTH_DEPTHS(CompositeView);

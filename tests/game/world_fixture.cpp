@@ -24,15 +24,19 @@ void clean_world()
     memset(mouse_button_state, 0, sizeof mouse_button_state);
     memset(mouse_x, 0, sizeof mouse_x);
     memset(mouse_y, 0, sizeof mouse_y);
-    mouse_x[0] = 320, mouse_y[0] = 240, screen_number = SCREEN_MAIN_MENU;
+    mouse_x[0] = 320;
+    mouse_y[0] = 240;
+    screen_number = SCREEN_MAIN_MENU;
     srand(1);
 }
 
 void free_artwork()
 {
     for (SDL_Surface **s :
-         {&view_surface, &world_surface, &people_image, &blood_image, &tile_image})
-        SDL_FreeSurface(*s), *s = nullptr;
+         {&view_surface, &world_surface, &people_image, &blood_image, &tile_image}) {
+        SDL_FreeSurface(*s);
+        *s = nullptr;
+    }
 }
 
 Zombie &place_zombie(float x, float y, float health, int target)
@@ -40,7 +44,9 @@ Zombie &place_zombie(float x, float y, float health, int target)
     int players = player_count;
     player_count = 1;
     Zombie &zombie = *zombies[spawn_zombie(x, y) - 1];
-    player_count = players, zombie.health = health, zombie.target_player = target;
+    player_count = players;
+    zombie.health = health;
+    zombie.target_player = target;
     return zombie;
 }
 
@@ -72,7 +78,8 @@ void with_file_size_limit(long bytes, const std::function<void()> &step)
 {
     struct rlimit before, small;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    small = before, small.rlim_cur = (rlim_t)bytes;
+    small = before;
+    small.rlim_cur = (rlim_t)bytes;
     void (*old_handler)(int) = signal(SIGXFSZ, SIG_IGN);  // fail the write, not the process
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     step();

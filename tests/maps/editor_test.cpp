@@ -46,7 +46,11 @@ protected:
         return SDL_MapRGB(s->format, (Uint8)(8 * (cell % 32)), (Uint8)(4 * (cell / 32) + 100), 200);
     }
     // One editor frame with the pointer at (x, y) and the left button in `state`.
-    static void frame_at(int x, int y, int state) { point_at(x, y, state), editor_screen(1.0f); }
+    static void frame_at(int x, int y, int state)
+    {
+        point_at(x, y, state);
+        editor_screen(1.0f);
+    }
     static bool preview_shows(int kind)
     {
         return read_pixel(display_surface, 50, 75) == cell_color(display_surface, kind);
@@ -187,7 +191,10 @@ TEST_P(Editor, UndoAndRedoRestoreWholeStrokesExactly)
     EXPECT_EQ((std::vector<int>{map_tiles[25][26], map_tiles[27][26]}), (std::vector<int>{3, 0}));
 
     for (int i = 0; i < HISTORY_STROKES + 10; i++)  // one tile each, rows 40 to 45
-        paint_tile(i % MAP_SIZE, 40 + i / MAP_SIZE, 9), end_stroke();
+    {
+        paint_tile(i % MAP_SIZE, 40 + i / MAP_SIZE, 9);
+        end_stroke();
+    }
     while (undo_stroke()) {
     }
     EXPECT_EQ((std::vector<int>{map_tiles[9][40], map_tiles[10][40], map_tiles[15][45]}),
@@ -245,7 +252,9 @@ TEST_P(WorldView, MatchesThePlainDefinitionAndLeavesTheBackgroundOutsideTheWorld
                  {300, 200, 0.25f}, {400, 300, 1.37f},   {-300, 400, 0.6f}, {5, 5, 0.05f}};
     for (const auto &v : views) {
         SDL_FillRect(display_surface, nullptr, background);
-        camera_x = v.camera_x, camera_y = v.camera_y, view_scale = v.scale;
+        camera_x = v.camera_x;
+        camera_y = v.camera_y;
+        view_scale = v.scale;
         draw_world_view();
         float sx[VIEW_W] = {v.camera_x + 320 - 320 * v.scale + v.scale},
               sy[VIEW_H] = {v.camera_y + 240 - 240 * v.scale + v.scale};

@@ -20,7 +20,8 @@ static int mode_of(const char *path)
 TEST_F(SafeWrite,
        ReplacesThroughLinksKeepsTheOldOnFailureReadsOnlyRegularFilesRemovesOnlyOurOldTemporaries)
 {
-    mkdir("Saves", 0777), mkdir("Elsewhere", 0777);
+    mkdir("Saves", 0777);
+    mkdir("Elsewhere", 0777);
     ASSERT_EQ(replace_file("Saves/a.dat", std::string("one\0two\n", 8)), 0);
     EXPECT_EQ(read_file("Saves/a.dat"), std::string("one\0two\n", 8));
     EXPECT_EQ(mode_of("Saves/a.dat"), NEW_FILE_MODE);
@@ -51,7 +52,9 @@ TEST_F(SafeWrite,
               "a.dat\ngame.dat\ntaken\nreal.dat\n");
 
     std::string text = "x";
-    mkdir("Saves", 0777), mkdir("Saves/folder.dat", 0777), mkfifo("Saves/pipe.dat", 0644);
+    mkdir("Saves", 0777);
+    mkdir("Saves/folder.dat", 0777);
+    mkfifo("Saves/pipe.dat", 0644);
     write_text_file("Saves/ok.dat", "contents");
     EXPECT_EQ(read_regular_file("Saves/ok.dat", text), 0);
     EXPECT_EQ(text, "contents");
@@ -69,8 +72,8 @@ TEST_F(SafeWrite,
     const char *old_names[] = {"Saves/.rotwalk_a1b2c3", "Saves/.rotwalk_zzzzzz",
                                "Saves/.rotwalk_dir", "Saves/rotwalk_x"};
     mkdir("Saves/.rotwalk_dir", 0777);
-    write_text_file("Saves/.rotwalk_a1b2c3", "1"), write_text_file("Saves/.rotwalk_zzzzzz", "2");
-    write_text_file("Saves/rotwalk_x", "3"), write_text_file("Saves/.rotwalk_new123", "4");
+    for (const char *name : {".rotwalk_a1b2c3", ".rotwalk_zzzzzz", "rotwalk_x", ".rotwalk_new123"})
+        write_text_file((std::string("Saves/") + name).c_str(), name);
     struct timeval long_ago[2] = {{1000, 0}, {1000, 0}};
     for (const char *name : old_names)
         utimes(name, long_ago);

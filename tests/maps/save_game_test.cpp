@@ -18,10 +18,20 @@ TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSa
     place_zombie(2456.789f, 2500.0f).angle = 0.00001f;
     place_zombie(-0.5f, 123456789.0f, 19.999999f).angle = 1e-7f;
     place_zombie(3.0f, 4.0f, 40.0f).angle = -1.0f;
-    player_x[0] = 2500.0f, player_y[0] = 2450.125f, player_angle[0] = -2.35619449f;
-    player_health[0] = 99.9f, player_energy[0] = 0.0f, fire_cooldown[0] = 1;
-    aim_x = 2500.0f, aim_y = 10.0f / 3.0f, camera_x = 4360.0f, camera_y = 0.0f, view_scale = 0.999f;
-    pending_damage = 0.8f, hurt_flash = 8, kill_count = 1234567;
+    player_x[0] = 2500.0f;
+    player_y[0] = 2450.125f;
+    player_angle[0] = -2.35619449f;
+    player_health[0] = 99.9f;
+    player_energy[0] = 0.0f;
+    fire_cooldown[0] = 1;
+    aim_x = 2500.0f;
+    aim_y = 10.0f / 3.0f;
+    camera_x = 4360.0f;
+    camera_y = 0.0f;
+    view_scale = 0.999f;
+    pending_damage = 0.8f;
+    hurt_flash = 8;
+    kill_count = 1234567;
     save_game();  // Saves/ does not exist yet
     const std::string old_save = read_file(SAVE_FILE);
     // The grid's kinds as characters from '!', column by column.
@@ -69,7 +79,9 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
             write_text_file(SAVE_FILE, f.text);
         // Another game than the saved one.
         set_up_game_in_progress();
-        kill_count = 99, zombies[0]->x = 1.0f, player_x[3] = 1.0f;
+        kill_count = 99;
+        zombies[0]->x = 1.0f;
+        player_x[3] = 1.0f;
         const std::string before = saved_game_text();
         clear_notice();
         srand(42);

@@ -99,14 +99,19 @@ static void start_fresh_game_folder()
     clean_world();
     quit_requested = false;
     data_folder[0] = '\0';  // the artwork is read from the scratch folder
-    last_frame_tick = 0, frame_ms = 0, frames_per_second = 0.0f;
+    last_frame_tick = 0;
+    frame_ms = 0;
+    frames_per_second = 0.0f;
     pointer_shown_before = false;
     clear_notice();
     // A new game leaves the angles and the unused slots' gauges as earlier runs left them.
     for (float *slots : {player_angle, player_health, player_energy, player_x, player_y})
         std::fill(slots, slots + MAX_PLAYERS, 0.0f);
     struct tm moment = {};
-    moment.tm_year = 126, moment.tm_mon = 5, moment.tm_mday = 1, moment.tm_wday = 1,
+    moment.tm_year = 126;  // Monday June 1st 2026, 3 PM
+    moment.tm_mon = 5;
+    moment.tm_mday = 1;
+    moment.tm_wday = 1;
     moment.tm_hour = 15;
     build_clock_texts(moment);  // the overlay shows them; the scripted clock leaves them
     scripted_frame_ms = REPLAY_FRAME_MS;

@@ -1,39 +1,23 @@
 // effects_test.cpp -- the sound effects: small 16-bit mono WAVs of their length and loudness, made the same every time
-#include <cstdint>
 #include <set>
 
 #include "game/world_fixture.h"
 
-static uint32_t little(const std::string &b, size_t at, int bytes)
+// The samples of a WAV as SDL reads it, when it holds one channel of 16 bits
+// at 22,050 Hz right after the 44-byte header; empty when it is anything else.
+static std::vector<int> canonical_wav_samples(const std::string &bytes)
 {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; i--)
-        v = v << 8 | (unsigned char)b[at + i];
-    return v;
-}
-
-static bool tag_at(const std::string &b, size_t at, const char *tag)
-{
-    return b.compare(at, 4, tag) == 0;
-}
-
-// The samples of a canonical WAV as SDL_mixer opens it without resampling: "RIFF",
-// "WAVE", a 16-byte PCM "fmt " chunk for one channel of 16 bits at 22,050 Hz, and a
-// "data" chunk running to the end of the file. Empty when the file is anything else.
-static std::vector<int> canonical_wav_samples(const std::string &b)
-{
-    const size_t HEADER = 44;
-    if (b.size() < HEADER || (b.size() - HEADER) % 2 != 0)
+    SDL_AudioSpec spec;
+    Uint8 *data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1, &spec, &data,
+                        &length))
         return {};
-    bool ok = tag_at(b, 0, "RIFF") && little(b, 4, 4) == b.size() - 8 && tag_at(b, 8, "WAVE") &&
-              tag_at(b, 12, "fmt ") && little(b, 16, 4) == 16 && little(b, 20, 2) == 1 &&
-              little(b, 22, 2) == 1 && little(b, 24, 4) == 22050 && little(b, 28, 4) == 44100 &&
-              little(b, 32, 2) == 2 && little(b, 34, 2) == 16 && tag_at(b, 36, "data") &&
-              little(b, 40, 4) == b.size() - HEADER;
-    std::vector<int> samples;
-    for (size_t at = HEADER; ok && at < b.size(); at += 2)
-        samples.push_back((int16_t)little(b, at, 2));
-    return samples;
+    std::vector<int> samples((const Sint16 *)data, (const Sint16 *)(data + length));
+    SDL_FreeWAV(data);
+    bool canonical = spec.freq == 22050 && spec.format == AUDIO_S16LSB && spec.channels == 1 &&
+                     length == bytes.size() - 44;
+    return canonical ? samples : std::vector<int>();
 }
 
 using GeneratedEffects = ScratchFolderTest;

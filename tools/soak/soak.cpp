@@ -117,8 +117,10 @@ static void aim(int game_frame)
     float best = 0.0f;
     for (int i = 0; i < zombie_count; i++) {
         float d = person_distance(zombies[i]->x, zombies[i]->y, player_x[0], player_y[0]);
-        if (nearest < 0 || d < best)
-            nearest = i, best = d;
+        if (nearest < 0 || d < best) {
+            nearest = i;
+            best = d;
+        }
     }
     if (nearest < 0 || view_scale < NO_AIM_SCALE) {
         point_at(CANVAS_W / 2 + (int)(AIM_RADIUS * std::cos(game_frame * AIM_TURN)),
