@@ -78,7 +78,7 @@ TEST_F(SafeWrite,
     for (const char *name : old_names)
         utimes(name, long_ago);
     EXPECT_EQ(remove_stale_temporaries("Saves"), 2);
-    EXPECT_EQ(folder_listing("Saves"), ".rotwalk_dir\n.rotwalk_new123\na.dat\nfolder.dat\ngame."
-                                       "dat\nok.dat\npipe.dat\nrotwalk_x\ntaken\n");
+    EXPECT_EQ(folder_listing("Saves"), ".rotwalk_dir\n.rotwalk_new123\na.dat\nfolder.dat\n"
+                                       "game.dat\nok.dat\npipe.dat\nrotwalk_x\ntaken\n");
     EXPECT_EQ(remove_stale_temporaries("Missing"), 0);
 }
