@@ -80,10 +80,9 @@ TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
         std::vector<char *> argv = {(char *)"rotwalk"};
         for (const char *arg : c.args)
             argv.push_back((char *)arg);
-        std::string what = c.args.empty() ? "(none)" : c.args[0];
-        EXPECT_EQ(read_command_line((int)argv.size(), argv.data()), c.result) << what;
-        EXPECT_STREQ(option_data, c.data) << what;
-        EXPECT_STREQ(option_game_folder, c.game) << what;
-        EXPECT_TRUE(option_fullscreen == c.fullscreen && option_frames == c.frames) << what;
+        EXPECT_EQ(read_command_line((int)argv.size(), argv.data()), c.result) << c.args[0];
+        EXPECT_STREQ(option_data, c.data) << c.args[0];
+        EXPECT_STREQ(option_game_folder, c.game) << c.args[0];
+        EXPECT_TRUE(option_fullscreen == c.fullscreen && option_frames == c.frames) << c.args[0];
     }
 }

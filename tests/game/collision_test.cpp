@@ -1,6 +1,4 @@
 // collision_test.cpp -- pushing points out of wall rectangles and persons apart
-#include <cmath>
-
 #include "game/collision.h"
 #include "game/world_fixture.h"
 

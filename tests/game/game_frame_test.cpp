@@ -1,7 +1,4 @@
 // game_frame_test.cpp -- facings, energy and health, firing
-#include <cmath>
-#include <cstdlib>
-
 #include "game/game_frame.h"
 #include "game/world_fixture.h"
 

@@ -1,6 +1,4 @@
 // shots_test.cpp -- the line walk, the tracer, walls, hits, knockback, kills, blood and corpses
-#include <cmath>
-#include <cstdlib>
 #include <set>
 #include <utility>
 

@@ -1,6 +1,4 @@
 // simulation_test.cpp -- a long headless run of the moving world on a shipped map
-#include <algorithm>
-#include <cmath>
 #include <sstream>
 
 #include "fuzz/fuzz_targets.h"

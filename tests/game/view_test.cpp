@@ -1,7 +1,4 @@
 // view_test.cpp -- the composite of the view: zoom, border darkness and hurt tint
-#include <algorithm>
-#include <cstdlib>
-
 #include "game/view.h"
 #include "game/world_fixture.h"
 

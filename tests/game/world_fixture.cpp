@@ -4,14 +4,13 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "app/input.h"
 #include "app/main_loop.h"
 #include "maps/map_file.h"
+#include "maps/map_prepare.h"
 
 void clean_world()
 {
@@ -30,7 +29,8 @@ void clean_world()
     srand(1);
 }
 
-void free_artwork()
+// The view, world, tile, people and blood surfaces.
+static void free_artwork()
 {
     for (SDL_Surface **s :
          {&view_surface, &world_surface, &people_image, &blood_image, &tile_image}) {
@@ -55,6 +55,26 @@ void fill_grid(int kind)
     for (int x = 0; x < MAP_SIZE; x++)
         for (int y = 0; y < MAP_SIZE; y++)
             map_tiles[x][y] = kind;
+}
+
+Rect wall_at(int i)
+{
+    return {wall_rects[i]->x, wall_rects[i]->y, wall_rects[i]->w, wall_rects[i]->h};
+}
+
+std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles)
+{
+    clean_world();
+    for (int x = 0; x < MAP_SIZE; x++)
+        for (int y = 0; y < MAP_SIZE; y++)
+            map_tiles[x][y] = (x + y) % FIRST_WALL_KIND;
+    for (const Tile &t : tiles)
+        map_tiles[t.x][t.y] = t.kind;
+    prepare_map();
+    std::vector<Rect> walls;
+    for (int i = 0; i < wall_rect_count; i++)
+        walls.push_back(wall_at(i));
+    return walls;
 }
 
 std::string read_file(const char *path)

@@ -1,6 +1,7 @@
 // world_fixture.h -- set-up shared by the game and map tests: a clean world, surfaces, files
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,10 +14,17 @@
 // Both lists empty, one player with a new game's values, a grid of floor 0,
 // keys and buttons up, the pointer at the view's centre, rand() seeded with 1.
 void clean_world();
-void free_artwork();  // the view, world, tile, people and blood surfaces
 // A zombie put straight into the list: no random number is drawn.
 Zombie &place_zombie(float x, float y, float health = 100.0f, int target = 0);
 void fill_grid(int kind);
+typedef std::array<float, 4> Rect;  // a wall rectangle: x, y, w, h
+struct Tile {
+    int x, y, kind;
+};
+Rect wall_at(int i);  // entry i of the wall list
+// A clean world on a grid of every floor kind with `tiles` on it, and the
+// walls prepare_map builds from it, in list order.
+std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles);
 std::string read_file(const char *path);
 std::string folder_listing(const char *folder);  // "ls -A" output
 // Runs `step` with files limited to `bytes`: writes beyond fail, as on a full disk.

@@ -1,7 +1,4 @@
 // zombies_test.cpp -- spawning on the ring and stragglers, in the order of their random numbers
-#include <cmath>
-#include <cstdlib>
-
 #include "game/collision.h"
 #include "game/world_fixture.h"
 #include "game/zombies.h"

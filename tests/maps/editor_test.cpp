@@ -1,9 +1,4 @@
 // editor_test.cpp -- entering the editor, scrolling, zooming, picking and painting tiles, undo, saving, leaving
-#include <sys/stat.h>
-
-#include <cstring>
-#include <functional>
-
 #include "app/main_loop.h"
 #include "game/world_fixture.h"
 #include "maps/edit_history.h"

@@ -1,7 +1,4 @@
 // map_file_test.cpp -- map files in and out, a missing map
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <sstream>
 
 #include "game/world_fixture.h"

@@ -1,36 +1,9 @@
 // map_prepare_test.cpp -- wall runs, doorways, the order of the wall list and its bound
-#include <array>
-
 #include "game/world_fixture.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
 
 using PrepareMap = CleanWorld;
-typedef std::array<float, 4> Rect;  // x, y, w, h
-
-struct Tile {
-    int x, y, kind;
-};
-
-static Rect wall_at(int i)
-{
-    return {wall_rects[i]->x, wall_rects[i]->y, wall_rects[i]->w, wall_rects[i]->h};
-}
-
-static std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles)
-{
-    clean_world();
-    for (int x = 0; x < MAP_SIZE; x++)
-        for (int y = 0; y < MAP_SIZE; y++)
-            map_tiles[x][y] = (x + y) % FIRST_WALL_KIND;  // every floor kind
-    for (const Tile &t : tiles)
-        map_tiles[t.x][t.y] = t.kind;
-    prepare_map();
-    std::vector<Rect> walls;
-    for (int i = 0; i < wall_rect_count; i++)
-        walls.push_back(wall_at(i));
-    return walls;
-}
 
 TEST_F(PrepareMap, RunsMergeDoorwaysCutGapsKindsOfOneEdgeJoinInListOrderUpToTheCapacity)
 {

@@ -1,5 +1,4 @@
 // safe_write_test.cpp -- replacing files without ever losing the old contents; reading only regular files
-#include <sys/stat.h>
 #include <sys/time.h>
 
 #include <cerrno>
@@ -52,7 +51,6 @@ TEST_F(SafeWrite,
               "a.dat\ngame.dat\ntaken\nreal.dat\n");
 
     std::string text = "x";
-    mkdir("Saves", 0777);
     mkdir("Saves/folder.dat", 0777);
     mkfifo("Saves/pipe.dat", 0644);
     write_text_file("Saves/ok.dat", "contents");

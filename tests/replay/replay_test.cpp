@@ -1,5 +1,4 @@
 // replay_test.cpp -- a whole scripted game through the real frame loop, checked against recorded hashes
-#include <algorithm>
 #include <cinttypes>
 
 #include "app/backdrop.h"

@@ -7,16 +7,16 @@
 // at 22,050 Hz right after the 44-byte header; empty when it is anything else.
 static std::vector<int> canonical_wav_samples(const std::string &bytes)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8 *data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1, &spec, &data,
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1, &format, &data,
                         &length))
         return {};
     std::vector<int> samples((const Sint16 *)data, (const Sint16 *)(data + length));
     SDL_FreeWAV(data);
-    bool canonical = spec.freq == 22050 && spec.format == AUDIO_S16LSB && spec.channels == 1 &&
-                     length == bytes.size() - 44;
+    bool canonical = format.freq == 22050 && format.format == AUDIO_S16LSB &&
+                     format.channels == 1 && length == bytes.size() - 44;
     return canonical ? samples : std::vector<int>();
 }
 

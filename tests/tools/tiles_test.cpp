@@ -1,10 +1,8 @@
 // tiles_test.cpp -- the tile sheet: opaque floors, walls exactly where the game's collision is
 #include <lodepng.h>
 
-#include "game/world.h"
+#include "game/world_fixture.h"
 #include "maps/map_file.h"
-#include "maps/map_prepare.h"
-#include "support.h"
 
 const Uint32 KEY = 0x00FFFF;  // cyan, as 0xRRGGBB
 
@@ -17,34 +15,22 @@ static Uint32 cell_pixel(const std::vector<unsigned char> &sheet, int cell, int 
     return (Uint32)q[0] << 16 | (Uint32)q[1] << 8 | q[2];
 }
 
-// The solid rectangles the game builds for a lone tile of `kind`, relative to that tile.
-static std::vector<SDL_Rect> collision_of(int kind)
+// Whether pixel i of a cell lies in one of the walls of a lone tile at (3, 4).
+static bool inside(const std::vector<Rect> &walls, int i)
 {
-    memset(map_tiles, 0, sizeof map_tiles);
-    map_tiles[3][4] = kind;
-    clear_wall_rects();
-    prepare_map();
-    std::vector<SDL_Rect> rects;
-    for (int i = 0; i < wall_rect_count; i++)
-        rects.push_back({(Sint16)(wall_rects[i]->x - 300), (Sint16)(wall_rects[i]->y - 400),
-                         (Uint16)wall_rects[i]->w, (Uint16)wall_rects[i]->h});
-    clear_wall_rects();
-    return rects;
-}
-
-static bool inside(const std::vector<SDL_Rect> &rects, int i)
-{
-    int x = i % 100, y = i / 100;
-    return std::any_of(rects.begin(), rects.end(), [&](const SDL_Rect &r) {
-        return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+    float x = 300 + i % 100, y = 400 + i / 100;
+    return std::any_of(walls.begin(), walls.end(), [&](const Rect &r) {
+        return x >= r[0] && x < r[0] + r[2] && y >= r[1] && y < r[1] + r[3];
     });
 }
+
+using GeneratedTiles = CleanWorld;
 
 // Floors are opaque. Each wall kind is one of the floors outside its
 // collision rectangles and wall inside them; its overlay is the same wall
 // there and cyan elsewhere, so the player sees exactly what stops them.
 // Cells 34 to 47 belong to no kind.
-TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRectangles)
+TEST_F(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRectangles)
 {
     std::vector<unsigned char> sheet;
     unsigned w = 0, h = 0;
@@ -56,7 +42,7 @@ TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRe
                         : i / 10000 < 34 || cell_pixel(sheet, i / 10000, i % 10000) == KEY)
             << i / 10000;
     for (int kind = FIRST_WALL_KIND; kind <= TILE_DOOR_TOP; kind++) {
-        std::vector<SDL_Rect> solid = collision_of(kind);
+        std::vector<Rect> solid = prepared_walls({{3, 4, kind}});
         ASSERT_FALSE(solid.empty()) << kind;
         int floor = -1;
         for (int f = 0; f < 10 && floor < 0; f++) {
@@ -76,6 +62,6 @@ TEST(GeneratedTiles, OpaqueFloorsAndWallsAndOverlaysExactlyOnTheGamesCollisionRe
                 << i / 100;
         }
     }
-    std::vector<SDL_Rect> door = collision_of(TILE_DOOR_LEFT);  // open from 5 to 95
+    std::vector<Rect> door = prepared_walls({{3, 4, TILE_DOOR_LEFT}});  // open from 5 to 95
     EXPECT_TRUE(inside(door, 409) && !inside(door, 509) && !inside(door, 9409));
 }
