@@ -1,0 +1,22 @@
+# The game's core library: every module under src/ with the libraries it links.
+# The game's build and the fuzz build (a clang project of its own) both make it
+# here, so the two never disagree on sources or libraries.
+get_filename_component(ROTWALK_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+
+find_package(SDL REQUIRED)
+find_package(SDL_image REQUIRED)
+find_package(SDL_mixer REQUIRED)
+find_path(LODEPNG_INCLUDE_DIR lodepng.h REQUIRED)
+find_library(LODEPNG_LIBRARY lodepng REQUIRED)
+
+# add_core_library(name [extra sources...])
+function(add_core_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${ROTWALK_ROOT}/src/app/*.cpp ${ROTWALK_ROOT}/src/game/*.cpp
+    ${ROTWALK_ROOT}/src/maps/*.cpp ${ROTWALK_ROOT}/src/ui/*.cpp)
+  add_library(${name} STATIC ${sources} ${ARGN})
+  target_include_directories(${name} PUBLIC ${ROTWALK_ROOT}/src)
+  target_include_directories(${name} SYSTEM PUBLIC
+    ${SDL_INCLUDE_DIR} ${SDL_IMAGE_INCLUDE_DIRS} ${SDL_MIXER_INCLUDE_DIRS} ${LODEPNG_INCLUDE_DIR})
+  target_link_libraries(${name} PUBLIC
+    ${SDL_MIXER_LIBRARIES} ${SDL_IMAGE_LIBRARIES} ${SDL_LIBRARY} ${LODEPNG_LIBRARY} m)
+endfunction()
