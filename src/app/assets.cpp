@@ -37,20 +37,24 @@ const int PEOPLE_SHEET_W = FACING_COUNT * SPRITE_SIZE;  // 2304
 const int PEOPLE_SHEET_H = 3 * SPRITE_SIZE;             // 108
 const double FACING_STEP = 0.09817477315664291;         // pi/32: one of 64 facings
 
-// A player who starts the game from the wrong folder must learn why the
-// window is black, so every missing file is named once on stderr.
-static void report_missing(const char *path, const char *reason)
+void report_missing(const char *path, const char *reason)
 {
     fprintf(stderr, "rotwalk: cannot load %s: %s\n", path, reason);
 }
 
-static SDL_Surface *load_converted(const char *path, bool with_alpha)
+SDL_Surface *load_data_image(const char *path)
 {
     SDL_Surface *loaded = IMG_Load(data_file(path).c_str());
-    if (!loaded) {
+    if (!loaded)
         report_missing(path, IMG_GetError());
+    return loaded;
+}
+
+static SDL_Surface *load_converted(const char *path, bool with_alpha)
+{
+    SDL_Surface *loaded = load_data_image(path);
+    if (!loaded)
         return nullptr;
-    }
     SDL_Surface *converted =
         with_alpha ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
     SDL_FreeSurface(loaded);
@@ -233,9 +237,7 @@ static void load_people()
 
 static void load_border_darkness()
 {
-    SDL_Surface *picture = IMG_Load(data_file(BORDER_DARKNESS_FILE).c_str());
-    if (!picture)
-        report_missing(BORDER_DARKNESS_FILE, IMG_GetError());
+    SDL_Surface *picture = load_data_image(BORDER_DARKNESS_FILE);
     read_border_darkness(picture);
     SDL_FreeSurface(picture);
 }

@@ -70,6 +70,10 @@ extern int darkness_row_first_run[VIEW_H + 1];  // runs of row y: first[y] .. fi
 void load_assets();
 void release_assets();
 SDL_Surface *load_alpha_image(const char *path);
+// A missing file is named once on stderr, so a player who starts the game from
+// the wrong folder learns why the window is black.
+void report_missing(const char *path, const char *reason);
+SDL_Surface *load_data_image(const char *path);  // from the data folder, as loaded; null if missing
 Uint32 key_color(SDL_Surface *surface);
 
 void fill_sprite_tables();

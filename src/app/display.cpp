@@ -1,11 +1,10 @@
 // display.cpp -- opening SDL and the window, drawing the software pointer
 #include "app/display.h"
 
-#include <SDL_image.h>
-
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/assets.h"
 #include "app/folders.h"
 #include "app/input.h"
 #include "app/window_scale.h"
@@ -77,11 +76,9 @@ static void open_video_driver()
 // The window's icon must be set before the window opens.
 static void set_window_icon()
 {
-    SDL_Surface *icon = IMG_Load(data_file(ICON_FILE).c_str());
-    if (!icon) {
-        fprintf(stderr, "rotwalk: cannot load %s: %s\n", ICON_FILE, IMG_GetError());
+    SDL_Surface *icon = load_data_image(ICON_FILE);
+    if (!icon)
         return;
-    }
     SDL_WM_SetIcon(icon, nullptr);
     SDL_FreeSurface(icon);
 }

@@ -2,9 +2,11 @@
 #include "app/sound.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "app/assets.h"
+#include "app/effect_files.h"
 #include "app/folders.h"
 #include "game/collision.h"
 #include "game/world.h"
@@ -17,15 +19,10 @@ int next_shot_variant = 0;
 int hurt_quiet_ms = 0;
 int groan_quiet_ms = 0;
 unsigned sound_random = 1;
-bool zombie_hit_heard = false, zombie_death_heard = false;
 int effects_played[EFFECT_COUNT];
 
-static const char *const EFFECT_FILES[EFFECT_COUNT] = {
-    "Media/Sound/shot1.wav", "Media/Sound/shot2.wav",        "Media/Sound/shot3.wav",
-    "Media/Sound/hit.wav",   "Media/Sound/zombie_death.wav", "Media/Sound/groan.wav",
-    "Media/Sound/hurt.wav",  "Media/Sound/player_death.wav", "Media/Sound/click.wav",
-    "Media/Sound/saved.wav",
-};
+static_assert(EFFECT_COUNT == EFFECT_FILE_COUNT, "one file per effect");
+const char SOUND_FOLDER[] = "Media/Sound/";
 
 const unsigned SOUND_RANDOM_MUL = 1103515245u, SOUND_RANDOM_ADD = 12345u;
 const int PER_THOUSAND = 1000;
@@ -44,9 +41,10 @@ void load_effects()
         return;
     Mix_AllocateChannels(EFFECT_CHANNELS);
     for (int i = 0; i < EFFECT_COUNT; i++) {
-        effect_chunks[i] = Mix_LoadWAV(data_file(EFFECT_FILES[i]).c_str());
+        std::string path = std::string(SOUND_FOLDER) + EFFECT_FILES[i];
+        effect_chunks[i] = Mix_LoadWAV(data_file(path.c_str()).c_str());
         if (!effect_chunks[i])
-            fprintf(stderr, "rotwalk: cannot load %s: %s\n", EFFECT_FILES[i], Mix_GetError());
+            report_missing(path.c_str(), Mix_GetError());
     }
 }
 
@@ -75,7 +73,6 @@ void play_effect(Effect effect, int volume)
 void start_frame_sounds()
 {
     memset(effects_played, 0, sizeof effects_played);
-    zombie_hit_heard = zombie_death_heard = false;
 }
 
 void reset_game_sounds()
@@ -101,16 +98,14 @@ void sound_shot()
 // A shot through a crowd is one hit and one death, not ten.
 void sound_zombie_hit()
 {
-    if (!zombie_hit_heard)
+    if (effects_played[EFFECT_HIT] == 0)
         play_effect(EFFECT_HIT, FULL_VOLUME);
-    zombie_hit_heard = true;
 }
 
 void sound_zombie_death()
 {
-    if (!zombie_death_heard)
+    if (effects_played[EFFECT_ZOMBIE_DEATH] == 0)
         play_effect(EFFECT_ZOMBIE_DEATH, FULL_VOLUME);
-    zombie_death_heard = true;
 }
 
 void sound_player_hurt()
@@ -132,6 +127,8 @@ void update_game_sounds(int elapsed_ms)
 {
     hurt_quiet_ms -= elapsed_ms;
     groan_quiet_ms -= elapsed_ms;
+    if (groan_quiet_ms > 0)
+        return;
     int heard = 0;
     float nearest = GROAN_HEARING;
     for (int i = 0; i < zombie_count; i++) {
@@ -141,7 +138,7 @@ void update_game_sounds(int elapsed_ms)
             nearest = d < nearest ? d : nearest;
         }
     }
-    if (heard == 0 || groan_quiet_ms > 0)
+    if (heard == 0)
         return;
     int chance = heard * GROAN_CHANCE_PER_ZOMBIE;
     if (sound_roll(PER_THOUSAND) >= (chance < GROAN_CHANCE_MAX ? chance : GROAN_CHANCE_MAX))

@@ -41,8 +41,8 @@ extern int groan_quiet_ms;     // until the next groan may come
 extern unsigned sound_random;  // the effects' own generator, never rand()
 
 // Per frame
-extern bool zombie_hit_heard, zombie_death_heard;  // at most one of each per frame
-extern int effects_played[EFFECT_COUNT];  // what was asked to sound this frame (tests read it)
+// What was asked to sound this frame: a hit and a zombie's death sound once.
+extern int effects_played[EFFECT_COUNT];
 
 int clamp_volume(int volume);
 void load_effects();  // after the audio opened

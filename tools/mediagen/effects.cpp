@@ -10,11 +10,6 @@
 // Only plain arithmetic reaches the samples (our own sine, polynomial envelopes, fixed
 // seeds), never the C library's sin or exp, so the files are the same bytes everywhere.
 
-const char *const EFFECT_FILES[EFFECT_COUNT] = {
-    "shot1.wav", "shot2.wav", "shot3.wav",        "hit.wav",   "zombie_death.wav",
-    "groan.wav", "hurt.wav",  "player_death.wav", "click.wav", "saved.wav",
-};
-
 const float PI = 3.14159265f;
 const float PEAK_LOUD = 0.708f;  // -3 dBFS
 const float PEAK_QUIET =

@@ -6,10 +6,9 @@
 
 const int EFFECT_RATE =
     22050;  // samples per second: SDL_mixer's own rate, so the game never resamples
-const int EFFECT_COUNT = 10;
+#include "app/effect_files.h"
 
-// The file names under Media/Sound/, in the order make_effect numbers them.
-extern const char *const EFFECT_FILES[EFFECT_COUNT];
+const int EFFECT_COUNT = EFFECT_FILE_COUNT;  // make_effect numbers them as EFFECT_FILES lists them
 
 // Effect `index` as mono samples in -1..1, normalised to its peak and silent at both ends.
 std::vector<float> make_effect(int index);
