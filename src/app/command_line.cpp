@@ -1,12 +1,12 @@
 // command_line.cpp -- the options of the rotwalk command
 #include "app/command_line.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <climits>
 #include <cstring>
 #include <string>
 
 #include "app/folders.h"
+#include "maps/safe_write.h"
 
 const char *option_data = nullptr;
 const char *option_game_folder = nullptr;
@@ -50,13 +50,7 @@ static int bad_option(const char *what, const char *option)
 
 static bool read_frame_count(const char *text)
 {
-    char *end = nullptr;
-    errno = 0;
-    long value = strtol(text, &end, 10);
-    if (end == text || *end != '\0' || errno == ERANGE || value <= 0)
-        return false;
-    option_frames = value;
-    return true;
+    return parse_whole_number(text, 1, LONG_MAX, option_frames);
 }
 
 int read_command_line(int argc, char **argv)

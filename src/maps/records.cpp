@@ -3,10 +3,8 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -25,10 +23,8 @@ static const char RECORDS_HEADER[] =
 
 static bool read_count(const char *text, int limit, int &value)
 {
-    char *end = nullptr;
-    errno = 0;
-    long number = strtol(text, &end, 10);
-    if (end == text || *end != '\0' || errno == ERANGE || number < 0 || number > limit)
+    long number = 0;
+    if (!parse_whole_number(text, 0, limit, number))
         return false;
     value = (int)number;
     return true;

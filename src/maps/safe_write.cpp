@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <vector>
@@ -188,4 +189,15 @@ int remove_stale_temporaries(const char *folder)
     }
     closedir(listing);
     return removed;
+}
+
+bool parse_whole_number(const char *text, long low, long high, long &value)
+{
+    char *end = nullptr;
+    errno = 0;
+    long number = strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE || number < low || number > high)
+        return false;
+    value = number;
+    return true;
 }

@@ -25,3 +25,7 @@ int read_regular_file(const char *path, std::string &contents);
 // Returns how many were removed.
 int remove_stale_temporaries(const char *folder);
 bool is_temporary_name(const char *name);
+
+// A whole decimal word of a file or the command line, from low to high:
+// "", "12abc", "1.5" and numbers out of range are refused.
+bool parse_whole_number(const char *text, long low, long high, long &value);

@@ -3,7 +3,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -118,11 +117,8 @@ static bool read_int(std::istream &in, int &value)
     std::string word;
     if (!(in >> word))
         return false;
-    char *end = nullptr;
-    errno = 0;
-    long number = strtol(word.c_str(), &end, 10);
-    if (end == word.c_str() || *end != '\0' || errno == ERANGE || number < INT_MIN ||
-        number > INT_MAX)
+    long number = 0;
+    if (!parse_whole_number(word.c_str(), INT_MIN, INT_MAX, number))
         return false;
     value = (int)number;
     return true;
