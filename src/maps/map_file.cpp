@@ -8,7 +8,6 @@
 
 #include "app/assets.h"
 #include "app/display.h"
-#include "app/sound.h"
 #include "maps/safe_write.h"
 #include "ui/notice.h"
 
@@ -91,8 +90,7 @@ bool save_map()
         report_failure("Could not save %s: %s", map_path, strerror(error));
         return false;
     }
-    show_notice("Map saved");
-    play_effect(EFFECT_SAVED, FULL_VOLUME);
+    report_saved("Map saved");
     return true;
 }
 

@@ -15,7 +15,6 @@
 
 #include "app/assets.h"
 #include "app/main_loop.h"
-#include "app/sound.h"
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
@@ -105,8 +104,7 @@ bool save_game()
         report_failure("Could not save the game: %s", strerror(error));
         return false;
     }
-    show_notice("Game saved");
-    play_effect(EFFECT_SAVED, FULL_VOLUME);
+    report_saved("Game saved");
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/display.h"
 #include "app/frame_clock.h"
+#include "app/sound.h"
 #include "ui/overlay.h"
 
 char notice_text[NOTICE_TEXT_SIZE];
@@ -28,6 +29,15 @@ void show_notice(const char *format, ...)
     va_start(args, format);
     set_notice(format, args);
     va_end(args);
+}
+
+void report_saved(const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    set_notice(format, args);
+    va_end(args);
+    play_effect(EFFECT_SAVED, FULL_VOLUME);
 }
 
 void report_failure(const char *format, ...)

@@ -13,8 +13,10 @@ const int NOTICE_TEXT_RISE = 1;  // glyph cells start this far below the box top
 extern char notice_text[NOTICE_TEXT_SIZE];  // empty when no notice shows
 extern int notice_ms_left;                  // counts down by each frame's length
 
-// A notice of success; a failure is also written to stderr as one line.
+// A notice of success; a failure is also written to stderr as one line; a
+// save that worked also chimes.
 void show_notice(const char *format, ...) __attribute__((format(printf, 1, 2)));
+void report_saved(const char *format, ...) __attribute__((format(printf, 1, 2)));
 void report_failure(const char *format, ...) __attribute__((format(printf, 1, 2)));
 void clear_notice();
 void draw_notice();

@@ -14,7 +14,6 @@
 
 #include "app/backdrop.h"
 #include "app/pixels.h"
-#include "app/sound.h"
 #include "ui/notice.h"
 
 const int RGBA_BYTES = 4;
@@ -122,7 +121,6 @@ bool write_png_screenshot(const char *file_name)
         report_failure("Could not save a screenshot: %s", strerror(error));
         return false;
     }
-    show_notice("Saved %s", file_name);
-    play_effect(EFFECT_SAVED, FULL_VOLUME);
+    report_saved("Saved %s", file_name);
     return true;
 }
