@@ -183,8 +183,7 @@ static void draw_tile_name(const char *name)
         }
         char line[TILE_NAME_LINE_CHARS + 1];
         snprintf(line, sizeof line, "%.*s", length, name);
-        draw_small_text(LAST_TILE_BUTTON.x + (LAST_TILE_BUTTON.w - SMALL_TEXT_ADVANCE * length) / 2,
-                        y, line);
+        draw_small_text_centred(LAST_TILE_BUTTON.x + LAST_TILE_BUTTON.w / 2, y, line);
         y += TILE_NAME_LINE_HEIGHT;
         name += length;
         while (*name == ' ')
@@ -237,8 +236,7 @@ static void draw_status_line()
     editor_status_text(text, sizeof text);
     if (leave_asked) {
         draw_panel(QUESTION_BOX.x, QUESTION_BOX.y, QUESTION_BOX.w, QUESTION_BOX.h);
-        int width = SMALL_TEXT_ADVANCE * (int)strlen(text);
-        draw_small_text(QUESTION_BOX.x + (QUESTION_BOX.w - width) / 2, QUESTION_TEXT_Y, text);
+        draw_small_text_centred(QUESTION_BOX.x + QUESTION_BOX.w / 2, QUESTION_TEXT_Y, text);
     } else {
         draw_panel(STATUS_BOX.x, STATUS_BOX.y, STATUS_BOX.w, STATUS_BOX.h);
         draw_text(STATUS_TEXT_X, STATUS_TEXT_Y, text, TEXT_LEFT);

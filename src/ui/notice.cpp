@@ -65,7 +65,7 @@ void draw_notice()
     int left = (display_surface->w - width) / 2;
     SDL_Rect box = make_rect(left, NOTICE_TOP, width, NOTICE_BOX_H);
     SDL_FillRect(display_surface, &box, SDL_MapRGB(display_surface->format, 0, 0, 0));
-    draw_small_text(left + NOTICE_PAD_X, NOTICE_TOP + NOTICE_TEXT_RISE, notice_text);
+    draw_small_text_centred(display_surface->w / 2, NOTICE_TOP + NOTICE_TEXT_RISE, notice_text);
     notice_ms_left -= frame_ms;
     if (notice_ms_left <= 0)
         clear_notice();

@@ -83,6 +83,11 @@ void draw_small_text(int x, int y, const char *text)
     }
 }
 
+void draw_small_text_centred(int cx, int y, const char *text)
+{
+    draw_small_text(cx - SMALL_TEXT_ADVANCE * (int)strlen(text) / 2, y, text);
+}
+
 // "v" and the number with its trailing zeros trimmed, one kept after the
 // point: 1.0 shows as v1.0, 1.25 as v1.25.
 void format_version_text(char *text, int size, float version)
@@ -128,8 +133,7 @@ bool overlay_button(const char *label, int cx, int cy)
                    cy - BUTTON_HOVER_HALF_H < mouse_y[0] && mouse_y[0] < cy + BUTTON_HOVER_HALF_H;
     bool click = clicked(hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
     draw_overlay_panel(cx - BUTTON_HALF_W, cy - BUTTON_INNER_RISE, hovered);
-    int n = (int)strlen(label);
-    draw_small_text(cx - n * SMALL_TEXT_SHIFT, cy - OVERLAY_LABEL_RISE, label);
+    draw_small_text_centred(cx, cy - OVERLAY_LABEL_RISE, label);
     return click;
 }
 

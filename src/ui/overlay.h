@@ -48,4 +48,5 @@ void draw_overlay();
 void run_overlay_buttons();
 bool overlay_button(const char *label, int cx, int cy);
 void draw_small_text(int x, int y, const char *text);
+void draw_small_text_centred(int cx, int y, const char *text);  // centred on cx
 void format_version_text(char *text, int size, float version);
