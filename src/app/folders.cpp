@@ -85,7 +85,7 @@ static int make_folders(const std::string &path)
 {
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         std::string part = path.substr(0, slash);
-        if (mkdir(part.c_str(), NEW_GAME_FOLDER_MODE) != 0 && errno != EEXIST)
+        if (mkdir(part.c_str(), NEW_FOLDER_MODE) != 0 && errno != EEXIST)
             return errno;
         if (slash == std::string::npos)
             break;
@@ -145,10 +145,11 @@ static std::string failure(const std::string &what, int error)
 
 std::string prepare_game_folder(const std::string &folder, const std::string &data)
 {
-    for (const char *sub : {"", "/Maps", "/Saves"}) {
-        int error = make_folders(folder + sub);
+    for (const std::string &made :
+         {folder, folder + "/" + MAP_FOLDER, folder + "/" + SAVE_FOLDER}) {
+        int error = make_folders(made);
         if (error)
-            return failure("cannot make " + folder + sub, error);
+            return failure("cannot make " + made, error);
     }
     if (access(folder.c_str(), W_OK) != 0)
         return failure("cannot write in " + folder, errno);

@@ -10,7 +10,6 @@ const int FOLDER_PATH_SIZE = 4096;
 const char INSTALLED_DATA_FROM_BIN[] = ROTWALK_DATA_FROM_BIN;  // an install's data, from its bin/
 const char GAME_FOLDER_NAME[] = "rotwalk";                     // inside $XDG_DATA_HOME
 const char MEDIA_FOLDER[] = "Media";
-const int NEW_GAME_FOLDER_MODE = 0777;  // narrowed by the umask
 
 // Set once at start-up, before anything is loaded
 extern char

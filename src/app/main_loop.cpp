@@ -55,9 +55,6 @@ void start_up()
     load_settings();
     if (option_fullscreen != FULLSCREEN_FROM_SETTINGS)
         setting_fullscreen = option_fullscreen != 0;  // for this run only
-    // The window is always 640 by 480, whatever the settings ask for.
-    display_width = (float)VIEW_W;
-    display_height = (float)VIEW_H;
     srand((unsigned)time(nullptr));
     init_display();
     init_overlay();

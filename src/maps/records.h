@@ -1,9 +1,11 @@
 // records.h -- the best game on each map: most kills and longest survival, kept in Saves/records.txt
 #pragma once
 
+#include "maps/map_list.h"
+
 const char RECORDS_FILE[] = "Saves/records.txt";
-const int MAX_RECORDS = 500;       // one per map, as many as the map list holds
-const int RECORD_NAME_SIZE = 256;  // a map's name without folder and extension
+const int MAX_RECORDS = MAX_MAP_NAMES;          // one per map the list can hold
+const int RECORD_NAME_SIZE = MAP_NAME_MAX + 1;  // a map's name without folder and extension
 const int MAX_RECORD_SECONDS = 1000000000;
 
 struct MapRecord {

@@ -21,6 +21,7 @@ int game_over_seconds = 0;
 MapRecord game_over_before;
 
 const int MS_PER_SECOND = 1000;
+const int MAX_GAME_TIME_MS = 1000000000;  // the game clock stops there: no overflow
 const int SECONDS_PER_MINUTE = 60, SECONDS_PER_HOUR = 3600;
 
 void start_game_clock(const char *map_name)
@@ -30,10 +31,10 @@ void start_game_clock(const char *map_name)
     snprintf(game_map_name, sizeof game_map_name, "%s", map_name);
 }
 
-// Saturates instead of overflowing after some three weeks of play.
+// Saturates instead of overflowing, after some eleven days of play.
 void count_game_time(int ms)
 {
-    if (ms > 0 && game_time_ms <= MAX_RECORD_SECONDS - ms)
+    if (ms > 0 && game_time_ms <= MAX_GAME_TIME_MS - ms)
         game_time_ms += ms;
 }
 

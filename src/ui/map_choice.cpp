@@ -17,7 +17,7 @@
 const char MAPS_PREFIX[] = "Maps/";
 const char NEW_MAP_LABEL[] = "New map";
 
-char chosen_map_name[MAP_NAME_MAX + 1];
+static char chosen_map_name[MAP_NAME_MAX + 1];  // its label, for the records
 
 // A name is offered when it holds ".map" or ".MAP" (no other mixture of
 // cases) and fits after "Maps/" in map_path: a cut path would open another file.

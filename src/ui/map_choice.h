@@ -5,9 +5,6 @@
 
 const int MAP_EXTENSION_LENGTH = 4;  // ".map", cut from the label
 
-// Set when a map is picked
-extern char chosen_map_name[MAP_NAME_MAX + 1];  // its label, for the records
-
 void map_choice_screen(int target);
 void choose_map_to_play_screen();
 void choose_map_to_edit_screen();
