@@ -71,7 +71,7 @@ static bool save_icons(std::vector<std::string> &written, MediaSet &m, const std
 {
     for (int size : ICON_SIZES)
         m.icons.push_back(make_icon(size));
-    if (!save(written, media + "/icon.png", make_icon(WINDOW_ICON_SIZE), PNG_ALPHA))
+    if (!save(written, media + "/icon.png", m.icons.front(), PNG_ALPHA))
         return false;
     if (icon_folder.empty())
         return true;
