@@ -20,8 +20,8 @@ const int TILE_CELL_COLUMNS = 4;
 const int TILE_PIXELS = 100;  // a tile cell is 100 by 100 pixels
 const int FACING_COUNT = 64;  // pre-rotated facings per person sprite
 const int SPRITE_SIZE = 36;   // a person sprite is 36 by 36 pixels
-const int SPRITE_HALF =
-    SPRITE_SIZE / 2;  // a person's centre lies this far right of and below its sprite's corner
+// A person's centre lies this far right of and below its sprite's corner
+const int SPRITE_HALF = SPRITE_SIZE / 2;
 const int PLAYER_ROW_Y = 0, ZOMBIE_ROW_Y = 36, CORPSE_ROW_Y = 72;  // rows of people.png
 const int BLOOD_SPLAT_COUNT = 16;
 const int BLOOD_SPLAT_SIZE = 46;

@@ -5,9 +5,9 @@
 
 #include "app/display.h"
 
-const int BLUR_BUFFER_SIZE =
-    VIEW_W * VIEW_H * 3;        // the display's size exactly, column-major: (x * 480 + y) * 3, RGB
-const int WIDE_BLUR_REACH = 3;  // pixels between a centre and its neighbours, wide passes
+// The display's size exactly, column-major: (x * 480 + y) * 3, RGB
+const int BLUR_BUFFER_SIZE = VIEW_W * VIEW_H * 3;
+const int WIDE_BLUR_REACH = 3;        // pixels between a centre and its neighbours, wide passes
 const int NARROW_BLUR_REACH = 1;      // the same, narrow passes
 const int BLUR_ITERATIONS = 2;        // of each kind, each a pair of passes
 const int BACKDROP_BRIGHTENING = 50;  // added to every channel of the blurred picture

@@ -4,8 +4,8 @@
 #include <SDL.h>
 
 const int VIEW_W = 640, VIEW_H = 480;  // the window, every screen and the game view are this size
-const int VIEW_CENTER_X =
-    VIEW_W / 2;  // the view zooms about the screen centre; the camera centres here
+// The view zooms about the screen centre; the camera centres here
+const int VIEW_CENTER_X = VIEW_W / 2;
 const int VIEW_CENTER_Y = VIEW_H / 2;
 const char WINDOW_CAPTION[] = "www.rotwalk.example";  // the studio's web address
 const int POINTER_HOTSPOT_X = 12;                     // hot spot, right of the sprite's corner

@@ -4,8 +4,8 @@
 #include "maps/map_file.h"
 
 const int HISTORY_STROKES = 256;  // strokes kept; a new one beyond forgets the oldest
-const int STROKE_MAX_CHANGES =
-    MAP_SIZE * MAP_SIZE;  // one kind per stroke changes a tile once at most
+// One kind per stroke changes a tile once at most
+const int STROKE_MAX_CHANGES = MAP_SIZE * MAP_SIZE;
 
 // One painted tile: what it was and what it became.
 struct TileChange {

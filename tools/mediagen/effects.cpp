@@ -12,8 +12,8 @@
 
 const float PI = 3.14159265f;
 const float PEAK_LOUD = 0.708f;  // -3 dBFS
-const float PEAK_QUIET =
-    0.355f;  // -9 dBFS: the ambient groan and the interface sit under the action
+// -9 dBFS: the ambient groan and the interface sit under the action
+const float PEAK_QUIET = 0.355f;
 const float FADE_IN_SECONDS = 0.001f;  // short enough to keep a gunshot's crack
 const float FADE_OUT_SECONDS = 0.012f;
 const float DC_CUTOFF_HZ = 25;  // filtered noise drifts off zero; the ends must come back to it

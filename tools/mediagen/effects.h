@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-const int EFFECT_RATE =
-    22050;  // samples per second: SDL_mixer's own rate, so the game never resamples
+// Samples per second: SDL_mixer's own rate, so the game never resamples
+const int EFFECT_RATE = 22050;
 #include "app/effect_files.h"
 
 const int EFFECT_COUNT = EFFECT_FILE_COUNT;  // make_effect numbers them as EFFECT_FILES lists them
