@@ -11,8 +11,10 @@ find_library(LODEPNG_LIBRARY lodepng REQUIRED)
 
 # add_core_library(name [extra sources...])
 function(add_core_library name)
+  # The floors, and on top of them the frame loop beside the entry point, which stays out.
   file(GLOB sources CONFIGURE_DEPENDS ${ROTWALK_ROOT}/src/app/*.cpp ${ROTWALK_ROOT}/src/game/*.cpp
-    ${ROTWALK_ROOT}/src/maps/*.cpp ${ROTWALK_ROOT}/src/ui/*.cpp)
+    ${ROTWALK_ROOT}/src/maps/*.cpp ${ROTWALK_ROOT}/src/ui/*.cpp ${ROTWALK_ROOT}/src/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/src/main\\.cpp$")
   add_library(${name} STATIC ${sources} ${ARGN})
   target_include_directories(${name} PUBLIC ${ROTWALK_ROOT}/src)
   target_include_directories(${name} SYSTEM PUBLIC

@@ -6,7 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/folders.h"
-#include "app/main_loop.h"
+#include "main_loop.h"
 
 // SDL 1.2's main wrapper calls this where the platform needs it.
 int main(int argc, char *argv[])

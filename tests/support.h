@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
 #include "app/input.h"
 #include "app/pixels.h"
+#include "app/sprite_tables.h"
 
 // A fresh empty folder made current, so the game's relative paths (settings.ini,
 // Maps/, Saves/, screenshots) touch nothing else; leaving removes it.

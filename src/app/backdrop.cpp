@@ -140,6 +140,22 @@ Uint8 backdrop_fade_alpha(float level)
     return (Uint8)((int)alpha & 0xFF);
 }
 
+static void replace_surface(SDL_Surface *&surface, SDL_Surface *replacement)
+{
+    SDL_FreeSurface(surface);
+    surface = replacement;
+}
+
+void init_backdrop()
+{
+    overlay_level = 0.0f;
+    overlay_open = false;
+    int w = display_surface ? display_surface->w : 0, h = display_surface ? display_surface->h : 0;
+    replace_surface(backdrop_snapshot,
+                    display_surface ? create_display_like_surface(w, h) : nullptr);
+    replace_surface(backdrop_image, display_surface ? create_display_like_surface(w, h) : nullptr);
+}
+
 static void toggle_overlay()
 {
     if (overlay_open) {

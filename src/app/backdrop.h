@@ -27,6 +27,8 @@ extern Uint8 blur_buffer_b[BLUR_BUFFER_SIZE];
 extern bool overlay_open;    // the overlay is wanted open (Escape toggles it)
 extern float overlay_level;  // 0 fully closed .. 100 fully open; screens run only at 0
 
+// The overlay closed, and both pictures made in the display's size and format.
+void init_backdrop();
 void update_overlay_backdrop(float step);
 void blur_backdrop();
 Uint8 backdrop_fade_alpha(float level);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/folders.h"
-#include "maps/safe_write.h"
+#include "app/safe_write.h"
 
 const char *option_data = nullptr;
 const char *option_game_folder = nullptr;

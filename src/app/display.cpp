@@ -4,18 +4,21 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/folders.h"
 #include "app/input.h"
+#include "app/settings.h"
 #include "app/window_scale.h"
-#include "ui/overlay.h"
 
-SDL_Surface *display_surface = nullptr;
 float display_width = 0.0f;
 float display_height = 0.0f;
 int color_depth = 0;
-bool setting_fullscreen = false;
-bool setting_show_cursor = false;
+int desktop_w = 0, desktop_h = 0;
+SDL_Surface *display_surface = nullptr;
+SDL_Surface *window_surface = nullptr;
+int window_scale = 1;
+int canvas_left = 0, canvas_top = 0;
+bool window_fullscreen = false;
 bool mouse_focus = false;
 bool pointer_shown_before = false;
 
@@ -83,6 +86,86 @@ static void set_window_icon()
     SDL_FreeSurface(icon);
 }
 
+// Full screen takes the desktop's own mode, so the picture is a sharp
+// multiple centred on black instead of a stretched 640 by 480 mode.
+static SDL_Surface *set_mode(bool fullscreen, int depth, int &scale)
+{
+    if (fullscreen) {
+        scale = choose_window_scale(desktop_w, desktop_h, SCALE_FIT, true);
+        int w = desktop_w >= CANVAS_W ? desktop_w : CANVAS_W;
+        int h = desktop_h >= CANVAS_H ? desktop_h : CANVAS_H;
+        return SDL_SetVideoMode(w, h, depth, SDL_FULLSCREEN);
+    }
+    scale = choose_window_scale(desktop_w, desktop_h, setting_scale, false);
+    return SDL_SetVideoMode(CANVAS_W * scale, CANVAS_H * scale, depth, SDL_DOUBLEBUF);
+}
+
+// The canvas lives in the window's own surface only in a window of exactly
+// its size, so no frame is ever copied there.
+static SDL_Surface *canvas_for(SDL_Surface *window)
+{
+    if (window->w == CANVAS_W && window->h == CANVAS_H)
+        return window;
+    const SDL_PixelFormat *f = window->format;
+    SDL_FillRect(window, nullptr, 0);  // the black around a centred picture
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, CANVAS_W, CANVAS_H, f->BitsPerPixel, f->Rmask,
+                                f->Gmask, f->Bmask, f->Amask);
+}
+
+// What the canvas shows is carried over: behind an open overlay the frozen
+// frame is drawn only once.
+bool open_window(bool fullscreen, int depth)
+{
+    SDL_Surface *kept = nullptr;
+    if (display_surface && window_surface)
+        kept = SDL_ConvertSurface(display_surface, display_surface->format, SDL_SWSURFACE);
+    int scale = 1;
+    SDL_Surface *window = set_mode(fullscreen, depth, scale);
+    if (!window) {
+        SDL_FreeSurface(kept);
+        return false;
+    }
+    if (display_surface && display_surface != window_surface)
+        SDL_FreeSurface(display_surface);  // a canvas of its own; SDL freed the old window
+    window_surface = window;
+    window_scale = scale;
+    canvas_left = (window->w - CANVAS_W * scale) / 2;
+    canvas_top = (window->h - CANVAS_H * scale) / 2;
+    display_surface = canvas_for(window);
+    if (kept) {
+        SDL_BlitSurface(kept, nullptr, display_surface, nullptr);
+        SDL_FreeSurface(kept);
+    }
+    window_fullscreen = fullscreen;
+    return true;
+}
+
+// Where the platform refuses full screen the window stays as it was.
+void toggle_fullscreen()
+{
+    int depth = display_surface ? display_surface->format->BitsPerPixel : 0;
+    if (!open_window(!window_fullscreen, depth) && !open_window(window_fullscreen, depth))
+        return;
+}
+
+void present_frame()
+{
+    if (!window_surface) {
+        if (display_surface)
+            SDL_Flip(display_surface);
+        return;
+    }
+    if (display_surface && display_surface != window_surface) {
+        if (window_scale == 1) {
+            SDL_Rect where = {(Sint16)canvas_left, (Sint16)canvas_top, 0, 0};
+            SDL_BlitSurface(display_surface, nullptr, window_surface, &where);
+        } else {
+            scale_canvas(display_surface, window_surface, window_scale, canvas_left, canvas_top);
+        }
+    }
+    SDL_Flip(window_surface);
+}
+
 static void init_video()
 {
     check_color_depth();
@@ -114,6 +197,12 @@ void init_display()
     display_height = (float)display_surface->h;
     color_depth = display_surface->format->BitsPerPixel;
     SDL_ShowCursor(setting_show_cursor ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void close_display()
+{
+    SDL_Quit();
+    display_surface = window_surface = nullptr;  // gone with SDL
 }
 
 // Never on the first frame, and only while the pointer is over the window.

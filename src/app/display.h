@@ -1,4 +1,4 @@
-// display.h -- the window, the display surface and the software pointer
+// display.h -- SDL's start, the window and the canvas every screen draws on, the software pointer
 #pragma once
 
 #include <SDL.h>
@@ -19,18 +19,36 @@ const int VIDEO_ERROR_SIZE = 256;
 const char ICON_FILE[] = "Media/icon.png";
 
 // Set once at start-up
-extern SDL_Surface *display_surface;  // the video surface: every screen's canvas
-extern float display_width;           // requested size, then the surface's own
+extern float display_width;  // requested size, then the surface's own
 extern float display_height;
-extern int color_depth;  // requested bits per pixel (0: desktop), then actual
-extern bool setting_fullscreen;
-extern bool setting_show_cursor;  // the system pointer; ours is always drawn
+extern int color_depth;           // requested bits per pixel (0: desktop), then actual
+extern int desktop_w, desktop_h;  // the screen's size before the window opened; 0 when unknown
+
+// Set when the window opens
+extern SDL_Surface *display_surface;  // the 640x480 canvas: every screen draws here
+extern SDL_Surface
+    *window_surface;      // SDL's video surface; the canvas itself at scale 1 in a window
+extern int window_scale;  // canvas pixels are shown as scale by scale blocks
+extern int canvas_left,
+    canvas_top;                 // where the canvas starts in the window (full screen centres it)
+extern bool window_fullscreen;  // the window covers the screen now
 
 // Per frame
 extern bool mouse_focus;           // the pointer is over the window
 extern bool pointer_shown_before;  // false only until the first frame's pointer step
 
 void init_display();
+// Opens the window, or changes it between full screen and a window: at
+// scale 1 in a window the canvas is the window's own surface, otherwise a
+// surface of its own in the window's format. What the canvas showed is
+// kept. Returns false when SDL refused the mode.
+bool open_window(bool fullscreen, int depth);
+// Alt+Enter: full screen for this run, or back to the window.
+void toggle_fullscreen();
+// Shows the finished frame: the canvas scaled into the window when they
+// differ, then the flip.
+void present_frame();
+void close_display();  // SDL stops; nothing of the window is kept
 void draw_pointer();
 void blit_at(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination,
              SDL_Rect *source_rect);

@@ -12,10 +12,8 @@
 #include <cstring>
 #include <dirent.h>
 
+#include "app/safe_write.h"
 #include "app/settings.h"
-#include "maps/map_list.h"
-#include "maps/safe_write.h"
-#include "maps/save_game.h"
 
 char data_folder[FOLDER_PATH_SIZE];
 char game_folder[FOLDER_PATH_SIZE];

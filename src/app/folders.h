@@ -10,6 +10,11 @@ const int FOLDER_PATH_SIZE = 4096;
 const char INSTALLED_DATA_FROM_BIN[] = ROTWALK_DATA_FROM_BIN;  // an install's data, from its bin/
 const char GAME_FOLDER_NAME[] = "rotwalk";                     // inside $XDG_DATA_HOME
 const char MEDIA_FOLDER[] = "Media";
+// The game folder's own subfolders: the player's maps, the save and the records
+const char MAP_FOLDER[] = "Maps";
+const char SAVE_FOLDER[] = "Saves";
+const int NEW_FOLDER_MODE = 0777;  // narrowed by the user's umask
+const int MAP_NAME_MAX = 255;      // the longest file name the game lists; longer ones are skipped
 
 // Set once at start-up, before anything is loaded
 extern char

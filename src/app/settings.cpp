@@ -7,14 +7,16 @@
 #include <string>
 
 #include "app/display.h"
+#include "app/safe_write.h"
 #include "app/sound.h"
-#include "app/window_scale.h"
-#include "maps/safe_write.h"
 
 char settings_lines[SETTINGS_MAX_LINES][SETTINGS_LINE_SIZE];
 int settings_line_count = 0;
-bool setting_antialiasing = false;
-bool setting_mipmapping = false;
+bool setting_fullscreen = false;
+bool setting_show_cursor = false;
+int setting_scale = SCALE_ABSENT;
+int setting_music_volume = MUSIC_VOLUME_ABSENT;
+int setting_effects_volume = EFFECTS_VOLUME_ABSENT;
 
 // How a setting's number is stored: exactly one target is set per row.
 struct SettingKey {
@@ -31,9 +33,7 @@ static const SettingKey setting_keys[] = {
     {"screenbpp", nullptr, &color_depth, nullptr, 0.0f},
     {"fullscreen", nullptr, nullptr, &setting_fullscreen, 0.0f},
     {"showcursor", nullptr, nullptr, &setting_show_cursor, 0.0f},
-    {"antialiasing", nullptr, nullptr, &setting_antialiasing, 0.0f},
-    {"mipmapping", nullptr, nullptr, &setting_mipmapping, 0.0f},
-    // An older settings file has no scale: its window looks as it always did.
+    // "antialiasing" and "mipmapping" may stand in the file; they change nothing.
     {"scale", nullptr, &setting_scale, nullptr, (float)SCALE_ABSENT},
     {"musicvolume", nullptr, &setting_music_volume, nullptr, (float)MUSIC_VOLUME_ABSENT},
     {"effectsvolume", nullptr, &setting_effects_volume, nullptr, (float)EFFECTS_VOLUME_ABSENT},

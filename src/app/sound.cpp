@@ -1,20 +1,20 @@
-// sound.cpp -- the fight's sound effects and the volume settings
+// sound.cpp -- the audio device, the music loop and the fight's sound effects
 #include "app/sound.h"
 
 #include <cmath>
 #include <cstring>
 #include <string>
 
-#include "app/assets.h"
+#include <cstdio>
+
+#include "app/artwork.h"
 #include "app/effect_files.h"
 #include "app/folders.h"
-#include "game/collision.h"
-#include "game/world.h"
+#include "app/settings.h"
 
-int setting_music_volume = MUSIC_VOLUME_ABSENT;
-int setting_effects_volume = EFFECTS_VOLUME_ABSENT;
 Mix_Chunk *effect_chunks[EFFECT_COUNT];
 bool audio_open = false;
+Mix_Music *music_track = nullptr;
 int next_shot_variant = 0;
 int hurt_quiet_ms = 0;
 int groan_quiet_ms = 0;
@@ -25,7 +25,6 @@ static_assert(EFFECT_COUNT == EFFECT_FILE_COUNT, "one file per effect");
 const char SOUND_FOLDER[] = "Media/Sound/";
 
 const unsigned SOUND_RANDOM_MUL = 1103515245u, SOUND_RANDOM_ADD = 12345u;
-const int PER_THOUSAND = 1000;
 const int MIX_FULL = MIX_MAX_VOLUME;  // SDL_mixer's scale is 0 to 128
 
 int clamp_volume(int volume)
@@ -121,28 +120,57 @@ void sound_player_death()
     play_effect(EFFECT_PLAYER_DEATH, FULL_VOLUME);
 }
 
-// The more zombies near the player, the likelier a groan; the nearest one
-// heard sets how loud it is.
-void update_game_sounds(int elapsed_ms)
+void run_down_sound_spacing(int elapsed_ms)
 {
     hurt_quiet_ms -= elapsed_ms;
     groan_quiet_ms -= elapsed_ms;
-    if (groan_quiet_ms > 0)
+}
+
+bool groan_may_come()
+{
+    return groan_quiet_ms <= 0;
+}
+
+void sound_groan(int chance, int volume)
+{
+    if (sound_roll(SOUND_CHANCE_RANGE) >= chance)
         return;
-    int heard = 0;
-    float nearest = GROAN_HEARING;
-    for (int i = 0; i < zombie_count; i++) {
-        float d = person_distance(zombies[i]->x, zombies[i]->y, player_x[0], player_y[0]);
-        if (d < GROAN_HEARING) {
-            heard++;
-            nearest = d < nearest ? d : nearest;
-        }
-    }
-    if (heard == 0)
-        return;
-    int chance = heard * GROAN_CHANCE_PER_ZOMBIE;
-    if (sound_roll(PER_THOUSAND) >= (chance < GROAN_CHANCE_MAX ? chance : GROAN_CHANCE_MAX))
-        return;
-    play_effect(EFFECT_GROAN, (int)(FULL_VOLUME * (1.0f - nearest / GROAN_HEARING)));
+    play_effect(EFFECT_GROAN, volume);
     groan_quiet_ms = GROAN_SPACING_MS;
+}
+
+void open_audio()
+{
+    // Zeros ask SDL for its default rate, format, channels and buffer. An
+    // earlier message must not pass for the reason of a failure here.
+    SDL_ClearError();
+    if (Mix_OpenAudio(0, 0, 0, 0) < 0) {
+        const char *reason = Mix_GetError();
+        fprintf(stderr, "rotwalk: no sound: %s\n", reason[0] ? reason : "no audio device");
+        return;
+    }
+    audio_open = true;
+    load_effects();
+    if (setting_music_volume == 0)
+        return;  // silence without loading anything
+    Mix_VolumeMusic(MIX_MAX_VOLUME * setting_music_volume / FULL_VOLUME);
+    music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());
+    if (!music_track) {
+        report_missing(MUSIC_FILE, Mix_GetError());
+        return;
+    }
+    Mix_PlayMusic(music_track, -1);
+}
+
+void close_audio()
+{
+    if (music_track) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(music_track);
+        music_track = nullptr;
+    }
+    free_effects();
+    if (audio_open)
+        Mix_CloseAudio();
+    audio_open = false;
 }

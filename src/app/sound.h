@@ -1,4 +1,4 @@
-// sound.h -- the fight's sound effects and the volume settings
+// sound.h -- the audio device, the music loop and the fight's sound effects
 #pragma once
 
 #include <SDL_mixer.h>
@@ -17,22 +17,18 @@ enum Effect {
     EFFECT_COUNT
 };
 
-const int SHOT_VARIANTS = 3;  // shots take the three gunshots in turn
-const int FULL_VOLUME = 100;  // settings are 0 to 100
-const int MUSIC_VOLUME_ABSENT = 100;
-const int EFFECTS_VOLUME_ABSENT = 80;
-const int EFFECT_CHANNELS = 16;         // effects that may sound at once
-const int HURT_SPACING_MS = 400;        // at most one hurt sound this often
-const int GROAN_SPACING_MS = 1000;      // at most one groan this often
-const float GROAN_HEARING = 600.0f;     // world pixels: farther zombies are not heard
-const int GROAN_CHANCE_PER_ZOMBIE = 2;  // per thousand, per frame, for each zombie heard
-const int GROAN_CHANCE_MAX = 300;       // per thousand
+const int SHOT_VARIANTS = 3;          // shots take the three gunshots in turn
+const int FULL_VOLUME = 100;          // settings are 0 to 100
+const int EFFECT_CHANNELS = 16;       // effects that may sound at once
+const int HURT_SPACING_MS = 400;      // at most one hurt sound this often
+const int GROAN_SPACING_MS = 1000;    // at most one groan this often
+const int SOUND_CHANCE_RANGE = 1000;  // chances of a sound are given per thousand
+const char MUSIC_FILE[] = "Media/Game/Selvane - Surrounded loop.ogg";
 
 // Set once at start-up
-extern int setting_music_volume;                // 0 to 100; 0 loads no music
-extern int setting_effects_volume;              // 0 to 100; 0 loads no effects
 extern Mix_Chunk *effect_chunks[EFFECT_COUNT];  // null: missing, silent or no audio
 extern bool audio_open;
+extern Mix_Music *music_track;
 
 // Reset when a game starts; advanced every game frame
 extern int next_shot_variant;
@@ -45,6 +41,10 @@ extern unsigned sound_random;  // the effects' own generator, never rand()
 extern int effects_played[EFFECT_COUNT];
 
 int clamp_volume(int volume);
+// Opens the device with SDL_mixer's defaults, loads the effects and starts
+// the music; without a device the game plays silently, and says so.
+void open_audio();
+void close_audio();
 void load_effects();  // after the audio opened
 void free_effects();
 void play_effect(Effect effect, int volume);  // volume 0 to 100 of the effects' volume
@@ -56,5 +56,8 @@ void sound_zombie_hit();
 void sound_zombie_death();
 void sound_player_hurt();
 void sound_player_death();
-// Once per game frame: the hurt and groan spacing run down, and the horde may groan.
-void update_game_sounds(int elapsed_ms);
+// Once per game frame: the hurt and groan spacing run down.
+void run_down_sound_spacing(int elapsed_ms);
+bool groan_may_come();  // the last groan is a second past
+// A groan with `chance` in a thousand, at `volume` (0 to 100).
+void sound_groan(int chance, int volume);

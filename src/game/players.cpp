@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/input.h"
 #include "game/collision.h"
 #include "game/view.h"

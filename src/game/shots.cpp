@@ -4,11 +4,14 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
+#include "app/input.h"
 #include "app/pixels.h"
 #include "app/sound.h"
+#include "app/sprite_tables.h"
 #include "game/collision.h"
+#include "game/gauges.h"
 #include "game/world.h"
 
 LineStepper line_stepper;
@@ -182,5 +185,25 @@ void fire_shot(int sx, int sy, float angle)
             ex = x;
             ey = y;
         }
+    }
+}
+
+// A held button fires every second frame; every player fires from it.
+void fire_weapons()
+{
+    for (int i = 0; i < player_count; i++) {
+        if (fire_cooldown[i] > 0) {
+            fire_cooldown[i]--;
+            continue;
+        }
+        if (mouse_button_state[SDL_BUTTON_LEFT] == KEY_UP)
+            continue;
+        int spread = rand() % FIRE_SPREAD - FIRE_SPREAD_HALF;
+        float angle = (float)(player_angle[i] + spread * FIRE_SPREAD_UNIT);
+        sound_shot();
+        fire_shot((int)(player_x[i] - camera_x), (int)(player_y[i] - camera_y), angle);
+        player_energy[0] = (float)(player_energy[0] - SHOT_ENERGY);
+        fire_cooldown[i] = 1;
+        charge_overspent_energy();
     }
 }

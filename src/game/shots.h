@@ -14,6 +14,10 @@ const float SHOT_DAMAGE = 20.0f;      // zombie health per hit
 const int SPLATS_PER_HIT = 5;         // small splats at a hit person
 const int SPLATS_PER_KILL = 25;       // large splats under a killed zombie
 const int CORPSE_OFFSET = 17;         // a corpse's corner lies 17 px left of and above its centre
+const int FIRE_SPREAD = 151;          // rand() % 151 - 75 thousandths of a radian
+const int FIRE_SPREAD_HALF = 75;
+const double FIRE_SPREAD_UNIT = 0.001;
+const double SHOT_ENERGY = 1.5;  // slot 0 energy per shot
 
 // The state of one integer line walk; the line is x-major when dx2 >= dy2.
 struct LineStepper {
@@ -30,3 +34,6 @@ extern LineStepper line_stepper;  // the walk of the shot being fired
 void line_stepper_begin(int x0, int y0, int x1, int y1);
 bool line_stepper_step(int &x, int &y, int x1, int y1);
 void fire_shot(int sx, int sy, float angle);
+// Every player whose cooldown has run out fires along its aim while the left
+// button is down; the tracers go onto the view's floor.
+void fire_weapons();

@@ -3,9 +3,10 @@
 
 #include <cstring>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
 #include "app/pixels.h"
+#include "game/darkness.h"
 #include "game/world.h"
 
 // The source index of each output column (or row): a float accumulated by
@@ -210,4 +211,10 @@ void composite_view()
         composite_rows_general(column_source, row_source);
     SDL_UnlockSurface(display_surface);
     SDL_UnlockSurface(view_surface);
+}
+
+void composite_game_view()
+{
+    view_scale = player_health[0] / GAUGE_MAX;
+    composite_view();
 }

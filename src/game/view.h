@@ -2,3 +2,5 @@
 #pragma once
 
 void composite_view();
+// The view zoomed by slot 0's health: the game's and its pause menu's picture.
+void composite_game_view();

@@ -3,10 +3,13 @@
 
 #include <cstdlib>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
 #include "app/owned_list.h"
+#include "app/sprite_tables.h"
+#include "game/game_clock.h"
 
+SDL_Surface *world_surface = nullptr;
 float player_x[MAX_PLAYERS];
 float player_y[MAX_PLAYERS];
 float player_angle[MAX_PLAYERS];
@@ -27,17 +30,32 @@ float view_scale = 1.0f;
 
 // Where a new game starts: the players in a diamond around the world's
 // centre, slot 0 at its top, and the view centred on slot 0.
-const float START_X[MAX_PLAYERS] = {2500.0f, 2550.0f, 2450.0f, 2500.0f};
-const float START_Y[MAX_PLAYERS] = {2450.0f, 2500.0f, 2500.0f, 2550.0f};
-const float START_CAMERA_X = 2180.0f;  // 2500 - 320
-const float START_CAMERA_Y = 2210.0f;  // 2450 - 240
+const float WORLD_CENTRE = (float)(WORLD_PIXELS / 2);
+const float START_SPACING = 50.0f;  // world pixels between the centre and each player
+const float START_X[MAX_PLAYERS] = {WORLD_CENTRE, WORLD_CENTRE + START_SPACING,
+                                    WORLD_CENTRE - START_SPACING, WORLD_CENTRE};
+const float START_Y[MAX_PLAYERS] = {WORLD_CENTRE - START_SPACING, WORLD_CENTRE, WORLD_CENTRE,
+                                    WORLD_CENTRE + START_SPACING};
+const float START_CAMERA_X = START_X[0] - VIEW_CENTER_X;  // 2180
+const float START_CAMERA_Y = START_Y[0] - VIEW_CENTER_Y;  // 2210
 
-// The starting values shared by a new game and a loaded save. player_count
-// is the caller's (the menu's choice, or the save's), and player_angle is set
-// by the first frame. Damage still pending when the last game ended is
-// dropped, so it cannot hurt the player of the next one.
-void reset_world_for_new_game()
+void create_world_surface()
 {
+    world_surface = create_display_like_surface(WORLD_PIXELS, WORLD_PIXELS);
+}
+
+void free_world_surface()
+{
+    SDL_FreeSurface(world_surface);
+    world_surface = nullptr;
+}
+
+// Damage still pending when the last game ended is dropped, so it cannot
+// hurt the player of the next one.
+void reset_world_for_new_game(const char *map_name)
+{
+    clear_zombies();
+    clear_wall_rects();
     for (int i = 0; i < MAX_PLAYERS; i++) {
         player_x[i] = START_X[i];
         player_y[i] = START_Y[i];
@@ -53,6 +71,13 @@ void reset_world_for_new_game()
     camera_x = START_CAMERA_X;
     camera_y = START_CAMERA_Y;
     view_scale = 1.0f;
+    start_game_clock(map_name);
+}
+
+void end_game()
+{
+    clear_zombies();
+    clear_wall_rects();
 }
 
 // With one player no random number is drawn for the target: the order of

@@ -1,6 +1,13 @@
 // world.h -- the state of a game: players, the zombie list, wall rectangles, shared values
 #pragma once
 
+#include <SDL.h>
+
+#include "app/artwork_layout.h"
+#include "app/display.h"
+
+const int MAP_SIZE = 50;                        // tiles along each side of the world
+const int WORLD_PIXELS = MAP_SIZE * TILE_SIZE;  // world_surface is 5000 by 5000
 const int MAX_PLAYERS = 4;
 const int ZOMBIE_SPAWN_LIMIT = 250;  // spawning adds none at or above this count
 const int MAX_ZOMBIES = 1000;        // list capacity; only a save file may exceed the spawn limit
@@ -8,8 +15,12 @@ const int MAX_WALL_RECTS = 500;
 const float PERSON_RADIUS = 17.0f;  // a person against walls
 const float GAUGE_MAX = 100.0f;     // full health and full energy
 const int HURT_FLASH_MAX = 100;
-const float CAMERA_MAX_X = 4360.0f;  // the view's corner stays within 0..5000 - 640
-const float CAMERA_MAX_Y = 4520.0f;  // and 0..5000 - 480
+// The view's corner stays within 0..5000 - 640 and 0..5000 - 480.
+const float CAMERA_MAX_X = (float)(WORLD_PIXELS - VIEW_W);
+const float CAMERA_MAX_Y = (float)(WORLD_PIXELS - VIEW_H);
+// A view centred on the world's middle: the editor's first view
+const float CENTRED_CAMERA_X = (float)(WORLD_PIXELS / 2 - VIEW_CENTER_X);
+const float CENTRED_CAMERA_Y = (float)(WORLD_PIXELS / 2 - VIEW_CENTER_Y);
 
 struct Zombie {
     float x;  // world centre
@@ -25,6 +36,9 @@ struct WallRect {
     float w;
     float h;
 };
+
+// Set once at start-up
+extern SDL_Surface *world_surface;  // 5000x5000, display format: the floor of the whole map
 
 // Reset when a game starts or a save is loaded
 extern float player_x[MAX_PLAYERS];
@@ -51,7 +65,14 @@ const int SPLAT_OFFSET = 23;       // a splat's corner lies 23 px left of and ab
 const int SPLAT_SPREAD_HIT = 6;    // a hit zombie or a hurt player
 const int SPLAT_SPREAD_KILL = 20;  // a killed zombie
 
-void reset_world_for_new_game();
+void create_world_surface();
+void free_world_surface();
+// The starting values shared by a new game and a loaded save, with both lists
+// emptied and the game clock started on the map (empty for a loaded save).
+// player_count is the caller's (the menu's choice, or the save's), and
+// player_angle is set by the first frame.
+void reset_world_for_new_game(const char *map_name);
+void end_game();  // the lists emptied when a game ends
 // Positions and gauges are held within their ranges with this one rule.
 inline float clamp_float(float value, float low, float high)
 {

@@ -1,9 +1,10 @@
-// zombies.cpp -- the horde: spawning on a ring, chasing, crowding, stragglers, contact
+// zombies.cpp -- the horde: spawning on a ring, chasing, crowding, stragglers, contact, groans
 #include "game/zombies.h"
 
 #include <cmath>
 #include <cstdlib>
 
+#include "app/sound.h"
 #include "game/collision.h"
 #include "game/world.h"
 
@@ -111,4 +112,27 @@ void update_zombies(float speed_factor)
     separate_zombies();
     keep_zombies_out_of_walls();
     meet_players();
+}
+
+// The more zombies near player 0, the likelier a groan; the nearest one
+// heard sets how loud it is. Nothing is measured while groans are quiet.
+void update_horde_sounds(int elapsed_ms)
+{
+    run_down_sound_spacing(elapsed_ms);
+    if (!groan_may_come())
+        return;
+    int heard = 0;
+    float nearest = GROAN_HEARING;
+    for (int i = 0; i < zombie_count; i++) {
+        float d = person_distance(zombies[i]->x, zombies[i]->y, player_x[0], player_y[0]);
+        if (d < GROAN_HEARING) {
+            heard++;
+            nearest = d < nearest ? d : nearest;
+        }
+    }
+    if (heard == 0)
+        return;
+    int chance = heard * GROAN_CHANCE_PER_ZOMBIE;
+    sound_groan(chance < GROAN_CHANCE_MAX ? chance : GROAN_CHANCE_MAX,
+                (int)(FULL_VOLUME * (1.0f - nearest / GROAN_HEARING)));
 }

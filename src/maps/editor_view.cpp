@@ -9,7 +9,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
 #include "game/world.h"
 

@@ -1,15 +1,20 @@
-// map_file.cpp -- the tile grid: reading and writing map files, painting the floor
+// map_file.cpp -- the tile grid: reading and writing map files, painting the floor and the tops of the walls
 #include "maps/map_file.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 #include <string>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
-#include "maps/safe_write.h"
-#include "ui/notice.h"
+#include "app/folders.h"
+#include "app/safe_write.h"
+#include "app/sprite_tables.h"
+#include "maps/map_list.h"
 
 int map_tiles[MAP_SIZE][MAP_SIZE];
 char map_path[MAP_PATH_SIZE];
@@ -81,17 +86,38 @@ void load_map()
     read_map_rows(text, map_tiles);
 }
 
-bool save_map()
+int save_map()
 {
     std::ostringstream text;
     write_map_rows(text, map_tiles);
-    int error = replace_file(map_path, text.str());
-    if (error) {
-        report_failure("Could not save %s: %s", map_path, strerror(error));
-        return false;
+    return replace_file(map_path, text.str());
+}
+
+// The first number from 1 that no entry of the folder has taken, not even
+// a broken link.
+static void find_new_map_path(char path[MAP_PATH_SIZE])
+{
+    struct stat entry;
+    for (int number = 1;; number++) {
+        snprintf(path, MAP_PATH_SIZE, NEW_MAP_PATH_FORMAT, number);
+        if (lstat(path, &entry) != 0)
+            return;
     }
-    report_saved("Map saved");
-    return true;
+}
+
+int create_new_map(char path[MAP_PATH_SIZE])
+{
+    find_new_map_path(path);
+    int floor[MAP_SIZE][MAP_SIZE] = {};
+    std::ostringstream rows;
+    write_map_rows(rows, floor);
+    mkdir(MAP_FOLDER, NEW_FOLDER_MODE);
+    int error = replace_file(path, rows.str());
+    if (error)
+        return error;
+    add_map_name(path + sizeof MAP_FOLDER);  // past "Maps/"
+    snprintf(map_path, sizeof map_path, "%s", path);
+    return 0;
 }
 
 void draw_tile(int x, int y)
@@ -112,4 +138,19 @@ void render_world_surface()
     for (int x = 0; x < MAP_SIZE; x++)
         for (int y = 0; y < MAP_SIZE; y++)
             draw_tile(x, y);
+}
+
+// Only tiles that meet the view are drawn; the others would be clipped away.
+void draw_wall_overlays()
+{
+    int left = (int)camera_x, top = (int)camera_y;
+    int first_x = left / TILE_SIZE, last_x = (left + VIEW_W - 1) / TILE_SIZE;
+    int first_y = top / TILE_SIZE, last_y = (top + VIEW_H - 1) / TILE_SIZE;
+    for (int x = first_x < 0 ? 0 : first_x; x <= last_x && x < MAP_SIZE; x++)
+        for (int y = first_y < 0 ? 0 : first_y; y <= last_y && y < MAP_SIZE; y++) {
+            int kind = map_tiles[x][y];
+            if (kind >= FIRST_WALL_KIND && kind < TILE_KIND_COUNT)
+                blit_at((Sint16)(x * TILE_SIZE - left), (Sint16)(y * TILE_SIZE - top), tile_image,
+                        view_surface, &tile_rects[kind + WALL_OVERLAY_OFFSET]);
+        }
 }

@@ -1,10 +1,10 @@
-// map_file.h -- the 50 by 50 tile grid, its text file and its picture on the world surface
+// map_file.h -- the 50 by 50 tile grid, its text file and its pictures: the floor and the tops of the walls
 #pragma once
 
 #include <iosfwd>
 
-const int MAP_SIZE = 50;             // tiles along each side of the world
-const int TILE_SIZE = 100;           // world pixels per tile
+#include "game/world.h"
+
 const int TILE_KIND_COUNT = 22;      // kinds 0 to 21
 const int FIRST_WALL_KIND = 10;      // 0 to 9 are floors, 10 to 21 wall pieces
 const int WALL_OVERLAY_OFFSET = 12;  // a wall kind's overlay lies in cell kind + 12
@@ -32,10 +32,18 @@ enum {
 extern int map_tiles[MAP_SIZE][MAP_SIZE];  // [x][y]: a kind 0 to 21 per tile
 extern char map_path[MAP_PATH_SIZE];       // "Maps/" and the file name of the current map
 
+const char NEW_MAP_PATH_FORMAT[] = "Maps/Map %d.map";  // new maps take the first free number from 1
+
 void load_map();
-bool save_map();  // tells the player how it went with a notice
+int save_map();  // 0, or the errno of the failure; the old file then stays
+// Writes Maps/Map N.map of floor 0, lists it and makes it map_path; `path`
+// gets its name either way. Returns 0 or the errno of the failure.
+int create_new_map(char path[MAP_PATH_SIZE]);
 void render_world_surface();
 void draw_tile(int x, int y);
+// Wall kinds' overlays onto the game view over the people, so they walk
+// under the tops of the walls.
+void draw_wall_overlays();
 
 // The grid as text, shared by map files and the save file: one word per row.
 // Reading fills every tile; what is missing or invalid becomes kind 0, and the

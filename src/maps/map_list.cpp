@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/owned_list.h"
-#include "maps/safe_write.h"
+#include "app/safe_write.h"
 
 char *map_names[MAX_MAP_NAMES];
 int map_name_count = 0;

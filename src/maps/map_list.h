@@ -1,9 +1,9 @@
 // map_list.h -- the names of the entries of Maps/, listed once at start-up
 #pragma once
 
+#include "app/folders.h"
+
 const int MAX_MAP_NAMES = 500;
-const int MAP_NAME_MAX = 255;  // longer names are skipped, never cut
-const char MAP_FOLDER[] = "Maps";
 
 // Set at start-up; a map the editor makes is added at the end
 extern char *map_names[MAX_MAP_NAMES];  // in the order the folder listing gives them

@@ -9,9 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "maps/safe_write.h"
-#include "maps/save_game.h"
-#include "ui/notice.h"
+#include "app/folders.h"
+#include "app/safe_write.h"
 
 MapRecord map_records[MAX_RECORDS];
 int map_record_count = 0;
@@ -62,17 +61,14 @@ void read_records()
     }
 }
 
-bool write_records()
+int write_records()
 {
     std::string text = RECORDS_HEADER;
     for (int i = 0; i < map_record_count; i++)
         text += std::string(map_records[i].name) + "\t" + std::to_string(map_records[i].kills) +
                 "\t" + std::to_string(map_records[i].seconds) + "\n";
     mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
-    int error = replace_file(RECORDS_FILE, text);
-    if (error)
-        report_failure("Could not save the records: %s", strerror(error));
-    return error == 0;
+    return replace_file(RECORDS_FILE, text);
 }
 
 MapRecord *find_record(const char *name)

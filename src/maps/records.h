@@ -1,11 +1,12 @@
 // records.h -- the best game on each map: most kills and longest survival, kept in Saves/records.txt
 #pragma once
 
+#include "game/game_clock.h"
 #include "maps/map_list.h"
 
 const char RECORDS_FILE[] = "Saves/records.txt";
-const int MAX_RECORDS = MAX_MAP_NAMES;          // one per map the list can hold
-const int RECORD_NAME_SIZE = MAP_NAME_MAX + 1;  // a map's name without folder and extension
+const int MAX_RECORDS = MAX_MAP_NAMES;            // one per map the list can hold
+const int RECORD_NAME_SIZE = GAME_MAP_NAME_SIZE;  // a map's name without folder and extension
 const int MAX_RECORD_SECONDS = 1000000000;
 
 struct MapRecord {
@@ -20,8 +21,8 @@ extern int map_record_count;
 
 // A missing or damaged file counts as no records; a damaged line is skipped.
 void read_records();
-// Writes every record with the safe write; a failure is told to the player.
-bool write_records();
+// Writes every record with the safe write; 0 or the errno of the failure.
+int write_records();
 // The map's record, or null.
 MapRecord *find_record(const char *name);
 // Enters a finished game: the record keeps the better of each figure. The

@@ -13,14 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/assets.h"
-#include "app/main_loop.h"
+#include "app/folders.h"
+#include "app/safe_write.h"
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
-#include "maps/safe_write.h"
-#include "ui/game_over.h"
-#include "ui/notice.h"
 
 const float VIEW_SCALE_MAX = 1.0f;  // health / 100 at full health
 const float ZOMBIE_FULL_HEALTH = 100.0f;
@@ -94,18 +91,12 @@ std::string saved_game_text()
     return text.str();
 }
 
-// The old save survives a failed write; the folder is made if it is missing,
-// since a save that silently goes nowhere would lose the game.
-bool save_game()
+// The folder is made if it is missing, since a save that silently goes
+// nowhere would lose the game.
+int save_game()
 {
     mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
-    int error = replace_file(SAVE_FILE, saved_game_text());
-    if (error) {
-        report_failure("Could not save the game: %s", strerror(error));
-        return false;
-    }
-    report_saved("Game saved");
-    return true;
+    return replace_file(SAVE_FILE, saved_game_text());
 }
 
 // A value is one whole word: "12abc" or "1.5" where an integer belongs is
@@ -270,24 +261,22 @@ static void apply_shared_values(const SavedGame &saved)
 }
 
 // Walls and floor are rebuilt from the saved grid; the floor comes back
-// without the blood and corpses of the saved game. The lists are emptied
-// first so that nothing of an earlier game can double them.
+// without the blood and corpses of the saved game. The world is reset as
+// for a new game first, so that nothing of an earlier game can remain.
 static void apply_saved_game(const SavedGame &saved)
 {
-    clear_zombies();
-    clear_wall_rects();
     memcpy(map_tiles, saved.tiles, sizeof map_tiles);
+    reset_world_for_new_game("");  // a save holds neither its map nor its time
     prepare_map();
     render_world_surface();
-    reset_world_for_new_game();
     player_count = 1;
     apply_zombies(saved);
     apply_players(saved);
     apply_shared_values(saved);
 }
 
-// A damaged text is refused as a whole: the world, the lists, the random
-// stream and the screen stay exactly as they were.
+// A damaged text is refused as a whole: the world, the lists and the random
+// stream stay exactly as they were.
 bool load_game_from_text(const std::string &text)
 {
     std::istringstream in(text);
@@ -296,26 +285,16 @@ bool load_game_from_text(const std::string &text)
     if (!read_saved_game(in, saved) || !keeps_world_rules(saved))
         return false;
     apply_saved_game(saved);
-    start_game_clock("");  // a save holds neither its map nor its time
-    screen_number = SCREEN_GAME;
     return true;
 }
 
-// Whatever goes wrong, the main menu stays and the player is told why.
-void load_game()
+LoadResult load_game(int &error)
 {
     std::string text;
-    int error = read_regular_file(SAVE_FILE, text);
-    if (error == ENOENT) {
-        screen_number = SCREEN_MAIN_MENU;
-        show_notice("No saved game");
-        return;
-    }
-    if (error) {
-        screen_number = SCREEN_MAIN_MENU;
-        report_failure("Could not read the saved game: %s", strerror(error));
-        return;
-    }
-    if (!load_game_from_text(text))
-        report_failure("The saved game is damaged and was not loaded");
+    error = read_regular_file(SAVE_FILE, text);
+    if (error == ENOENT)
+        return LOAD_NO_SAVE;
+    if (error)
+        return LOAD_UNREADABLE;
+    return load_game_from_text(text) ? LOAD_DONE : LOAD_DAMAGED;
 }

@@ -3,12 +3,17 @@
 
 #include <string>
 
-const char SAVE_FOLDER[] = "Saves";
 const char SAVE_FILE[] = "Saves/gamesave.dat";
-const int NEW_FOLDER_MODE = 0777;  // narrowed by the user's umask
 
-// Both tell the player how it went with a notice.
-bool save_game();
-void load_game();
+// What a load found; the screen that asked tells the player.
+enum LoadResult {
+    LOAD_DONE,        // the saved game is the world now
+    LOAD_NO_SAVE,     // there is no save file
+    LOAD_UNREADABLE,  // the file could not be read: see the errno
+    LOAD_DAMAGED      // the file holds what the game could not have written
+};
+
+int save_game();  // 0, or the errno of the failure; the old save then stays
+LoadResult load_game(int &error);
 std::string saved_game_text();                      // the bytes save_game writes
 bool load_game_from_text(const std::string &text);  // false: refused, nothing changed

@@ -1,7 +1,6 @@
 // buttons.cpp -- box buttons, panels, gauges and full-width menu rows
 #include "ui/buttons.h"
 
-#include "app/assets.h"
 #include "app/display.h"
 #include "app/input.h"
 #include "app/sound.h"
@@ -50,6 +49,11 @@ bool draw_button(int x, int y, int w, int h, const char *label)
 bool draw_hold_button(int x, int y, int w, int h, const char *label)
 {
     return draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP;
+}
+
+bool draw_corner_button(const char *label)
+{
+    return draw_button(CORNER_BUTTON_X, CORNER_BUTTON_Y, CORNER_BUTTON_W, CORNER_BUTTON_H, label);
 }
 
 void draw_panel(int x, int y, int w, int h)

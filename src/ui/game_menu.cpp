@@ -1,12 +1,14 @@
 // game_menu.cpp -- the pause screen of a game: the frozen scene, resume, save, exit
 #include "ui/game_menu.h"
 
-#include "app/main_loop.h"
-#include "game/game_frame.h"
+#include "game/sprites.h"
 #include "game/view.h"
 #include "game/world.h"
-#include "maps/save_game.h"
+#include "maps/map_file.h"
 #include "ui/buttons.h"
+#include "ui/hud.h"
+#include "ui/save_notices.h"
+#include "ui/screens.h"
 
 static bool game_menu_button(int y, const char *label)
 {
@@ -17,16 +19,19 @@ static bool game_menu_button(int y, const char *label)
 // with its heads-up display while nothing of the world moves.
 void game_menu_screen()
 {
-    draw_scene_sprites();
-    view_scale = player_health[0] / GAUGE_MAX;
-    composite_view();
+    draw_zombies();
+    draw_players();
+    draw_wall_overlays();
+    composite_game_view();
     draw_hud();
     if (game_menu_button(RESUME_Y, "Resume"))
         screen_number = SCREEN_GAME;
     if (game_menu_button(SAVE_Y, "Save")) {
-        save_game();
+        save_game_with_notice();
         screen_number = SCREEN_GAME;
     }
-    if (game_menu_button(EXIT_Y, "Exit"))
+    if (game_menu_button(EXIT_Y, "Exit")) {
         end_game();
+        screen_number = SCREEN_MAIN_MENU;
+    }
 }

@@ -5,38 +5,21 @@
 #include <cstring>
 
 #include "app/display.h"
-#include "app/main_loop.h"
 #include "app/sound.h"
-#include "game/game_frame.h"
 #include "game/world.h"
 #include "ui/buttons.h"
 #include "ui/menus.h"
+#include "ui/notice.h"
+#include "ui/screens.h"
 #include "ui/text.h"
 
-int game_time_ms = 0;
-char game_map_name[RECORD_NAME_SIZE];
 SDL_Surface *game_over_picture = nullptr;
 int game_over_kills = 0;
 int game_over_seconds = 0;
 MapRecord game_over_before;
 
 const int MS_PER_SECOND = 1000;
-const int MAX_GAME_TIME_MS = 1000000000;  // the game clock stops there: no overflow
 const int SECONDS_PER_MINUTE = 60, SECONDS_PER_HOUR = 3600;
-
-void start_game_clock(const char *map_name)
-{
-    game_time_ms = 0;
-    reset_game_sounds();
-    snprintf(game_map_name, sizeof game_map_name, "%s", map_name);
-}
-
-// Saturates instead of overflowing, after some eleven days of play.
-void count_game_time(int ms)
-{
-    if (ms > 0 && game_time_ms <= MAX_GAME_TIME_MS - ms)
-        game_time_ms += ms;
-}
 
 // "0:20", "12:05", "1:02:03".
 void format_duration(char *text, int size, int seconds)
@@ -79,7 +62,9 @@ void finish_game()
     if (game_map_name[0]) {
         read_records();
         enter_game_record(game_map_name, game_over_kills, game_over_seconds, game_over_before);
-        write_records();
+        int error = write_records();
+        if (error)
+            report_failure("Could not save the records: %s", strerror(error));
     }
     end_game();
     screen_number = SCREEN_GAME_OVER;

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "game/game_clock.h"
 #include "maps/records.h"
 
 const int GAME_OVER_DIM_ALPHA = 128;  // the last scene shows at half its brightness
@@ -13,18 +14,12 @@ const int MAIN_MENU_BUTTON_X = 250, MAIN_MENU_BUTTON_Y = 360, MAIN_MENU_BUTTON_W
           MAIN_MENU_BUTTON_H = 20;
 const int DURATION_TEXT_SIZE = 32;
 
-// Reset when a game starts or a save is loaded
-extern int game_time_ms;                      // time the game screen ran; pauses do not count
-extern char game_map_name[RECORD_NAME_SIZE];  // the map played; empty for a loaded game
-
 // Set when a game ends
 extern SDL_Surface *game_over_picture;  // the last scene, dimmed; owned here
 extern int game_over_kills;
 extern int game_over_seconds;
 extern MapRecord game_over_before;  // the map's bests before this game
 
-void start_game_clock(const char *map_name);
-void count_game_time(int ms);
 // The game's last frame is drawn: keep it dimmed, enter the bests, show the summary.
 void finish_game();
 void game_over_screen();

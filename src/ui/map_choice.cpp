@@ -4,20 +4,17 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/main_loop.h"
 #include "game/world.h"
-#include "maps/editor.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
 #include "ui/buttons.h"
-#include "ui/game_over.h"
 #include "ui/menus.h"
+#include "ui/notice.h"
+#include "ui/screens.h"
 
 const char MAPS_PREFIX[] = "Maps/";
 const char NEW_MAP_LABEL[] = "New map";
-
-static char chosen_map_name[MAP_NAME_MAX + 1];  // its label, for the records
 
 // A name is offered when it holds ".map" or ".MAP" (no other mixture of
 // cases) and fits after "Maps/" in map_path: a cut path would open another file.
@@ -26,6 +23,22 @@ bool is_listed_map(const char *name)
     if (!strstr(name, ".map") && !strstr(name, ".MAP"))
         return false;
     return strlen(MAPS_PREFIX) + strlen(name) < (size_t)MAP_PATH_SIZE;
+}
+
+// A map's row and its records go by its file name without the extension.
+static void map_label(const char *name, char *label, int size)
+{
+    snprintf(label, (size_t)size, "%.*s", (int)strlen(name) - MAP_EXTENSION_LENGTH, name);
+}
+
+// A new map is opened in the editor at once; one that cannot be written is told.
+static bool make_new_map()
+{
+    char path[MAP_PATH_SIZE];
+    int error = create_new_map(path);
+    if (error)
+        report_failure("Could not save %s: %s", path, strerror(error));
+    return error == 0;
 }
 
 // Rows below the screen are drawn off it and cannot be picked. "Back" is
@@ -40,16 +53,15 @@ void map_choice_screen(int target)
         if (!is_listed_map(name))
             continue;
         char label[MAP_NAME_MAX + 1];
-        snprintf(label, sizeof label, "%.*s", (int)strlen(name) - MAP_EXTENSION_LENGTH, name);
+        map_label(name, label, sizeof label);
         if (draw_menu_row(label)) {
             snprintf(map_path, sizeof map_path, "%s%s", MAPS_PREFIX, name);
-            snprintf(chosen_map_name, sizeof chosen_map_name, "%s", label);
             screen_number = target;
         }
     }
-    if (target == SCREEN_START_EDITOR && draw_menu_row(NEW_MAP_LABEL) && create_new_map())
+    if (target == SCREEN_START_EDITOR && draw_menu_row(NEW_MAP_LABEL) && make_new_map())
         screen_number = target;
-    if (draw_button(BACK_BUTTON_X, BACK_BUTTON_Y, BACK_BUTTON_W, BACK_BUTTON_H, "Back"))
+    if (draw_corner_button("Back"))
         screen_number = SCREEN_MAIN_MENU;
 }
 
@@ -67,10 +79,11 @@ void choose_map_to_edit_screen()
 // nothing; the previous picture stays for this frame.
 void start_game_screen()
 {
+    char name[MAP_NAME_MAX + 1];
+    map_label(map_path + strlen(MAPS_PREFIX), name, sizeof name);
     load_map();
+    reset_world_for_new_game(name);
     prepare_map();
     render_world_surface();
-    reset_world_for_new_game();
-    start_game_clock(chosen_map_name);
     screen_number = SCREEN_GAME;
 }

@@ -1,12 +1,12 @@
 // menus.cpp -- the main menu and the credits
 #include "ui/menus.h"
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
-#include "app/main_loop.h"
 #include "game/world.h"
-#include "maps/save_game.h"
 #include "ui/buttons.h"
+#include "ui/save_notices.h"
+#include "ui/screens.h"
 #include "ui/text.h"
 
 static void start_single_player()
@@ -18,6 +18,12 @@ static void start_single_player()
 static void choose_map_to_edit()
 {
     screen_number = SCREEN_CHOOSE_MAP_TO_EDIT;
+}
+
+// Whatever goes wrong, the main menu stays and the player is told why.
+static void resume_saved_game()
+{
+    load_game_with_notice();
 }
 
 static void show_credits()
@@ -33,7 +39,7 @@ struct MenuEntry {
 
 static const MenuEntry main_menu_entries[] = {
     {"Single Player", start_single_player},
-    {"Load Game Save", load_game},  // stays on this menu when there is no save
+    {"Load Game Save", resume_saved_game},  // stays on this menu when there is no save
     {"Map Editor", choose_map_to_edit},
     {"Credits", show_credits},
 };
@@ -76,6 +82,6 @@ void credits_screen()
         draw_text(MENU_TEXT_X, MENU_LINE_HEIGHT * menu_line, line, TEXT_LEFT);
         menu_line++;
     }
-    if (draw_button(BACK_BUTTON_X, BACK_BUTTON_Y, BACK_BUTTON_W, BACK_BUTTON_H, "Back"))
+    if (draw_corner_button("Back"))
         screen_number = SCREEN_MAIN_MENU;
 }

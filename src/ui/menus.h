@@ -7,7 +7,6 @@ const int TITLE_X = VIEW_CENTER_X;  // titles are centred on the screen
 const int TITLE_Y = 60;
 const int EDITION_Y = 80;
 const char EDITION_TEXT[] = "Ember Edition";
-const int BACK_BUTTON_X = 500, BACK_BUTTON_Y = 400, BACK_BUTTON_W = 100, BACK_BUTTON_H = 20;
 
 void main_menu_screen();
 void credits_screen();

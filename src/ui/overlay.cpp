@@ -4,16 +4,15 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/backdrop.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
-#include "app/main_loop.h"
 #include "ui/buttons.h"
+#include "ui/screens.h"
 #include "ui/screenshot.h"
 
-SDL_Surface *dashboard_image = nullptr;
 SDL_Rect small_glyph_rects[SMALL_GLYPH_COUNT];
 SDL_Rect panel_piece_rects[PANEL_SETS][3][3];
 SDL_Rect top_bar_rect;
@@ -47,23 +46,11 @@ static void fill_overlay_rects()
                                                        PANEL_PIECE_SIZE, PANEL_PIECE_SIZE);
 }
 
-static void replace_surface(SDL_Surface *&surface, SDL_Surface *replacement)
-{
-    SDL_FreeSurface(surface);
-    surface = replacement;
-}
-
 void init_overlay()
 {
-    replace_surface(dashboard_image, load_alpha_image(DASHBOARD_FILE));
+    load_dashboard();
     fill_overlay_rects();
-    overlay_level = 0.0f;
-    overlay_open = false;
-    // The backdrop holds whole pictures of the display, in its format.
-    int w = display_surface ? display_surface->w : 0, h = display_surface ? display_surface->h : 0;
-    replace_surface(backdrop_snapshot,
-                    display_surface ? create_display_like_surface(w, h) : nullptr);
-    replace_surface(backdrop_image, display_surface ? create_display_like_surface(w, h) : nullptr);
+    init_backdrop();
     top_bar_rect = TOP_BAR_RECT;
     bottom_bar_rect = BOTTOM_BAR_RECT;
     snprintf(footer_line_1, sizeof footer_line_1, "%s", "");

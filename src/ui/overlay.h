@@ -3,8 +3,6 @@
 
 #include <SDL.h>
 
-const char DASHBOARD_FILE[] = "Media/dashboard.png";
-
 const int FIRST_SMALL_GLYPH = 32;  // ' ', entry 0 of small_glyph_rects
 const int LAST_SMALL_GLYPH = 126;  // '~'
 const int SMALL_GLYPH_COUNT = LAST_SMALL_GLYPH - FIRST_SMALL_GLYPH + 1;
@@ -33,8 +31,6 @@ const int FOOTER_LINE_SIZE = 256;
 const int VERSION_TEXT_SIZE = 64;
 
 // Set once at start-up
-extern SDL_Surface
-    *dashboard_image;  // small font, panel pieces, pointer and bars; null until loaded
 extern SDL_Rect small_glyph_rects[SMALL_GLYPH_COUNT];  // entry = character - 32
 extern SDL_Rect panel_piece_rects[PANEL_SETS][3]
                                  [3];  // [set][row][column]: top/middle/bottom, left/middle/right

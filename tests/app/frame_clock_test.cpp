@@ -1,6 +1,6 @@
 // frame_clock_test.cpp -- frame pacing arithmetic and the clock texts
 #include "app/frame_clock.h"
-#include "app/main_loop.h"
+#include "main_loop.h"
 #include "support.h"
 
 // Each row is a frame: when it ends, the wait it is given and the frame it

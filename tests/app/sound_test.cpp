@@ -1,8 +1,9 @@
 // sound_test.cpp -- when the fight's effects sound: shots, hits, deaths, hurt spacing, groans
 #include "app/sound.h"
-#include "game/game_frame.h"
+#include "game/gauges.h"
 #include "game/shots.h"
 #include "game/world_fixture.h"
+#include "game/zombies.h"
 
 class Sounds : public CleanWorld {
 protected:
@@ -43,7 +44,7 @@ TEST_F(Sounds, HurtIsSpacedAndGroansComeFromANearCrowdAtMostOncePerSecond)
     std::vector<int> hurt_frames, groan_frames;
     for (int frame = 0; frame < 300; frame++) {
         start_frame_sounds();
-        update_game_sounds(33);
+        update_horde_sounds(33);
         pending_damage = frame < 30 ? 0.4f : 0.0f;
         update_health();
         if (effects_played[EFFECT_HURT])

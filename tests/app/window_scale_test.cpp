@@ -1,5 +1,6 @@
 // window_scale_test.cpp -- choosing the window's multiple, presenting the canvas, the pointer in canvas pixels
 #include "app/backdrop.h"
+#include "app/settings.h"
 #include "app/window_scale.h"
 #include "support.h"
 #include "ui/overlay.h"

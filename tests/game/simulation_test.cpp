@@ -3,7 +3,8 @@
 
 #include "fuzz/fuzz_targets.h"
 #include "game/collision.h"
-#include "game/game_frame.h"
+#include "game/gauges.h"
+#include "game/shots.h"
 #include "game/world_fixture.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
@@ -37,8 +38,8 @@ static void start_game_on_town()
 {
     std::istringstream shipped(read_file((std::string(SHIPPED_MAPS_DIR) + "/Town.map").c_str()));
     ASSERT_TRUE(read_map_rows(shipped, map_tiles));
+    reset_world_for_new_game("");
     prepare_map();
-    reset_world_for_new_game();
 }
 
 class HeadlessRun : public WorldPicture {};
@@ -65,7 +66,7 @@ TEST_P(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
         key_state[SDLK_LSHIFT] = leg % 4 == 0 ? KEY_HELD : KEY_UP;
         mouse_x[0] = 320 + (int)(AIM_RADIUS * std::cos(frame * AIM_TURN));
         mouse_y[0] = 240 + (int)(AIM_RADIUS * std::sin(frame * AIM_TURN));
-        update_game(speed_factors[frame % 5]);
+        run_game_update(speed_factors[frame % 5]);
         fire_weapons();
         view_scale = player_health[0] / 100;
         ASSERT_TRUE(world_keeps_its_rules() && kill_count >= kills_before)

@@ -1,4 +1,5 @@
 // view_test.cpp -- the composite of the view: zoom, border darkness and hurt tint
+#include "game/darkness.h"
 #include "game/view.h"
 #include "game/world_fixture.h"
 

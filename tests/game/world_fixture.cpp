@@ -7,8 +7,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/frame_clock.h"
 #include "app/input.h"
-#include "app/main_loop.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/gauges.h"
+#include "game/players.h"
+#include "game/zombies.h"
+#include "main_loop.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
 
@@ -17,7 +23,7 @@ void clean_world()
     clear_zombies();
     clear_wall_rects();
     player_count = 1;
-    reset_world_for_new_game();
+    reset_world_for_new_game("");
     fill_grid(0);
     memset(key_state, 0, sizeof key_state);
     memset(mouse_button_state, 0, sizeof mouse_button_state);
@@ -27,6 +33,17 @@ void clean_world()
     mouse_y[0] = 240;
     screen_number = SCREEN_MAIN_MENU;
     srand(1);
+}
+
+void run_game_update(float speed_factor)
+{
+    count_game_time(frame_ms);
+    update_horde_sounds(frame_ms);
+    update_players(speed_factor);
+    update_zombies(speed_factor);
+    update_energy();
+    update_health();
+    update_camera();
 }
 
 // The view, world, tile, people and blood surfaces.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
 #include "game/world.h"
 #include "support.h"
@@ -17,6 +17,9 @@ void clean_world();
 // A zombie put straight into the list: no random number is drawn.
 Zombie &place_zombie(float x, float y, float health = 100.0f, int target = 0);
 void fill_grid(int kind);
+// The moving part of a game frame, without its shots and drawing: the clock,
+// the players, the zombies, the gauges and the camera.
+void run_game_update(float speed_factor);
 typedef std::array<float, 4> Rect;  // a wall rectangle: x, y, w, h
 struct Tile {
     int x, y, kind;

@@ -4,6 +4,7 @@
 #include "game/world_fixture.h"
 #include "maps/map_file.h"
 #include "ui/notice.h"
+#include "ui/save_notices.h"
 
 class MapFile : public CleanWorld {
 protected:
@@ -24,7 +25,7 @@ TEST_F(MapFile, EveryKindSurvivesARoundTripAsFiftyLinesOfFiftyAndAMissingMapIsAl
         for (int y = 0; y < MAP_SIZE; y++)
             map_tiles[x][y] = (x + 3 * y) % TILE_KIND_COUNT;
     const std::string text = grid_text();
-    save_map();
+    save_map_with_notice();
     ASSERT_EQ(read_file(map_path), text);
     ASSERT_EQ(text.size(), 50u * 51u);
     EXPECT_EQ(text.substr(0, 23), "!\"#$%&'()*+,-./0123456!");  // kinds 0 to 21, then 0

@@ -1,10 +1,11 @@
 // save_game_test.cpp -- the save file's lines, safe saving and resuming a game; damaged files are in the fuzz corpus
-#include "app/main_loop.h"
 #include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
+#include "main_loop.h"
 #include "maps/map_file.h"
 #include "maps/save_game.h"
 #include "ui/notice.h"
+#include "ui/save_notices.h"
 
 using SaveFile = CleanWorld;
 
@@ -29,7 +30,7 @@ TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSa
     pending_damage = 0.8f;
     hurt_flash = 8;
     kill_count = 1234567;
-    save_game();  // Saves/ does not exist yet
+    save_game_with_notice();  // Saves/ does not exist yet
     const std::string old_save = read_file(SAVE_FILE);
     // The grid's kinds as characters from '!', column by column.
     std::string rows = "+" + std::string(49, '!') + "\n";
@@ -42,7 +43,8 @@ TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSa
                      "0.999\n0.8\n8\n1234567\n");
     EXPECT_STREQ(notice_text, "Game saved");
     // A full disk keeps the old save, and the player is told.
-    with_file_size_limit(2000, [] { EXPECT_FALSE(save_game()); });  // the grid alone is 2550 bytes
+    with_file_size_limit(
+        2000, [] { EXPECT_FALSE(save_game_with_notice()); });  // the grid alone is 2550 bytes
     EXPECT_STREQ(notice_text, "Could not save the game: File too large");
     EXPECT_EQ(read_file(SAVE_FILE), old_save);
 }
@@ -53,7 +55,7 @@ TEST_F(SaveFile, OneValuePerLineInBlockOrderWithSixSignificantDigitsAndAFailedSa
 TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNothing)
 {
     set_up_game_in_progress();
-    save_game();
+    save_game_with_notice();
     const std::string saved = saved_game_text();
     std::string crlf;
     for (char c : saved)
@@ -81,7 +83,7 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
         srand(42);
         int first_draw = rand();
         srand(42);
-        load_game();
+        load_game_with_notice();
         EXPECT_EQ(rand(), first_draw);
         EXPECT_EQ(screen_number, f.screen) << f.notice;
         EXPECT_STREQ(notice_text, f.notice);

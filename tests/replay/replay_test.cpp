@@ -4,10 +4,10 @@
 #include "app/backdrop.h"
 #include "app/folders.h"
 #include "app/frame_clock.h"
-#include "app/main_loop.h"
 #include "app/settings.h"
 #include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
+#include "main_loop.h"
 #include "maps/save_game.h"
 #include "ui/notice.h"
 

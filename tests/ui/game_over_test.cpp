@@ -1,6 +1,6 @@
 // game_over_test.cpp -- the summary after the horde wins and the bests kept per map
-#include "app/main_loop.h"
 #include "game/world_fixture.h"
+#include "main_loop.h"
 #include "maps/records.h"
 #include "ui/game_over.h"
 

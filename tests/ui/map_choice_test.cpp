@@ -1,6 +1,6 @@
 // map_choice_test.cpp -- which names are offered, picking a map, making a new one
-#include "app/main_loop.h"
 #include "game/world_fixture.h"
+#include "main_loop.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "ui/map_choice.h"

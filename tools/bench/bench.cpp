@@ -15,18 +15,20 @@
 #include <string>
 #include <vector>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/backdrop.h"
 #include "app/display.h"
 #include "app/input.h"
+#include "app/sound.h"
 #include "app/window_scale.h"
-#include "game/game_frame.h"
+#include "game/darkness.h"
 #include "game/view.h"
 #include "game/world.h"
 #include "maps/editor_view.h"
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
+#include "ui/game_screen.h"
 #include "ui/map_choice.h"
 #include "ui/overlay.h"
 
@@ -190,7 +192,10 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         return;
     }
     init_overlay();
-    load_assets();
+    load_artwork();
+    create_world_surface();
+    load_border_darkness();
+    open_audio();
     opaque_picture = SDL_DisplayFormat(display_surface);
     SDL_FillRect(opaque_picture, nullptr, SDL_MapRGB(opaque_picture->format, 90, 60, 30));
 
@@ -240,7 +245,9 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
     overlay_open = false;
     overlay_level = 0.0f;
     SDL_FreeSurface(opaque_picture);
-    release_assets();
+    close_audio();
+    release_artwork();
+    free_world_surface();
 }
 
 int main(int argc, char *argv[])

@@ -1,7 +1,6 @@
-// effects.h -- the sound effects: short synthesised sounds, written as 16-bit mono WAV files
+// effects.h -- the sound effects: short synthesised sounds as mono samples, one per effect file
 #pragma once
 
-#include <string>
 #include <vector>
 
 // Samples per second: SDL_mixer's own rate, so the game never resamples
@@ -12,6 +11,3 @@ const int EFFECT_COUNT = EFFECT_FILE_COUNT;  // make_effect numbers them as EFFE
 
 // Effect `index` as mono samples in -1..1, normalised to its peak and silent at both ends.
 std::vector<float> make_effect(int index);
-// A canonical RIFF/WAVE file of the samples: PCM, one channel, 16 bits, EFFECT_RATE.
-std::vector<unsigned char> wav_bytes(const std::vector<float> &samples);
-bool write_wav(const std::string &path, const std::vector<float> &samples);

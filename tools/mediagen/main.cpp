@@ -21,9 +21,13 @@
 #include "fonts.h"
 #include "icon.h"
 #include "lighting.h"
+#include "media_set.h"
 #include "music.h"
+#include "ogg_file.h"
 #include "people.h"
+#include "shipped_maps.h"
 #include "tiles.h"
+#include "wav_file.h"
 
 const char MUSIC_NAME[] = "Selvane - Surrounded loop.ogg";
 

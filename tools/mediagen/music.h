@@ -1,7 +1,6 @@
-// music.h -- the music loop: synthesised drones, pulses and sparse percussion, encoded with libvorbis
+// music.h -- the music loop: synthesised drones, pulses and sparse percussion, as stereo samples
 #pragma once
 
-#include <string>
 #include <vector>
 
 const int MUSIC_RATE = 44100;  // samples per second per channel
@@ -12,4 +11,3 @@ const int LOOP_SAMPLES = SAMPLES_PER_BEAT * 4 * MUSIC_BARS;
 
 // Stereo samples, interleaved, -1..1; exactly periodic, so the last sample leads into the first.
 std::vector<float> make_music();
-bool write_ogg(const std::string &path, const std::vector<float> &samples, std::string &error);

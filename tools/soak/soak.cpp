@@ -16,14 +16,14 @@
 #include <set>
 #include <string>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
-#include "app/main_loop.h"
 #include "app/settings.h"
 #include "app/window_scale.h"
 #include "game/collision.h"
 #include "game/world.h"
+#include "main_loop.h"
 #include "maps/save_game.h"
 #include "ui/buttons.h"
 #include "ui/game_menu.h"

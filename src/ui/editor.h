@@ -3,12 +3,9 @@
 
 #include "maps/map_file.h"
 
-const float EDITOR_SCROLL_SPEED = 7.5f;       // screen pixels per frame at speed factor 1
-const double ZOOM_STEP = 0.05;                // share of the scale one zoom frame changes
-const float EDITOR_START_CAMERA_X = 2180.0f;  // centres the world at scale 4
-const float EDITOR_START_CAMERA_Y = 2260.0f;
-const float EDITOR_START_SCALE = 4.0f;
-const char NEW_MAP_PATH_FORMAT[] = "Maps/Map %d.map";  // new maps take the first free number from 1
+const float EDITOR_SCROLL_SPEED = 7.5f;  // screen pixels per frame at speed factor 1
+const double ZOOM_STEP = 0.05;           // share of the scale one zoom frame changes
+const float EDITOR_START_SCALE = 4.0f;   // the whole world shows, centred
 const char LEAVE_QUESTION[] = "Unsaved changes: press Back again to leave without saving";
 const char UNSAVED_MARK[] = " *";  // after the path while edits are unsaved
 const int STATUS_TEXT_SIZE = MAP_PATH_SIZE + sizeof UNSAVED_MARK;
@@ -23,6 +20,3 @@ void editor_screen(float speed_factor);
 // The status line: the map's path, marked while edits are unsaved, or the
 // question while "Back" waits for a second press.
 void editor_status_text(char *text, int size);
-// Writes Maps/Map N.map of floor 0, lists it and makes it map_path; tells
-// the player when it cannot be written and returns false.
-bool create_new_map();

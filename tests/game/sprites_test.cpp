@@ -1,5 +1,7 @@
-// game_frame_test.cpp -- facings, energy and health, firing
-#include "game/game_frame.h"
+// sprites_test.cpp -- facings; energy, health and firing
+#include "game/gauges.h"
+#include "game/shots.h"
+#include "game/sprites.h"
 #include "game/world_fixture.h"
 
 // Angles in quarter turns; those far outside a half turn are reduced first.

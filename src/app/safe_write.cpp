@@ -1,5 +1,5 @@
 // safe_write.cpp -- guarded reading, and replacing a file through a temporary file, an fsync and a rename
-#include "maps/safe_write.h"
+#include "app/safe_write.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,28 +1,24 @@
 // editor.cpp -- the map editor: scroll and zoom over the world, paint tiles, undo, save, make new maps
-#include "maps/editor.h"
-
-#include <sys/stat.h>
+#include "ui/editor.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <sstream>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/display.h"
 #include "app/input.h"
-#include "app/main_loop.h"
+#include "app/sprite_tables.h"
 #include "game/world.h"
 #include "maps/edit_history.h"
 #include "maps/editor_view.h"
 #include "maps/map_file.h"
-#include "maps/map_list.h"
-#include "maps/safe_write.h"
-#include "maps/save_game.h"
 #include "maps/tile_names.h"
 #include "ui/buttons.h"
 #include "ui/notice.h"
 #include "ui/overlay.h"
+#include "ui/save_notices.h"
+#include "ui/screens.h"
 #include "ui/text.h"
 
 static_assert(TILE_NAME_COUNT == TILE_KIND_COUNT, "every tile kind has a name");
@@ -44,7 +40,7 @@ const EditorRect NEXT_TILE_BUTTON = {40, 185, 110, 20};
 const EditorRect ZOOM_IN_BUTTON = {500, 310, 100, 20};
 const EditorRect ZOOM_OUT_BUTTON = {500, 340, 100, 20};
 const EditorRect SAVE_BUTTON = {500, 370, 100, 20};
-const EditorRect BACK_BUTTON = {500, 400, 100, 20};
+const EditorRect BACK_BUTTON = {CORNER_BUTTON_X, CORNER_BUTTON_Y, CORNER_BUTTON_W, CORNER_BUTTON_H};
 const EditorRect STATUS_BOX = {40, 425, 560, 20};
 const int STATUS_TEXT_X = 40, STATUS_TEXT_Y = 420;
 // The question is longer than the status box holds in the big font: it is
@@ -64,8 +60,8 @@ static const EditorRect *const editor_controls[] = {
 
 static void reset_view()
 {
-    camera_x = EDITOR_START_CAMERA_X;
-    camera_y = EDITOR_START_CAMERA_Y;
+    camera_x = CENTRED_CAMERA_X;
+    camera_y = CENTRED_CAMERA_Y;
     view_scale = EDITOR_START_SCALE;
 }
 
@@ -210,7 +206,7 @@ static void draw_view_column()
     if (editor_hold_button(ZOOM_OUT_BUTTON, "Zoom out"))
         view_scale = (float)(view_scale + view_scale * ZOOM_STEP);
     if (editor_button(SAVE_BUTTON, "Save")) {
-        if (save_map())
+        if (save_map_with_notice())
             mark_history_saved();
         leave_asked = false;
     }
@@ -253,34 +249,4 @@ void editor_screen(float speed_factor)
     draw_tile_column();
     draw_view_column();
     draw_status_line();
-}
-
-// The first number from 1 that no entry of the folder has taken, not even
-// a broken link.
-static void find_new_map_path(char path[MAP_PATH_SIZE])
-{
-    struct stat entry;
-    for (int number = 1;; number++) {
-        snprintf(path, MAP_PATH_SIZE, NEW_MAP_PATH_FORMAT, number);
-        if (lstat(path, &entry) != 0)
-            return;
-    }
-}
-
-bool create_new_map()
-{
-    char path[MAP_PATH_SIZE];
-    find_new_map_path(path);
-    int floor[MAP_SIZE][MAP_SIZE] = {};
-    std::ostringstream rows;
-    write_map_rows(rows, floor);
-    mkdir(MAP_FOLDER, NEW_FOLDER_MODE);
-    int error = replace_file(path, rows.str());
-    if (error) {
-        report_failure("Could not save %s: %s", path, strerror(error));
-        return false;
-    }
-    add_map_name(path + sizeof MAP_FOLDER);  // past "Maps/"
-    snprintf(map_path, sizeof map_path, "%s", path);
-    return true;
 }

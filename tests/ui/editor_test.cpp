@@ -1,10 +1,10 @@
 // editor_test.cpp -- entering the editor, scrolling, zooming, picking and painting tiles, undo, saving, leaving
-#include "app/main_loop.h"
 #include "game/world_fixture.h"
+#include "main_loop.h"
 #include "maps/edit_history.h"
-#include "maps/editor.h"
 #include "maps/editor_view.h"
 #include "maps/map_file.h"
+#include "ui/editor.h"
 
 const int CELL_HOLE = 40, CELL_HOLE_SIZE = 20;  // every cell of the test tile sheet is keyed there
 
@@ -17,8 +17,8 @@ protected:
     void SetUp() override
     {
         WorldPicture::SetUp();
-        tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_PIXELS,
-                                          TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_PIXELS);
+        tile_image = display_like_surface(TILE_CELL_COLUMNS * TILE_SIZE,
+                                          TILE_CELL_COUNT / TILE_CELL_COLUMNS * TILE_SIZE);
         for (int cell = 0; cell < TILE_CELL_COUNT; cell++) {
             SDL_Rect hole = {(Sint16)(tile_rects[cell].x + CELL_HOLE),
                              (Sint16)(tile_rects[cell].y + CELL_HOLE), CELL_HOLE_SIZE,

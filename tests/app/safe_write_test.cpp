@@ -3,8 +3,8 @@
 
 #include <cerrno>
 
+#include "app/safe_write.h"
 #include "game/world_fixture.h"
-#include "maps/safe_write.h"
 
 using SafeWrite = ScratchFolderTest;
 

@@ -1,8 +1,8 @@
 // main_loop_test.cpp -- start-up and passes of the frame loop, with and without the overlay
 #include "app/backdrop.h"
 #include "app/frame_clock.h"
-#include "app/main_loop.h"
 #include "app/settings.h"
+#include "main_loop.h"
 #include "support.h"
 #include "ui/notice.h"
 #include "ui/overlay.h"

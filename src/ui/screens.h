@@ -1,4 +1,4 @@
-// main_loop.h -- start-up, the frame loop and the screen dispatcher
+// screens.h -- which screen runs, and whether the program is to end: written by screens, read by the frame loop
 #pragma once
 
 // Screens, selected by screen_number; a screen moves on by writing it.
@@ -16,16 +16,6 @@ enum {
     SCREEN_COUNT = 10
 };
 
-const double SPEED_REFERENCE_FPS = 30.0;  // frame rate at which speed_factor is 1
-const float MIN_SPEED_FACTOR = 0.2f;
-const float MAX_SPEED_FACTOR = 2.0f;
-
+// Per frame
 extern int screen_number;    // current screen, read once per frame
 extern bool quit_requested;  // window closed or "Exit" clicked; nothing clears it
-
-void start_up();
-void run_frame();
-void shut_down();
-
-void run_current_screen();
-float compute_speed_factor(float fps);

@@ -1,33 +1,31 @@
 // main_loop.cpp -- start-up, the frame loop and the screen dispatcher
-#include "app/main_loop.h"
+#include "main_loop.h"
 
 #include <SDL.h>
 #include <cstdlib>
 #include <ctime>
 
-#include "app/assets.h"
+#include "app/artwork.h"
 #include "app/backdrop.h"
 #include "app/command_line.h"
 #include "app/display.h"
+#include "app/folders.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
+#include "app/safe_write.h"
 #include "app/settings.h"
 #include "app/sound.h"
-#include "app/window_scale.h"
-#include "game/game_frame.h"
-#include "maps/editor.h"
+#include "game/darkness.h"
+#include "game/world.h"
 #include "maps/map_list.h"
-#include "maps/safe_write.h"
-#include "maps/save_game.h"
+#include "ui/editor.h"
 #include "ui/game_menu.h"
 #include "ui/game_over.h"
+#include "ui/game_screen.h"
 #include "ui/map_choice.h"
 #include "ui/menus.h"
 #include "ui/notice.h"
 #include "ui/overlay.h"
-
-int screen_number = SCREEN_MAIN_MENU;
-bool quit_requested = false;
 
 // One row per screen number. The game and the editor take the speed factor;
 // a row with neither function is a screen not built into this program: the
@@ -62,7 +60,10 @@ void start_up()
     remove_stale_temporaries(MAP_FOLDER);
     remove_stale_temporaries(SAVE_FOLDER);
     scan_map_folder();
-    load_assets();
+    load_artwork();
+    create_world_surface();
+    load_border_darkness();
+    open_audio();
 }
 
 // Return went down this frame with either Alt key held.
@@ -104,12 +105,14 @@ void run_frame()
     drain_events();
 }
 
+// Everything start-up made, so a shut-down leaves nothing behind.
 void shut_down()
 {
-    release_assets();
+    close_audio();
+    release_artwork();
+    free_world_surface();
     clear_map_names();
-    SDL_Quit();
-    display_surface = window_surface = nullptr;  // gone with SDL
+    close_display();
 }
 
 float compute_speed_factor(float fps)

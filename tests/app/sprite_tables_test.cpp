@@ -1,4 +1,4 @@
-// assets_test.cpp -- the rotated facings
+// sprite_tables_test.cpp -- the rotated facings
 #include "support.h"
 
 using RotatedFrames = DisplayTest;

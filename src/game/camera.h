@@ -1,0 +1,13 @@
+// camera.h -- the game view following the players: a lead towards the aim, eased and held in the world
+#pragma once
+
+// With one player the target is 3 parts aim point to 7 parts player: the
+// view leads 30 percent towards where the player aims.
+const int AIM_LEAD_PARTS = 3;
+const int PLAYER_PARTS = 7;
+const int TARGET_PARTS = AIM_LEAD_PARTS + PLAYER_PARTS;
+// Each frame the camera keeps 9 parts of where it was and takes 1 of the target.
+const int CAMERA_KEEP_PARTS = 9;
+const int CAMERA_EASE_PARTS = CAMERA_KEEP_PARTS + 1;
+
+void update_camera();

@@ -1,0 +1,50 @@
+// gauges.cpp -- the shared energy and health of a game: regeneration, overspending, damage and the hurt flash
+#include "game/gauges.h"
+
+#include "app/sound.h"
+#include "game/world.h"
+
+void charge_overspent_energy()
+{
+    if (player_energy[0] < 0.0f) {
+        pending_damage = (float)(pending_damage + OVERSPENT_DAMAGE * -player_energy[0]);
+        player_energy[0] = 0.0f;
+    }
+}
+
+void update_energy()
+{
+    player_energy[0] = (float)(player_energy[0] + ENERGY_REGEN);
+    if (player_energy[0] > GAUGE_MAX)
+        player_energy[0] = GAUGE_MAX;
+    else
+        charge_overspent_energy();
+}
+
+// Damage gathered this frame bleeds and flashes the border red; an unhurt
+// frame fades the flash and regenerates, faster on full energy.
+void update_health()
+{
+    if (pending_damage != 0.0f) {
+        sound_player_hurt();
+        paint_blood_splat(player_x[0], player_y[0], SPLAT_SPREAD_HIT);
+        player_health[0] = player_health[0] - pending_damage;
+        if (hurt_flash < HURT_FLASH_MAX)
+            hurt_flash += HURT_FLASH_STEP;
+        pending_damage = 0.0f;
+    } else {
+        if (hurt_flash != 0)
+            hurt_flash -= HURT_FLASH_STEP;
+        double regen = player_energy[0] == GAUGE_MAX ? HEALTH_REGEN_FULL : HEALTH_REGEN;
+        player_health[0] = (float)(player_health[0] + regen);
+    }
+    // A loaded flash need not be a multiple of 4: keep it within its range.
+    if (hurt_flash < 0)
+        hurt_flash = 0;
+    if (hurt_flash > HURT_FLASH_MAX)
+        hurt_flash = HURT_FLASH_MAX;
+    if (player_health[0] < 0.0f)
+        player_health[0] = 0.0f;
+    if (player_health[0] > GAUGE_MAX)
+        player_health[0] = GAUGE_MAX;
+}

@@ -1,0 +1,49 @@
+// game_screen.cpp -- the game's screen: one step of the world, its picture and the heads-up display
+#include "ui/game_screen.h"
+
+#include "app/frame_clock.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/gauges.h"
+#include "game/players.h"
+#include "game/shots.h"
+#include "game/sprites.h"
+#include "game/view.h"
+#include "game/world.h"
+#include "game/zombies.h"
+#include "maps/map_file.h"
+#include "ui/buttons.h"
+#include "ui/game_over.h"
+#include "ui/hud.h"
+#include "ui/screens.h"
+
+// The check uses health after this frame's clamp: the frame in which it
+// reaches 0 still moves, fires and draws.
+static void pause_or_game_over()
+{
+    if (player_health[0] != 0.0f) {
+        if (draw_corner_button("Pause"))
+            screen_number = SCREEN_GAME_MENU;
+    } else {
+        finish_game();  // the summary shows over the last picture, composited at scale 0
+    }
+}
+
+void game_frame(float speed_factor)
+{
+    count_game_time(frame_ms);  // the summary's clock; pauses do not count
+    update_horde_sounds(frame_ms);
+    update_players(speed_factor);
+    update_zombies(speed_factor);
+    update_energy();
+    update_health();
+    update_camera();
+    draw_floor();
+    fire_weapons();  // tracers on the floor under the people; their splats show next frame
+    draw_zombies();
+    draw_players();
+    draw_wall_overlays();   // over anyone walking beneath them
+    composite_game_view();  // health zoom, border darkness, hurt tint
+    draw_hud();
+    pause_or_game_over();
+}

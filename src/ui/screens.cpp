@@ -1,0 +1,5 @@
+// screens.cpp -- which screen runs, and whether the program is to end: written by screens, read by the frame loop
+#include "ui/screens.h"
+
+int screen_number = SCREEN_MAIN_MENU;
+bool quit_requested = false;
