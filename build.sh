@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Rotwalk. "./build.sh run" builds, assembles the game folder and starts
-# the game; "./build.sh test" checks the sources' layout, builds with sanitizers
+# the game; "./build.sh test" checks the sources' layout and floors, builds with sanitizers
 # and runs the tests; "./build.sh fuzz [seconds]" fuzzes each file loader for
 # that long (default 60).
 set -euo pipefail
@@ -68,6 +68,7 @@ case "${1:-}" in
   test)
     scripts/install-deps.sh
     check_layout
+    scripts/check-floors.sh
     cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DROTWALK_SANITIZE=ON >/dev/null
     cmake --build build/test -j "$JOBS"
     cd build/test

@@ -27,9 +27,7 @@ static int blur_index(int x, int y)
 // The fast paths treat the pixels as one run of 5-6-5 values in row order.
 static bool has_fast_layout(SDL_Surface *surface)
 {
-    const SDL_PixelFormat *f = surface->format;
-    return f->BytesPerPixel == 2 && surface->pitch == FAST_PITCH && f->Rmask == 0xF800 &&
-           f->Gmask == 0x07E0 && f->Bmask == 0x001F;
+    return is_565(surface->format) && surface->pitch == FAST_PITCH;
 }
 
 static bool fits_blur(SDL_Surface *surface)
@@ -46,11 +44,7 @@ static void capture_display()
         const Uint16 *pixels = (const Uint16 *)source->pixels;
         for (int y = 0; y < VIEW_H; y++)
             for (int x = 0; x < VIEW_W; x++) {
-                Uint16 p = pixels[y * VIEW_W + x];
-                Uint8 *out = &blur_buffer_a[blur_index(x, y)];
-                out[0] = (Uint8)((p >> 8) & 0xF8);
-                out[1] = (Uint8)((p >> 3) & 0xFC);
-                out[2] = (Uint8)((p << 3) & 0xF8);
+                unpack_565(pixels[y * VIEW_W + x], &blur_buffer_a[blur_index(x, y)]);
             }
     } else {
         for (int x = 0; x < VIEW_W; x++)
@@ -97,9 +91,7 @@ static void write_backdrop_image()
         Uint16 *pixels = (Uint16 *)target->pixels;
         for (int y = 0; y < VIEW_H; y++)
             for (int x = 0; x < VIEW_W; x++) {
-                const Uint8 *in = &blur_buffer_a[blur_index(x, y)];
-                pixels[y * VIEW_W + x] =
-                    (Uint16)((in[0] & 0xF8) << 8 | (in[1] & 0xFC) << 3 | in[2] >> 3);
+                pixels[y * VIEW_W + x] = pack_565(&blur_buffer_a[blur_index(x, y)]);
             }
     } else {
         for (int y = 0; y < VIEW_H; y++)

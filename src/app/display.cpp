@@ -19,7 +19,6 @@ SDL_Surface *window_surface = nullptr;
 int window_scale = 1;
 int canvas_left = 0, canvas_top = 0;
 bool window_fullscreen = false;
-bool mouse_focus = false;
 bool pointer_shown_before = false;
 
 // Drawing on a null surface would crash on the first frame, so a program
@@ -208,7 +207,7 @@ void close_display()
 // Never on the first frame, and only while the pointer is over the window.
 void draw_pointer()
 {
-    mouse_focus = (SDL_GetAppState() & SDL_APPMOUSEFOCUS) != 0;
+    bool mouse_focus = (SDL_GetAppState() & SDL_APPMOUSEFOCUS) != 0;
     SDL_Rect sprite = POINTER_RECT;
     if (pointer_shown_before && mouse_focus)
         blit_at((Sint16)(mouse_x[0] - POINTER_HOTSPOT_X), (Sint16)(mouse_y[0] - POINTER_HOTSPOT_Y),

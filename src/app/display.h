@@ -34,7 +34,6 @@ extern int canvas_left,
 extern bool window_fullscreen;  // the window covers the screen now
 
 // Per frame
-extern bool mouse_focus;           // the pointer is over the window
 extern bool pointer_shown_before;  // false only until the first frame's pointer step
 
 void init_display();

@@ -16,8 +16,6 @@
 #include "app/settings.h"
 
 char data_folder[FOLDER_PATH_SIZE];
-char game_folder[FOLDER_PATH_SIZE];
-bool portable_mode = false;
 
 const char MAP_SUFFIX[] = ".map";
 
@@ -175,20 +173,16 @@ std::string settle_folders(const char *asked_data, const char *asked_game_folder
                           : "cannot find the game's " + std::string(MEDIA_FOLDER) +
                                 "/ folder beside " + (exe.empty() ? "the executable" : exe) +
                                 " or in " + exe + "/" + INSTALLED_DATA_FROM_BIN;
-    std::string folder =
-        planned_game_folder(asked_data, asked_game_folder, data, exe, portable_mode);
+    bool portable = false;
+    std::string folder = planned_game_folder(asked_data, asked_game_folder, data, exe, portable);
     std::string problem =
         folder.empty() ? "no home folder for the game's files" : prepare_game_folder(folder, data);
     if (!problem.empty())
         fprintf(stderr, "rotwalk: %s; nothing can be saved\n", problem.c_str());
     if (!folder.empty())
         folder = absolute(folder);
-    if (folder.empty() || chdir(folder.c_str()) != 0) {
-        folder = data;
-        if (chdir(data.c_str()) != 0)
-            return failure("cannot enter " + data, errno);
-    }
+    if ((folder.empty() || chdir(folder.c_str()) != 0) && chdir(data.c_str()) != 0)
+        return failure("cannot enter " + data, errno);
     keep_path(data_folder, data);
-    keep_path(game_folder, folder);
     return "";
 }

@@ -19,8 +19,6 @@ const int MAP_NAME_MAX = 255;      // the longest file name the game lists; long
 // Set once at start-up, before anything is loaded
 extern char
     data_folder[FOLDER_PATH_SIZE];  // holds Media/ and the shipped Maps/; empty: the current folder
-extern char game_folder[FOLDER_PATH_SIZE];  // the player's settings, maps, saves, screenshots
-extern bool portable_mode;                  // the data and the game folder are the executable's own
 
 // The path of a data file such as "Media/Game/bg.png", in the data folder.
 std::string data_file(const char *relative);

@@ -1,4 +1,4 @@
-// pixels.cpp -- raw pixel access on SDL surfaces at any bytes per pixel
+// pixels.cpp -- every pixel layout the game knows: raw access at any depth, 5-6-5 and masked channels
 #include "app/pixels.h"
 
 Uint32 read_raw_pixel(const Uint8 *p, int bytes_per_pixel)
@@ -51,4 +51,52 @@ void split_pixel(Uint32 pixel, const SDL_PixelFormat *format, Uint8 *r, Uint8 *g
     *r = (Uint8)(((pixel & format->Rmask) >> format->Rshift) << format->Rloss);
     *g = (Uint8)(((pixel & format->Gmask) >> format->Gshift) << format->Gloss);
     *b = (Uint8)(((pixel & format->Bmask) >> format->Bshift) << format->Bloss);
+}
+
+bool is_565(const SDL_PixelFormat *f)
+{
+    return f->BitsPerPixel == 16 && f->Rmask == 0xF800 && f->Gmask == 0x07E0 && f->Bmask == 0x001F;
+}
+
+// Straight-line code over a run, so the compiler can vectorise it. Every
+// intermediate fits in 16 bits (channels 0..255, offsets -510..255).
+static Sint16 clamp_channel_16(Sint16 value)
+{
+    return value < 0 ? 0 : (value > 255 ? 255 : value);
+}
+
+void shade_run_565(Uint16 *out, const Uint16 *source, const Sint16 *darkness, int count,
+                   int flash_strength)
+{
+    const Sint16 strength = (Sint16)flash_strength;
+    for (int i = 0; i < count; i++) {
+        Sint16 a = darkness[i];
+        Sint16 depth = (Sint16)-a;
+        Sint16 flash = strength < depth ? strength : depth;
+        Uint16 p = source[i];
+        Sint16 red = clamp_channel_16((Sint16)(((p >> 8) & 0xF8) + a + flash));
+        Sint16 green = clamp_channel_16((Sint16)(((p >> 3) & 0xFC) + a - flash));
+        Sint16 blue = clamp_channel_16((Sint16)(((p & 0x1F) << 3) + a - flash));
+        out[i] = (Uint16)(((red & 0xF8) << 8) | ((green & 0xFC) << 3) | (blue >> 3));
+    }
+}
+
+void shade_run_masked(Uint32 *out, const Uint32 *source, const Sint16 *darkness, int count,
+                      int flash_strength, const SDL_PixelFormat *f)
+{
+    const Sint16 strength = (Sint16)flash_strength;
+    for (int i = 0; i < count; i++) {
+        Sint16 a = darkness[i];
+        Sint16 depth = (Sint16)-a;
+        Sint16 flash = strength < depth ? strength : depth;
+        Uint32 p = source[i];
+        Sint16 red = clamp_channel_16(
+            (Sint16)((Sint16)((((p & f->Rmask) >> f->Rshift) << f->Rloss) & 0xFF) + a + flash));
+        Sint16 green = clamp_channel_16(
+            (Sint16)((Sint16)((((p & f->Gmask) >> f->Gshift) << f->Gloss) & 0xFF) + a - flash));
+        Sint16 blue = clamp_channel_16(
+            (Sint16)((Sint16)((((p & f->Bmask) >> f->Bshift) << f->Bloss) & 0xFF) + a - flash));
+        out[i] = ((Uint32)red >> f->Rloss) << f->Rshift | ((Uint32)green >> f->Gloss) << f->Gshift |
+                 ((Uint32)blue >> f->Bloss) << f->Bshift;
+    }
 }

@@ -60,49 +60,6 @@ static const Pixel *sample_row(const Pixel *view_row, const int *column_source, 
     return gathered;
 }
 
-// Straight-line code over a run, so the compiler can vectorise it. Every
-// intermediate fits in 16 bits (channels 0..255, offsets -510..255).
-static Sint16 clamp_channel_16(Sint16 value)
-{
-    return value < 0 ? 0 : (value > 255 ? 255 : value);
-}
-
-static void shade_run_16(Uint16 *out, const Uint16 *source, const Sint16 *darkness, int count,
-                         int flash_strength)
-{
-    const Sint16 strength = (Sint16)flash_strength;
-    for (int i = 0; i < count; i++) {
-        Sint16 a = darkness[i];
-        Sint16 depth = (Sint16)-a;
-        Sint16 flash = strength < depth ? strength : depth;
-        Uint16 p = source[i];
-        Sint16 red = clamp_channel_16((Sint16)(((p >> 8) & 0xF8) + a + flash));
-        Sint16 green = clamp_channel_16((Sint16)(((p >> 3) & 0xFC) + a - flash));
-        Sint16 blue = clamp_channel_16((Sint16)(((p & 0x1F) << 3) + a - flash));
-        out[i] = (Uint16)(((red & 0xF8) << 8) | ((green & 0xFC) << 3) | (blue >> 3));
-    }
-}
-
-static void shade_run_32(Uint32 *out, const Uint32 *source, const Sint16 *darkness, int count,
-                         int flash_strength, const SDL_PixelFormat *f)
-{
-    const Sint16 strength = (Sint16)flash_strength;
-    for (int i = 0; i < count; i++) {
-        Sint16 a = darkness[i];
-        Sint16 depth = (Sint16)-a;
-        Sint16 flash = strength < depth ? strength : depth;
-        Uint32 p = source[i];
-        Sint16 red = clamp_channel_16(
-            (Sint16)((Sint16)((((p & f->Rmask) >> f->Rshift) << f->Rloss) & 0xFF) + a + flash));
-        Sint16 green = clamp_channel_16(
-            (Sint16)((Sint16)((((p & f->Gmask) >> f->Gshift) << f->Gloss) & 0xFF) + a - flash));
-        Sint16 blue = clamp_channel_16(
-            (Sint16)((Sint16)((((p & f->Bmask) >> f->Bshift) << f->Bloss) & 0xFF) + a - flash));
-        out[i] = ((Uint32)red >> f->Rloss) << f->Rshift | ((Uint32)green >> f->Gloss) << f->Gshift |
-                 ((Uint32)blue >> f->Bloss) << f->Bshift;
-    }
-}
-
 // 5-6-5 decodes and encodes to itself, so lit runs are plain copies.
 static void composite_rows_16(const int *column_source, bool identity, const int *row_source)
 {
@@ -120,8 +77,8 @@ static void composite_rows_16(const int *column_source, bool identity, const int
             if (run.lit)
                 memcpy(out + run.start, source + run.start, (size_t)count * sizeof(Uint16));
             else
-                shade_run_16(out + run.start, source + run.start, darkness + run.start, count,
-                             hurt_flash);
+                shade_run_565(out + run.start, source + run.start, darkness + run.start, count,
+                              hurt_flash);
         }
     }
 }
@@ -147,8 +104,8 @@ static void composite_rows_32(const int *column_source, bool identity, const int
                 for (int x = run.start; x < run.end; x++)
                     out[x] = source[x] & colour_bits;
             } else {
-                shade_run_32(out + run.start, source + run.start, darkness + run.start,
-                             run.end - run.start, hurt_flash, f);
+                shade_run_masked(out + run.start, source + run.start, darkness + run.start,
+                                 run.end - run.start, hurt_flash, f);
             }
         }
     }
@@ -176,11 +133,6 @@ static void composite_rows_general(const int *column_source, const int *row_sour
             write_raw_pixel(out + x * out_bytes, out_bytes, pixel);
         }
     }
-}
-
-static bool is_565(const SDL_PixelFormat *f)
-{
-    return f->BitsPerPixel == 16 && f->Rmask == 0xF800 && f->Gmask == 0x07E0 && f->Bmask == 0x001F;
 }
 
 void composite_view()
