@@ -20,14 +20,11 @@ SDL_Rect bottom_bar_rect;
 char footer_line_1[FOOTER_LINE_SIZE];
 char footer_line_2[FOOTER_LINE_SIZE];
 
-const SDL_Rect TOP_BAR_RECT = {0, 120, VIEW_W, OVERLAY_BAR_HEIGHT};
-const SDL_Rect BOTTOM_BAR_RECT = {0, 180, VIEW_W, OVERLAY_BAR_HEIGHT};
-const int BUTTON_HALF_W = 150;      // inner area starts this far left of the centre
-const int BUTTON_INNER_RISE = 7;    // inner area starts this far above the centre
+const SDL_Rect TOP_BAR_RECT = {0, TOP_BAR_SOURCE_Y, VIEW_W, OVERLAY_BAR_HEIGHT};
+const SDL_Rect BOTTOM_BAR_RECT = {0, BOTTOM_BAR_SOURCE_Y, VIEW_W, OVERLAY_BAR_HEIGHT};
 const int BUTTON_HOVER_LEFT = 164;  // hover box, exclusive on every side
 const int BUTTON_HOVER_RIGHT = 163;
 const int BUTTON_HOVER_HALF_H = 21;
-const int OVERLAY_LABEL_RISE = 10;  // the label's cells start this far above the centre
 const int PANEL_MIDDLE_PIECES = PANEL_INNER_W / PANEL_PIECE_SIZE;  // 15 across the inner area
 const int TOP = 0, MIDDLE = 1, BOTTOM = 2;                         // piece rows
 const int LEFT = 0, CENTRE = 1, RIGHT = 2;                         // piece columns

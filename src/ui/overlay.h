@@ -20,6 +20,12 @@ const int PANEL_INNER_H = 15;     // middle row pieces are cut to this height
 
 const int OVERLAY_SLIDE = 60;  // how far the bars stand off screen when closed
 const int OVERLAY_BAR_HEIGHT = 60;
+// The two bars' pictures in the dashboard artwork, one below the other
+const int TOP_BAR_SOURCE_Y = 120;
+const int BOTTOM_BAR_SOURCE_Y = TOP_BAR_SOURCE_Y + OVERLAY_BAR_HEIGHT;
+const int BUTTON_HALF_W = 150;       // a button's inner area starts this far left of its centre
+const int BUTTON_INNER_RISE = 7;     // and this far above it
+const int OVERLAY_LABEL_RISE = 10;   // the label's cells start this far above the centre
 const int OVERLAY_MARGIN = 20;       // left and right margin of the bar texts
 const int OVERLAY_TEXT_LINE_1 = 18;  // top bar: name, date
 const int OVERLAY_TEXT_LINE_2 = 38;  // top bar: version, time

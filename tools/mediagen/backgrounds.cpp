@@ -18,14 +18,14 @@ static Color sky(int x, int y)
     Color c = mix(rgb(7, 6, 9), rgb(30, 16, 18), smoothstep(0.0f, 0.7f, t));
     c = mix(c, rgb(104, 42, 26), smoothstep(0.62f, 1.0f, t) * 0.9f);
     // Smoke drifting in long bands; strongest near the horizon, faint behind the menu.
-    float smoke = tile_fbm(x * 0.5f, y * 1.6f, 6, 5, 640, 501);
+    float smoke = tile_fbm(x * 0.5f, y * 1.6f, 6, 5, BACKGROUND_W, 501);
     c = scale_rgb(c, 0.75f + 0.5f * smoke * (0.4f + 0.6f * t));
     // The moon and its halo.
     float d = std::hypot(x - MOON_X, y - MOON_Y);
     float halo = std::exp(-d / 60.0f) * 0.22f;
     c = {c.r + halo * 0.8f, c.g + halo * 0.62f, c.b + halo * 0.5f, 1};
     if (d < MOON_R + 1) {
-        float crater = tile_fbm(x, y, 8, 3, 640, 502);
+        float crater = tile_fbm(x, y, 8, 3, BACKGROUND_W, 502);
         Color moon = mix(rgb(214, 196, 168), rgb(150, 132, 112), smoothstep(0.45f, 0.7f, crater));
         c = mix(c, moon, clamp01(MOON_R + 0.5f - d));
     }
@@ -125,9 +125,9 @@ Picture make_background()
                 c = mix(rgb(14, 9, 9), rgb(30, 16, 14), haze * 0.6f);
             if (y >= GROUND_Y)
                 c = mix(rgb(22, 12, 11), rgb(8, 6, 6),
-                        smoothstep((float)GROUND_Y, 480.0f, (float)y));
+                        smoothstep((float)GROUND_Y, (float)BACKGROUND_H, (float)y));
             // Ground fog between the ruins and the horde.
-            float fog = tile_fbm(x * 0.7f, y * 2.0f, 5, 4, 640, 505) *
+            float fog = tile_fbm(x * 0.7f, y * 2.0f, 5, 4, BACKGROUND_W, 505) *
                         std::exp(-std::fabs(y - 420.0f) / 22.0f);
             c = mix(c, rgb(96, 48, 36), 0.55f * fog);
             at(p, x, y) = c;
@@ -139,7 +139,8 @@ Picture make_background()
             Color &c = at(p, x, y);
             float grain = (hash_unit(x, y, 510) - 0.5f) * 0.035f;
             float scratch = hash_unit(x, 0, 511) > 0.996f ? 0.03f * hash_unit(x, y / 40, 512) : 0;
-            float u = (x - 320.0f) / 320, v = (y - 240.0f) / 240;
+            float u = (x - (float)VIEW_CENTER_X) / VIEW_CENTER_X,
+                  v = (y - (float)VIEW_CENTER_Y) / VIEW_CENTER_Y;
             float vignette = 1 - 0.55f * smoothstep(0.6f, 1.5f, std::sqrt(u * u + v * v));
             c = {(c.r + grain + scratch) * vignette, (c.g + grain + scratch) * vignette,
                  (c.b + grain + scratch) * vignette, 1};

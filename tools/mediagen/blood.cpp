@@ -7,7 +7,7 @@
 
 #include "noise.h"
 
-const float SPLAT_CENTRE = SPLAT / 2.0f;
+const float SPLAT_CENTRE = BLOOD_SPLAT_SIZE / 2.0f;
 const float SPLAT_REACH = 20.5f;  // nothing beyond this radius: the border stays clear
 const float MAX_OPACITY = 0.9f;
 const int MAX_BLOBS = 40;
@@ -56,9 +56,9 @@ static void draw_splat(Picture &sheet, int index)
 {
     Blob blobs[MAX_BLOBS];
     int n = plan_splat(index, blobs);
-    int left = index * SPLAT;
-    for (int y = 0; y < SPLAT; y++)
-        for (int x = 0; x < SPLAT; x++) {
+    int left = index * BLOOD_SPLAT_SIZE;
+    for (int y = 0; y < BLOOD_SPLAT_SIZE; y++)
+        for (int x = 0; x < BLOOD_SPLAT_SIZE; x++) {
             float px = x + 0.5f, py = y + 0.5f;
             // Thickness: how deep inside the nearest blob the pixel lies, roughened by noise.
             float depth = -1e9f;
@@ -67,7 +67,7 @@ static void draw_splat(Picture &sheet, int index)
                 float d = b.radius - capsule_distance(px, py, b.x0, b.y0, b.x1, b.y1);
                 depth = std::max(depth, d / std::max(b.radius, 1.0f) * std::min(b.radius, 3.0f));
             }
-            depth += 1.2f * (tile_noise(px, py, 12, SPLAT, 2000 + index) - 0.5f);
+            depth += 1.2f * (tile_noise(px, py, 12, BLOOD_SPLAT_SIZE, 2000 + index) - 0.5f);
             float fade = smoothstep(SPLAT_REACH, SPLAT_REACH - 3,
                                     std::hypot(px - SPLAT_CENTRE, py - SPLAT_CENTRE));
             float alpha = MAX_OPACITY * smoothstep(-0.6f, 0.9f, depth) * fade;
@@ -85,7 +85,7 @@ static void draw_splat(Picture &sheet, int index)
 Picture make_blood()
 {
     Picture sheet = make_picture(BLOOD_W, BLOOD_H, TRANSPARENT);
-    for (int i = 0; i < SPLAT_COUNT; i++)
+    for (int i = 0; i < BLOOD_SPLAT_COUNT; i++)
         draw_splat(sheet, i);
     return sheet;
 }

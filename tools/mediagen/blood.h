@@ -1,10 +1,10 @@
 // blood.h -- sixteen blood splats with soft edges and per-pixel alpha
 #pragma once
 
+#include "app/artwork_layout.h"
 #include "picture.h"
 
-const int SPLAT = 46;        // each splat is 46 by 46
-const int SPLAT_COUNT = 16;  // side by side
-const int BLOOD_W = SPLAT * SPLAT_COUNT, BLOOD_H = SPLAT;
+// BLOOD_SPLAT_COUNT splats of BLOOD_SPLAT_SIZE square, side by side.
+const int BLOOD_W = BLOOD_SPLAT_SIZE * BLOOD_SPLAT_COUNT, BLOOD_H = BLOOD_SPLAT_SIZE;
 
 Picture make_blood();

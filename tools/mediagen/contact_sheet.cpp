@@ -27,14 +27,14 @@ static void place(Layout &l, const MediaSet &m, const Picture &p, const std::str
                   int scale, Color backdrop)
 {
     int w = p.w * scale, h = p.h * scale;
-    int slot = std::max(w, 12 * (int)caption.size());
+    int slot = std::max(w, GLYPH_ADVANCE * (int)caption.size());
     if (l.x + slot > SHEET_W - GAP && l.x > GAP) {
         l.y += l.row_h + GAP;
         l.x = GAP;
         l.row_h = 0;
     }
     if (!l.measuring) {
-        text(l.sheet, m.font, l.x, l.y + 2, caption, false);
+        text(l.sheet, m.font, l.x, l.y + 2, caption, TEXT_LEFT);
         fill_rect(l.sheet, l.x, l.y + CAPTION_H, w, h, backdrop);
         draw_over(l.sheet, p, l.x, l.y + CAPTION_H, scale);
     }
@@ -103,10 +103,11 @@ static void lay_out(Layout &l, const MediaSet &m, const SheetParts &parts,
 Picture make_contact_sheet(const MediaSet &m, const std::vector<ShippedMap> &maps)
 {
     const int EFFECT_STRIP_W = 1180, EFFECT_STRIP_H = 120;  // two strips a row
+    const int MUSIC_STRIP_W = 640, MUSIC_STRIP_H = 240;
     SheetParts parts = {menu_scene(m),
                         overlay_scene(m),
                         game_scene(m),
-                        music_strip(m.music, 640, 240),
+                        music_strip(m.music, MUSIC_STRIP_W, MUSIC_STRIP_H),
                         named_tiles(m),
                         {},
                         {}};

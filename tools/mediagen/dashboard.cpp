@@ -7,9 +7,10 @@
 #include "fonts.h"
 #include "noise.h"
 
-// The button frame is cut from a 60 by 60 panel whose rim lies within its outer
-// 20 pixels, so the middle pieces repeat seamlessly in both directions.
-const int PANEL_SIZE = 60;
+// The button frame is cut from a square panel of three by three pieces whose rim
+// lies within its outer pieces, so the middle pieces repeat seamlessly in both directions.
+const int PANEL_SIZE = PANEL_SET_WIDTH;
+static_assert(PANEL_SET_WIDTH == 3 * PANEL_PIECE_SIZE, "a set is three pieces across");
 const float PANEL_INSET = 2.5f;   // margin outside the rim, for the glow
 const float PANEL_CORNER = 7.0f;  // corner radius
 const float PANEL_RIM = 2.2f;     // width of the metal rim
@@ -48,7 +49,7 @@ static Color panel_pixel(int x, int y, bool lit)
     } else {
         c = plate;
         // Brushed metal: fine horizontal streaks, the same in every row of a middle piece.
-        float streak = hash_unit(x % PANEL_PIECE, 0, lit ? 401 : 402);
+        float streak = hash_unit(x % PANEL_PIECE_SIZE, 0, lit ? 401 : 402);
         c = scale_rgb(c, 0.9f + 0.2f * streak);
         if (d > -PANEL_RIM - 1)
             c = scale_rgb(c, 0.5f);  // inner bevel
@@ -64,13 +65,13 @@ static Color panel_pixel(int x, int y, bool lit)
 
 static void draw_panel_sets(Picture &dash)
 {
-    for (int set = 0; set < 2; set++)
+    for (int set = 0; set < PANEL_SETS; set++)
         for (int j = 0; j < 3; j++)
             for (int i = 0; i < 3; i++)
-                for (int y = 0; y < PANEL_PIECE; y++)
-                    for (int x = 0; x < PANEL_PIECE; x++) {
-                        int vx = i * PANEL_PIECE + x, vy = j * PANEL_PIECE + y;
-                        at(dash, PANEL_SIZE * set + vx, PANEL_TOP + vy) =
+                for (int y = 0; y < PANEL_PIECE_SIZE; y++)
+                    for (int x = 0; x < PANEL_PIECE_SIZE; x++) {
+                        int vx = i * PANEL_PIECE_SIZE + x, vy = j * PANEL_PIECE_SIZE + y;
+                        at(dash, PANEL_SET_WIDTH * set + vx, PANEL_PIECES_Y + vy) =
                             panel_pixel(vx, vy, set == 1);
                     }
 }
@@ -88,8 +89,8 @@ static float arrow_distance(float x, float y)
     float best = 1e9f;
     bool inside = false;
     for (int i = 0, j = ARROW_POINTS - 1; i < ARROW_POINTS; j = i++) {
-        float xi = ARROW[i][0] + POINTER_HOT_X, yi = ARROW[i][1] + POINTER_HOT_Y;
-        float xj = ARROW[j][0] + POINTER_HOT_X, yj = ARROW[j][1] + POINTER_HOT_Y;
+        float xi = ARROW[i][0] + POINTER_HOTSPOT_X, yi = ARROW[i][1] + POINTER_HOTSPOT_Y;
+        float xj = ARROW[j][0] + POINTER_HOTSPOT_X, yj = ARROW[j][1] + POINTER_HOTSPOT_Y;
         best = std::min(best, capsule_distance(x, y, xi, yi, xj, yj));
         if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi)
             inside = !inside;
@@ -99,8 +100,8 @@ static float arrow_distance(float x, float y)
 
 static void draw_pointer_sprite(Picture &dash)
 {
-    for (int y = 0; y < POINTER_H; y++)
-        for (int x = 0; x < POINTER_W; x++) {
+    for (int y = 0; y < POINTER_RECT.h; y++)
+        for (int x = 0; x < POINTER_RECT.w; x++) {
             float px = x + 0.5f, py = y + 0.5f;
             float d = arrow_distance(px, py);
             float shadow = clamp01(1.5f - arrow_distance(px - 2, py - 3)) * 0.45f;
@@ -108,7 +109,7 @@ static void draw_pointer_sprite(Picture &dash)
             if (d < 1.6f) {
                 // Bone-white body, a blood-red tip, a dark rim.
                 Color body = mix(rgb(160, 24, 18), rgb(236, 230, 214),
-                                 smoothstep(5, 11, py - POINTER_HOT_Y));
+                                 smoothstep(5, 11, py - POINTER_HOTSPOT_Y));
                 Color rim = rgb(12, 10, 10);
                 float inner = clamp01(-d - 0.3f);
                 Color ink = mix(rim, body, inner);
@@ -116,7 +117,7 @@ static void draw_pointer_sprite(Picture &dash)
                 ink.a = std::max(a, shadow);
                 c = ink;
             }
-            at(dash, POINTER_X + x, POINTER_Y + y) = c;
+            at(dash, POINTER_RECT.x + x, POINTER_RECT.y + y) = c;
         }
 }
 
@@ -124,12 +125,12 @@ static void draw_pointer_sprite(Picture &dash)
 
 static void draw_bar(Picture &dash, int top, bool edge_at_bottom)
 {
-    for (int y = 0; y < BAR_H; y++)
+    for (int y = 0; y < OVERLAY_BAR_HEIGHT; y++)
         for (int x = 0; x < DASHBOARD_W; x++) {
-            float grime = tile_fbm(x, y, 8, 4, 640, 410 + top);
+            float grime = tile_fbm(x, y, 8, 4, DASHBOARD_W, 410 + top);
             float brushed = hash_unit(x / 7, y, 411) * 0.5f + hash_unit(x, y, 412) * 0.5f;
             Color c = mix(rgb(14, 13, 13), rgb(34, 30, 28), grime * 0.8f + brushed * 0.2f);
-            int from_edge = edge_at_bottom ? BAR_H - 1 - y : y;
+            int from_edge = edge_at_bottom ? OVERLAY_BAR_HEIGHT - 1 - y : y;
             c.a = 0.74f;
             if (from_edge < 2) {
                 c = mix(rgb(168, 78, 30), rgb(110, 40, 20), grime);
@@ -149,7 +150,7 @@ bool make_dashboard(Picture &dashboard, std::string &error)
         return false;
     draw_panel_sets(dashboard);
     draw_pointer_sprite(dashboard);
-    draw_bar(dashboard, TOP_BAR_Y, true);
-    draw_bar(dashboard, BOTTOM_BAR_Y, false);
+    draw_bar(dashboard, TOP_BAR_SOURCE_Y, true);
+    draw_bar(dashboard, BOTTOM_BAR_SOURCE_Y, false);
     return true;
 }

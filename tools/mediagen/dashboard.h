@@ -3,13 +3,13 @@
 
 #include <string>
 
+#include "app/display.h"
 #include "picture.h"
+#include "ui/overlay.h"
 
-const int DASHBOARD_W = 640, DASHBOARD_H = 240;
-const int PANEL_PIECE = 20;  // nine pieces per set, at (60 s + 20 i, 60 + 20 j)
-const int PANEL_TOP = 60;
-const int POINTER_X = 440, POINTER_Y = 60, POINTER_W = 40, POINTER_H = 60;
-const int POINTER_HOT_X = 12, POINTER_HOT_Y = 10;  // the tip, from the sprite's corner
-const int TOP_BAR_Y = 120, BOTTOM_BAR_Y = 180, BAR_H = 60;
+// The small font fills the top rows; the PANEL_SETS sets of nine frame pieces
+// stand at (PANEL_SET_WIDTH s + PANEL_PIECE_SIZE i, PANEL_PIECES_Y + PANEL_PIECE_SIZE j),
+// the pointer at POINTER_RECT, and the two bars span the screen's width below them.
+const int DASHBOARD_W = VIEW_W, DASHBOARD_H = BOTTOM_BAR_SOURCE_Y + OVERLAY_BAR_HEIGHT;
 
 bool make_dashboard(Picture &dashboard, std::string &error);

@@ -10,12 +10,17 @@
 
 // Big font: bold, light, with a dark rim so it reads on both menu pictures and over the game.
 const int BIG_PIXEL_SIZE = 18;
-const float BIG_CENTRE_X = 8.5f;  // the 12-pixel advance box is centred here in the 17-pixel glyph
+// The GLYPH_ADVANCE box of each character is centred on its glyph's middle.
+const float BIG_CENTRE_X = GLYPH_W / 2.0f;
 const int BIG_BASELINE = 17;
 const float BIG_RIM = 1.3f;  // outline radius in pixels
-// Small font: 10-pixel advance inside 20-pixel cells.
+// Small font: the cell starts SMALL_TEXT_SHIFT left of the pen, so the pen's
+// SMALL_TEXT_ADVANCE box is centred here in the cell.
 const int SMALL_PIXEL_SIZE = 14;
-const float SMALL_CENTRE_X = 10.0f;
+const float SMALL_CENTRE_X = SMALL_TEXT_SHIFT + SMALL_TEXT_ADVANCE / 2.0f;
+const int SMALL_FONT_ROWS = (SMALL_GLYPH_COUNT + SMALL_GLYPH_COLUMNS - 1) / SMALL_GLYPH_COLUMNS;
+static_assert(SMALL_FONT_ROWS * SMALL_GLYPH_SIZE <= PANEL_PIECES_Y,
+              "the small font stays above the frame pieces");
 const int SMALL_BASELINE = 14;
 const float SMALL_RIM = 1.2f;
 
@@ -100,13 +105,12 @@ bool make_big_font(Picture &sheet, std::string &error)
         return false;
     sheet = make_picture(BIG_FONT_W, BIG_FONT_H, TRANSPARENT);
     const Color rim = rgb(18, 12, 10);
-    for (int code = FIRST_BIG_CHAR; code <= LAST_CHAR; code++) {
-        int entry = code - FIRST_BIG_CHAR;
-        int ox = (entry % BIG_COLUMNS) * BIG_CELL_W + 1,
-            oy = (entry / BIG_COLUMNS) * BIG_CELL_H + 1;
-        Coverage c = render_glyph(face, code, BIG_GLYPH_W, BIG_GLYPH_H, BIG_CENTRE_X, BIG_BASELINE);
-        for (int y = 0; y < BIG_GLYPH_H; y++)
-            for (int x = 0; x < BIG_GLYPH_W; x++) {
+    for (int code = FIRST_GLYPH_CHAR; code <= LAST_GLYPH_CHAR; code++) {
+        int entry = code - FIRST_GLYPH_CHAR;
+        int ox = glyph_x(entry), oy = glyph_y(entry);
+        Coverage c = render_glyph(face, code, GLYPH_W, GLYPH_H, BIG_CENTRE_X, BIG_BASELINE);
+        for (int y = 0; y < GLYPH_H; y++)
+            for (int x = 0; x < GLYPH_W; x++) {
                 float ink = coverage_at(c, x, y);
                 float outline = rim_at(c, x, y, BIG_RIM, 1);
                 // The sheet is colour-keyed: a pixel is either solid or cyan, so the
@@ -131,13 +135,13 @@ bool draw_small_font(Picture &dashboard, std::string &error)
         return false;
     const Color ink_colour = rgb(236, 232, 220);
     const Color rim = rgb(8, 6, 6);
-    for (int code = FIRST_SMALL_CHAR; code <= LAST_CHAR; code++) {
-        int entry = code - FIRST_SMALL_CHAR;
-        int ox = (entry % SMALL_COLUMNS) * SMALL_CELL, oy = (entry / SMALL_COLUMNS) * SMALL_CELL;
-        Coverage c =
-            render_glyph(face, code, SMALL_CELL, SMALL_CELL, SMALL_CENTRE_X, SMALL_BASELINE);
-        for (int y = 0; y < SMALL_CELL; y++)
-            for (int x = 0; x < SMALL_CELL; x++) {
+    for (int code = FIRST_SMALL_GLYPH; code <= LAST_SMALL_GLYPH; code++) {
+        int entry = code - FIRST_SMALL_GLYPH;
+        int ox = small_glyph_x(entry), oy = small_glyph_y(entry);
+        Coverage c = render_glyph(face, code, SMALL_GLYPH_SIZE, SMALL_GLYPH_SIZE, SMALL_CENTRE_X,
+                                  SMALL_BASELINE);
+        for (int y = 0; y < SMALL_GLYPH_SIZE; y++)
+            for (int x = 0; x < SMALL_GLYPH_SIZE; x++) {
                 float ink = coverage_at(c, x, y);
                 float outline = rim_at(c, x, y, SMALL_RIM, 1) * 0.85f;
                 float a = std::max(ink, outline);

@@ -13,11 +13,11 @@ const float SQUARENESS = 4.0f;  // superellipse exponent: 2 is an ellipse, large
 
 Picture make_border_darkness()
 {
-    Picture p = make_picture(VIEW_WIDTH, VIEW_HEIGHT, BLACK);
-    for (int y = 0; y < VIEW_HEIGHT; y++)
-        for (int x = 0; x < VIEW_WIDTH; x++) {
-            float u = std::fabs(x + 0.5f - VIEW_WIDTH / 2.0f) / (VIEW_WIDTH / 2.0f);
-            float v = std::fabs(y + 0.5f - VIEW_HEIGHT / 2.0f) / (VIEW_HEIGHT / 2.0f);
+    Picture p = make_picture(VIEW_W, VIEW_H, BLACK);
+    for (int y = 0; y < VIEW_H; y++)
+        for (int x = 0; x < VIEW_W; x++) {
+            float u = std::fabs(x + 0.5f - VIEW_W / 2.0f) / (VIEW_W / 2.0f);
+            float v = std::fabs(y + 0.5f - VIEW_H / 2.0f) / (VIEW_H / 2.0f);
             float d =
                 std::pow(std::pow(u, SQUARENESS) + std::pow(v, SQUARENESS), 1.0f / SQUARENESS);
             float light = 1 - smoothstep(LIT_UNTIL, DARK_FROM, d);

@@ -1,8 +1,8 @@
 // lighting.h -- the border darkness: white over the lit middle of the view, black at its edges
 #pragma once
 
+#include "app/display.h"
 #include "picture.h"
 
-const int VIEW_WIDTH = 640, VIEW_HEIGHT = 480;
-
+// VIEW_W by VIEW_H, one value per pixel of the game view.
 Picture make_border_darkness();

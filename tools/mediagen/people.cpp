@@ -123,24 +123,24 @@ static void draw_corpse(Pen &pen)
 
 static void draw_figure(Picture &sheet, int top, void (*figure)(Pen &))
 {
-    Picture sprite = make_picture(PERSON, PERSON, TRANSPARENT);
+    Picture sprite = make_picture(SPRITE_SIZE, SPRITE_SIZE, TRANSPARENT);
     Pen pen = {&sprite, true};
     figure(pen);
     pen.rim_pass = false;
     figure(pen);
-    // Source column 0 and row 35 never show in the rotated facings: keep them clear.
-    for (int i = 0; i < PERSON; i++) {
+    // Source column 0 and the last row never show in the rotated facings: keep them clear.
+    for (int i = 0; i < SPRITE_SIZE; i++) {
         at(sprite, 0, i) = TRANSPARENT;
-        at(sprite, i, PERSON - 1) = TRANSPARENT;
+        at(sprite, i, SPRITE_SIZE - 1) = TRANSPARENT;
     }
-    copy_into(sheet, sprite, 0, 0, PERSON, PERSON, 0, top);
+    copy_into(sheet, sprite, 0, 0, SPRITE_SIZE, SPRITE_SIZE, 0, top);
 }
 
 Picture make_people()
 {
     Picture sheet = make_picture(PEOPLE_W, PEOPLE_H, TRANSPARENT);
-    draw_figure(sheet, 0, draw_survivor);
-    draw_figure(sheet, PERSON, draw_zombie);
-    draw_figure(sheet, 2 * PERSON, draw_corpse);
+    draw_figure(sheet, PLAYER_ROW_Y, draw_survivor);
+    draw_figure(sheet, ZOMBIE_ROW_Y, draw_zombie);
+    draw_figure(sheet, CORPSE_ROW_Y, draw_corpse);
     return sheet;
 }

@@ -1,10 +1,13 @@
 // people.h -- the survivor, the zombie and the dead zombie seen from above, facing +x
 #pragma once
 
+#include "app/artwork_layout.h"
 #include "picture.h"
 
-const int PERSON = 36;  // each sprite is 36 by 36, centred on (18, 18)
-const int PEOPLE_W = 36, PEOPLE_H = 108;
+// One sprite of SPRITE_SIZE square per row, centred on (SPRITE_HALF, SPRITE_HALF);
+// the game turns each row into its FACING_COUNT facings when it loads the sheet.
+const int PEOPLE_W = SPRITE_SIZE, PEOPLE_H = PEOPLE_ROWS * SPRITE_SIZE;
 
-// Player, zombie, dead zombie stacked downwards; transparent where the game keys cyan.
+// Player, zombie, dead zombie stacked downwards at PLAYER_ROW_Y, ZOMBIE_ROW_Y and
+// CORPSE_ROW_Y; transparent where the game keys cyan.
 Picture make_people();

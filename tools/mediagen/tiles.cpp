@@ -4,30 +4,38 @@
 #include <algorithm>
 #include <cmath>
 
+#include "maps/map_prepare.h"
 #include "noise.h"
 
 enum Edge { EDGE_LEFT, EDGE_RIGHT, EDGE_TOP, EDGE_BOTTOM };
 
-// One row per wall kind 10..21: its edges and whether they hold a doorway.
+// One row per wall kind, from FIRST_WALL_KIND on: its edges and whether they hold a doorway.
 struct WallKind {
     int edge_count;
     Edge edges[2];
     bool doorway;
 };
 const WallKind WALL_KINDS[] = {
-    {2, {EDGE_LEFT, EDGE_BOTTOM}, false},   // 10 left and bottom
-    {2, {EDGE_RIGHT, EDGE_BOTTOM}, false},  // 11 right and bottom
-    {2, {EDGE_RIGHT, EDGE_TOP}, false},     // 12 right and top
-    {2, {EDGE_LEFT, EDGE_TOP}, false},      // 13 left and top
-    {1, {EDGE_LEFT}, false},                // 14
-    {1, {EDGE_BOTTOM}, false},              // 15
-    {1, {EDGE_RIGHT}, false},               // 16
-    {1, {EDGE_TOP}, false},                 // 17
-    {1, {EDGE_LEFT}, true},                 // 18 doorway
-    {1, {EDGE_BOTTOM}, true},               // 19 doorway
-    {1, {EDGE_RIGHT}, true},                // 20 doorway
-    {1, {EDGE_TOP}, true},                  // 21 doorway
+    {2, {EDGE_LEFT, EDGE_BOTTOM}, false},   // TILE_WALL_LEFT_BOTTOM
+    {2, {EDGE_RIGHT, EDGE_BOTTOM}, false},  // TILE_WALL_RIGHT_BOTTOM
+    {2, {EDGE_RIGHT, EDGE_TOP}, false},     // TILE_WALL_RIGHT_TOP
+    {2, {EDGE_LEFT, EDGE_TOP}, false},      // TILE_WALL_LEFT_TOP
+    {1, {EDGE_LEFT}, false},                // TILE_WALL_LEFT
+    {1, {EDGE_BOTTOM}, false},              // TILE_WALL_BOTTOM
+    {1, {EDGE_RIGHT}, false},               // TILE_WALL_RIGHT
+    {1, {EDGE_TOP}, false},                 // TILE_WALL_TOP
+    {1, {EDGE_LEFT}, true},                 // TILE_DOOR_LEFT
+    {1, {EDGE_BOTTOM}, true},               // TILE_DOOR_BOTTOM
+    {1, {EDGE_RIGHT}, true},                // TILE_DOOR_RIGHT
+    {1, {EDGE_TOP}, true},                  // TILE_DOOR_TOP
 };
+static_assert(sizeof WALL_KINDS / sizeof WALL_KINDS[0] == TILE_KIND_COUNT - FIRST_WALL_KIND,
+              "one row per wall kind");
+static_assert(TILE_WALL_LEFT_BOTTOM == FIRST_WALL_KIND && TILE_DOOR_TOP == LAST_WALL_KIND,
+              "the rows run from the first wall kind to the last");
+static_assert(LAST_WALL_KIND + WALL_OVERLAY_OFFSET < TILE_CELL_COUNT, "every overlay has a cell");
+// A doorway's wall stops DOOR_STUB pixels into the edge and starts again past the gap.
+const int DOORWAY_END = DOOR_STUB + DOORWAY_WIDTH;
 
 static bool vertical(Edge e)
 {
@@ -37,29 +45,29 @@ static bool vertical(Edge e)
 static TileRect edge_rect(Edge e, int from, int to)
 {
     switch (e) {
-    case EDGE_LEFT: return {WALL_LEFT_X, from, WALL_THICK, to - from};
-    case EDGE_RIGHT: return {WALL_RIGHT_X, from, WALL_THICK, to - from};
-    case EDGE_TOP: return {from, WALL_TOP_Y, to - from, WALL_THICK};
-    default: return {from, WALL_BOTTOM_Y, to - from, WALL_THICK};
+    case EDGE_LEFT: return {LEFT_WALL_INSET, from, WALL_THICKNESS, to - from};
+    case EDGE_RIGHT: return {RIGHT_WALL_INSET, from, WALL_THICKNESS, to - from};
+    case EDGE_TOP: return {from, TOP_WALL_INSET, to - from, WALL_THICKNESS};
+    default: return {from, BOTTOM_WALL_INSET, to - from, WALL_THICKNESS};
     }
 }
 
 int wall_rects_of_kind(int kind, TileRect rects[MAX_RECTS_PER_KIND])
 {
-    const WallKind &k = WALL_KINDS[kind - FIRST_WALL];
+    const WallKind &k = WALL_KINDS[kind - FIRST_WALL_KIND];
     int n = 0;
     for (int i = 0; i < k.edge_count; i++) {
         if (k.doorway) {
-            rects[n++] = edge_rect(k.edges[i], 0, DOOR_FROM);
-            rects[n++] = edge_rect(k.edges[i], DOOR_TO, TILE);
+            rects[n++] = edge_rect(k.edges[i], 0, DOOR_STUB);
+            rects[n++] = edge_rect(k.edges[i], DOORWAY_END, TILE_SIZE);
         } else {
-            rects[n++] = edge_rect(k.edges[i], 0, TILE);
+            rects[n++] = edge_rect(k.edges[i], 0, TILE_SIZE);
         }
     }
     return n;
 }
 
-// ---- floors: every one tiles seamlessly, as the noise wraps at 100 pixels ----
+// ---- floors: every one tiles seamlessly, as the noise wraps at TILE_SIZE pixels ----
 
 static Color shade(Color c, float f)
 {
@@ -68,26 +76,26 @@ static Color shade(Color c, float f)
 
 static Color grass(int x, int y)
 {
-    float patches = tile_fbm(x, y, 4, 3, TILE, 11);
-    float blades = tile_noise(x * 1.0f, y * 1.0f, 50, TILE, 12);
+    float patches = tile_fbm(x, y, 4, 3, TILE_SIZE, 11);
+    float blades = tile_noise(x * 1.0f, y * 1.0f, 50, TILE_SIZE, 12);
     float fine = hash_unit(x, y, 13);
     Color live = rgb(50, 64, 34), dead = rgb(78, 70, 44);
     Color c = mix(live, dead, smoothstep(0.45f, 0.7f, patches));
     c = shade(c, 0.7f + 0.45f * blades + 0.15f * fine);
     if (fine > 0.93f)
         c = mix(c, rgb(110, 118, 70), 0.5f);  // lit blade tips
-    if (tile_noise(x, y, 20, TILE, 14) < 0.18f)
+    if (tile_noise(x, y, 20, TILE_SIZE, 14) < 0.18f)
         c = shade(c, 0.7f);  // dark clumps
     return c;
 }
 
 static Color dirt(int x, int y)
 {
-    float n = tile_fbm(x, y, 5, 4, TILE, 21);
+    float n = tile_fbm(x, y, 5, 4, TILE_SIZE, 21);
     float fine = hash_unit(x, y, 22);
     Color c = mix(rgb(58, 42, 30), rgb(92, 72, 52), n);
     c = shade(c, 0.88f + 0.2f * fine);
-    CellHit stones = tile_cells(x, y, 10, TILE, 23);
+    CellHit stones = tile_cells(x, y, 10, TILE_SIZE, 23);
     if (stones.nearest < 1.6f && (stones.id & 3) == 0)
         c = mix(c, rgb(120, 108, 92), 0.6f);
     return c;
@@ -95,7 +103,7 @@ static Color dirt(int x, int y)
 
 static Color gravel(int x, int y)
 {
-    CellHit stone = tile_cells(x, y, 14, TILE, 31);
+    CellHit stone = tile_cells(x, y, 14, TILE_SIZE, 31);
     float edge = stone.second - stone.nearest;  // small near the gaps
     float tone = ((stone.id >> 4) & 255) / 255.0f;
     Color c = mix(rgb(70, 68, 64), rgb(118, 112, 100), tone);
@@ -109,15 +117,15 @@ static Color gravel(int x, int y)
 
 static Color asphalt(int x, int y)
 {
-    float stain = tile_fbm(x, y, 3, 3, TILE, 41);
+    float stain = tile_fbm(x, y, 3, 3, TILE_SIZE, 41);
     float grain = hash_unit(x, y, 42);
     Color c = mix(rgb(38, 38, 40), rgb(56, 55, 55), stain);
     c = shade(c, 0.85f + 0.3f * grain);
     if (grain > 0.96f)
         c = rgb(90, 88, 84);  // aggregate specks
     // A tar-sealed crack wandering across the tile.
-    float crack_y = 50 + 18 * std::sin(x * 2 * 3.14159265f / TILE) +
-                    8 * (tile_noise(x, 0, 10, TILE, 43) - 0.5f);
+    float crack_y = 50 + 18 * std::sin(x * 2 * 3.14159265f / TILE_SIZE) +
+                    8 * (tile_noise(x, 0, 10, TILE_SIZE, 43) - 0.5f);
     if (std::fabs(y - crack_y) < 1.0f)
         c = rgb(22, 22, 24);
     return c;
@@ -125,7 +133,7 @@ static Color asphalt(int x, int y)
 
 static Color concrete(int x, int y)
 {
-    float stain = tile_fbm(x, y, 4, 4, TILE, 51);
+    float stain = tile_fbm(x, y, 4, 4, TILE_SIZE, 51);
     float grain = hash_unit(x, y, 52);
     Color c = mix(rgb(70, 68, 63), rgb(98, 95, 88), stain);
     c = shade(c, 0.9f + 0.15f * grain);
@@ -135,7 +143,7 @@ static Color concrete(int x, int y)
         c = shade(c, 0.55f);
     else if (sx == 1 || sy == 1)
         c = shade(c, 1.12f);
-    if (tile_noise(x, y, 10, TILE, 53) > 0.8f)
+    if (tile_noise(x, y, 10, TILE_SIZE, 53) > 0.8f)
         c = mix(c, rgb(52, 50, 40), 0.35f);  // oil and grime
     return c;
 }
@@ -146,17 +154,17 @@ static Color planks(int x, int y)
     int board = y / board_h, by = y % board_h;
     float tone = hash_unit(board, 0, 61);
     Color c = mix(rgb(98, 64, 34), rgb(134, 92, 52), tone);
-    float grain =
-        tile_noise(x, y * 1.0f, 4, TILE, 62) * 0.5f + tile_noise(x, y, 10, TILE, 63) * 0.5f;
+    float grain = tile_noise(x, y * 1.0f, 4, TILE_SIZE, 62) * 0.5f +
+                  tile_noise(x, y, 10, TILE_SIZE, 63) * 0.5f;
     float streak = std::sin((y + 7 * grain) * 1.9f + board) * 0.5f + 0.5f;
     c = shade(c, 0.82f + 0.22f * streak + 0.1f * hash_unit(x, y, 64));
-    int joint = (int)(hash_unit(board, 1, 65) * TILE);
-    int dx = (x - joint + TILE) % TILE;
+    int joint = (int)(hash_unit(board, 1, 65) * TILE_SIZE);
+    int dx = (x - joint + TILE_SIZE) % TILE_SIZE;
     if (by == 0 || dx == 0)
         c = rgb(26, 18, 12);  // gaps between boards
     else if (by == 1)
         c = shade(c, 1.15f);
-    if ((dx == 3 || dx == TILE - 3) && (by == 5 || by == 15))
+    if ((dx == 3 || dx == TILE_SIZE - 3) && (by == 5 || by == 15))
         c = rgb(40, 38, 36);  // nails
     return c;
 }
@@ -167,7 +175,7 @@ static Color ceramic(int x, int y)
     int cx = x / square, cy = y / square, sx = x % square, sy = y % square;
     bool light = (cx + cy) % 2 == 0;
     Color c = light ? rgb(112, 120, 112) : rgb(40, 72, 76);
-    float dirt = tile_fbm(x, y, 5, 3, TILE, 71);
+    float dirt = tile_fbm(x, y, 5, 3, TILE_SIZE, 71);
     c = mix(c, rgb(58, 50, 38), 0.45f * smoothstep(0.35f, 0.8f, dirt));
     c = shade(c, 0.93f + 0.1f * hash_unit(x, y, 72));
     if (sx < 2 || sy < 2)
@@ -180,8 +188,8 @@ static Color ceramic(int x, int y)
 
 static Color mud(int x, int y)
 {
-    float n = tile_fbm(x, y, 4, 4, TILE, 81);
-    Color c = mix(rgb(40, 30, 22), rgb(66, 50, 34), tile_fbm(x, y, 8, 3, TILE, 82));
+    float n = tile_fbm(x, y, 4, 4, TILE_SIZE, 81);
+    Color c = mix(rgb(40, 30, 22), rgb(66, 50, 34), tile_fbm(x, y, 8, 3, TILE_SIZE, 82));
     c = shade(c, 0.9f + 0.15f * hash_unit(x, y, 83));
     if (n > 0.6f) {
         c = mix(rgb(30, 30, 32), rgb(52, 54, 58),
@@ -194,8 +202,9 @@ static Color mud(int x, int y)
 
 static Color sand(int x, int y)
 {
-    float n = tile_fbm(x, y, 4, 3, TILE, 91);
-    float ripple = std::sin((y + 10 * tile_noise(x, y, 5, TILE, 92)) * 2 * 3.14159265f * 8 / TILE);
+    float n = tile_fbm(x, y, 4, 3, TILE_SIZE, 91);
+    float ripple =
+        std::sin((y + 10 * tile_noise(x, y, 5, TILE_SIZE, 92)) * 2 * 3.14159265f * 8 / TILE_SIZE);
     Color c = mix(rgb(106, 90, 64), rgb(134, 116, 84), n);
     c = shade(c, 0.94f + 0.06f * ripple + 0.08f * hash_unit(x, y, 93));
     return c;
@@ -211,7 +220,7 @@ static Color carpet(int x, int y)
         c = rgb(110, 82, 48);
     else if (d < 6)
         c = rgb(52, 20, 24);
-    float wear = tile_fbm(x, y, 4, 3, TILE, 101);
+    float wear = tile_fbm(x, y, 4, 3, TILE_SIZE, 101);
     c = mix(c, rgb(72, 60, 56), 0.5f * smoothstep(0.55f, 0.8f, wear));
     return shade(c, 0.88f + 0.2f * hash_unit(x, y, 102));
 }
@@ -219,11 +228,11 @@ static Color carpet(int x, int y)
 Picture make_floor(int kind)
 {
     typedef Color (*FloorFunction)(int, int);
-    const FloorFunction FLOORS[FLOOR_KINDS] = {grass,  dirt,    gravel, asphalt, concrete,
-                                               planks, ceramic, mud,    sand,    carpet};
-    Picture p = make_picture(TILE, TILE, BLACK);
-    for (int y = 0; y < TILE; y++)
-        for (int x = 0; x < TILE; x++) {
+    const FloorFunction FLOORS[FIRST_WALL_KIND] = {grass,  dirt,    gravel, asphalt, concrete,
+                                                   planks, ceramic, mud,    sand,    carpet};
+    Picture p = make_picture(TILE_SIZE, TILE_SIZE, BLACK);
+    for (int y = 0; y < TILE_SIZE; y++)
+        for (int x = 0; x < TILE_SIZE; x++) {
             Color c = FLOORS[kind](x, y);
             c.a = 1;
             at(p, x, y) = c;
@@ -233,21 +242,23 @@ Picture make_floor(int kind)
 
 // ---- walls: brick tops seen from above, exactly on their collision rectangles ----
 
-// Colour of a wall top at `along` pixels along its length and `across` pixels (0..11) across it.
+// Colour of a wall top at `along` pixels along its length and `across` pixels
+// (0 to WALL_THICKNESS - 1) across it: two courses of bricks, split by mortar.
 static Color brick_top(int along, int across)
 {
-    int course = across < 6 ? 0 : 1;
+    const int course_joint = WALL_THICKNESS / 2;
+    int course = across < course_joint ? 0 : 1;
     int shifted = along + course * 12;
     int brick = shifted / 25;
     Color c = mix(rgb(92, 48, 38), rgb(124, 70, 50), hash_unit(brick, course, 111));
     c = shade(c, 0.9f + 0.15f * hash_unit(along, across, 112));
-    if (shifted % 25 == 0 || across == 6)
+    if (shifted % 25 == 0 || across == course_joint)
         c = rgb(76, 70, 62);  // mortar
-    if (across == 0 || across == WALL_THICK - 1)
+    if (across == 0 || across == WALL_THICKNESS - 1)
         c = rgb(24, 18, 16);  // the wall's outline
     else if (across == 1)
         c = mix(c, rgb(190, 160, 130), 0.35f);  // lit edge
-    else if (across == WALL_THICK - 2)
+    else if (across == WALL_THICKNESS - 2)
         c = shade(c, 0.6f);  // shaded edge
     return c;
 }
@@ -272,7 +283,7 @@ static void draw_wall_rect(Picture &cell, const TileRect &r, bool along_y, bool 
 // Draws the walls of `kind` onto `cell` (a floor picture or a transparent one).
 static void draw_walls(Picture &cell, int kind)
 {
-    const WallKind &k = WALL_KINDS[kind - FIRST_WALL];
+    const WallKind &k = WALL_KINDS[kind - FIRST_WALL_KIND];
     TileRect rects[MAX_RECTS_PER_KIND];
     int n = wall_rects_of_kind(kind, rects);
     for (int i = 0; i < n; i++) {
@@ -299,19 +310,20 @@ static void draw_walls(Picture &cell, int kind)
 
 Picture make_tile_sheet()
 {
-    Picture sheet = make_picture(TILE * TILE_SHEET_COLUMNS, TILE * TILE_SHEET_ROWS, TRANSPARENT);
+    Picture sheet =
+        make_picture(TILE_SIZE * TILE_CELL_COLUMNS, TILE_SIZE * TILE_SHEET_ROWS, TRANSPARENT);
     Picture wall_floor = make_floor(WALL_FLOOR);
-    for (int kind = 0; kind <= LAST_WALL; kind++) {
-        Picture cell = kind < FLOOR_KINDS ? make_floor(kind) : wall_floor;
-        if (kind >= FIRST_WALL)
+    for (int kind = 0; kind < TILE_KIND_COUNT; kind++) {
+        Picture cell = kind < FIRST_WALL_KIND ? make_floor(kind) : wall_floor;
+        if (kind >= FIRST_WALL_KIND)
             draw_walls(cell, kind);
-        copy_into(sheet, cell, 0, 0, TILE, TILE, TILE * (kind % 4), TILE * (kind / 4));
-        if (kind >= FIRST_WALL) {
+        copy_into(sheet, cell, 0, 0, TILE_SIZE, TILE_SIZE, tile_cell_x(kind), tile_cell_y(kind));
+        if (kind >= FIRST_WALL_KIND) {
             // The overlay: the same wall, nothing else, drawn over the people.
-            Picture overlay = make_picture(TILE, TILE, TRANSPARENT);
+            Picture overlay = make_picture(TILE_SIZE, TILE_SIZE, TRANSPARENT);
             draw_walls(overlay, kind);
-            int o = kind + OVERLAY_OFFSET;
-            copy_into(sheet, overlay, 0, 0, TILE, TILE, TILE * (o % 4), TILE * (o / 4));
+            int o = kind + WALL_OVERLAY_OFFSET;
+            copy_into(sheet, overlay, 0, 0, TILE_SIZE, TILE_SIZE, tile_cell_x(o), tile_cell_y(o));
         }
     }
     return sheet;
