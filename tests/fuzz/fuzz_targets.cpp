@@ -37,7 +37,7 @@ static void abort_on_failure(const char *check, const char *file, int line)
 
 void (*fuzz_check_failed)(const char *check, const char *file, int line) = abort_on_failure;
 
-// ---- settings.ini
+// settings.ini
 
 const size_t SETTINGS_LONGEST_LINE = 255;
 
@@ -71,7 +71,7 @@ static void fuzz_settings(const std::string &input)
     FUZZ_CHECK(settings_line_count == SETTINGS_MAX_LINES && kept == expected_settings_lines(input));
 }
 
-// ---- map file and wall rectangles
+// map file and wall rectangles
 
 // Each edge of a tile: whether its walls run down a column or along a row, where a wall lies
 // across its tile, and the kinds that wall it (the doorway kind last).
@@ -183,7 +183,7 @@ static void fuzz_map(const std::string &input)
     check_wall_rects();
 }
 
-// ---- save file
+// save file
 
 const unsigned RANDOM_SEED = 12345;
 const float ANGLE_LIMIT = 4.0f;      // atan2 gives -pi to pi; a little more is harmless
@@ -337,7 +337,7 @@ static void fuzz_save(const std::string &input)
     }
 }
 
-// ---- Maps/ listing
+// Maps/ listing
 
 const size_t MAX_NAMES_TRIED = 600;
 const int FOLDER_ENTRIES = 2;  // "." and ".."

@@ -76,7 +76,7 @@ static void draw_panel_sets(Picture &dash)
                     }
 }
 
-// ---- the pointer: an arrow whose tip is the hot spot ----
+// The pointer: an arrow whose tip is the hot spot.
 
 const int ARROW_POINTS = 7;
 const float ARROW[ARROW_POINTS][2] = {
@@ -121,7 +121,7 @@ static void draw_pointer_sprite(Picture &dash)
         }
 }
 
-// ---- the bars: smoked dark metal with a rust-coloured edge towards the screen ----
+// The bars: smoked dark metal with a rust-coloured edge towards the screen.
 
 static void draw_bar(Picture &dash, int top, bool edge_at_bottom)
 {

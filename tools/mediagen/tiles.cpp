@@ -67,7 +67,7 @@ int wall_rects_of_kind(int kind, TileRect rects[MAX_RECTS_PER_KIND])
     return n;
 }
 
-// ---- floors: every one tiles seamlessly, as the noise wraps at TILE_SIZE pixels ----
+// Floors: every one tiles seamlessly, as the noise wraps at TILE_SIZE pixels.
 
 static Color shade(Color c, float f)
 {
@@ -240,7 +240,7 @@ Picture make_floor(int kind)
     return p;
 }
 
-// ---- walls: brick tops seen from above, exactly on their collision rectangles ----
+// Walls: brick tops seen from above, exactly on their collision rectangles.
 
 // Colour of a wall top at `along` pixels along its length and `across` pixels
 // (0 to WALL_THICKNESS - 1) across it: two courses of bricks, split by mortar.
