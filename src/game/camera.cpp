@@ -1,8 +1,63 @@
 // camera.cpp -- the game view following the players: a lead towards the aim, eased and held in the world
 #include "game/camera.h"
 
+#include <cmath>
+
 #include "app/display.h"
+#include "game/waves.h"
 #include "game/world.h"
+
+float screen_x_of(float world_x)
+{
+    return (world_x - camera_x - VIEW_CENTER_X) / view_scale + VIEW_CENTER_X;
+}
+
+float screen_y_of(float world_y)
+{
+    return (world_y - camera_y - VIEW_CENTER_Y) / view_scale + VIEW_CENTER_Y;
+}
+
+// The camera positions that show `world` between screen positions low and
+// high, narrowed to those of every player before.
+static void narrow_to(float world, float centre, float low, float high, float &from, float &to)
+{
+    from = std::fmax(from, world - centre - (high - centre) * view_scale);
+    to = std::fmin(to, world - centre - (low - centre) * view_scale);
+}
+
+static float clamp_to_range(float value, float from, float to)
+{
+    return from <= to ? clamp_float(value, from, to) : (from + to) / 2;
+}
+
+// The eased camera moved as little as it takes to keep every player clear of
+// the view's edges and the gauges, then held where the visible part stays in
+// the world, less at the bottom, where the gauges may cover the world's edge.
+static void keep_players_in_view()
+{
+    float left = -1e9f, right = 1e9f, top = -1e9f, bottom = 1e9f;
+    for (int i = 0; i < player_count; i++) {
+        narrow_to(player_x[i], VIEW_CENTER_X, VIEW_KEEP_MARGIN, VIEW_W - VIEW_KEEP_MARGIN, left,
+                  right);
+        narrow_to(player_y[i], VIEW_CENTER_Y, VIEW_KEEP_MARGIN, GAUGES_TOP - VIEW_KEEP_MARGIN, top,
+                  bottom);
+    }
+    camera_x = clamp_to_range(camera_x, left, right);
+    camera_y = clamp_to_range(camera_y, top, bottom);
+    float unseen_x = VIEW_CENTER_X * (1 - view_scale), unseen_y = VIEW_CENTER_Y * (1 - view_scale);
+    camera_x = clamp_float(camera_x, -unseen_x, CAMERA_MAX_X + unseen_x);
+    camera_y = clamp_float(camera_y, -unseen_y,
+                           CAMERA_MAX_Y + unseen_y + (VIEW_H - GAUGES_TOP) * view_scale);
+}
+
+// The design's easing, a tenth of the way per reference frame, at any frame rate.
+static void ease_in_waves(float target_x, float target_y)
+{
+    float keep = (float)std::pow(CAMERA_KEEP_SHARE, (double)frame_scale);
+    camera_x = camera_x * keep + target_x * (1 - keep);
+    camera_y = camera_y * keep + target_y * (1 - keep);
+    keep_players_in_view();
+}
 
 // One player: the view leads towards the aim point. Several: it follows
 // their mean position. Either way it eases a tenth of the way.
@@ -22,6 +77,10 @@ void update_camera()
         }
         target_x = sum_x / player_count - VIEW_CENTER_X;
         target_y = sum_y / player_count - VIEW_CENTER_Y;
+    }
+    if (game_mode == MODE_WAVES) {
+        ease_in_waves(target_x, target_y);
+        return;
     }
     camera_x = clamp_float((CAMERA_KEEP_PARTS * camera_x + target_x) / CAMERA_EASE_PARTS, 0.0f,
                            CAMERA_MAX_X);

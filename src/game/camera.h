@@ -10,4 +10,12 @@ const int TARGET_PARTS = AIM_LEAD_PARTS + PLAYER_PARTS;
 const int CAMERA_KEEP_PARTS = 9;
 const int CAMERA_EASE_PARTS = CAMERA_KEEP_PARTS + 1;
 
+// Waves keeps every player this far inside the visible part of the view, and
+// above the heads-up gauges, which cover the view from GAUGES_TOP down.
+const int VIEW_KEEP_MARGIN = 40;
+const int GAUGES_TOP = 400;
+
 void update_camera();
+// Where a world point shows on the display, through the view's zoom about its centre.
+float screen_x_of(float world_x);
+float screen_y_of(float world_y);

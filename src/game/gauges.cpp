@@ -2,7 +2,20 @@
 #include "game/gauges.h"
 
 #include "app/sound.h"
+#include "game/waves.h"
 #include "game/world.h"
+
+// The flash moves 4 a frame; in Waves 4 a reference frame, the fraction
+// carried over to the next frame.
+static int flash_step()
+{
+    if (game_mode != MODE_WAVES)
+        return HURT_FLASH_STEP;
+    hurt_flash_carry += HURT_FLASH_STEP * frame_scale;
+    int step = (int)hurt_flash_carry;
+    hurt_flash_carry -= (float)step;
+    return step;
+}
 
 void charge_overspent_energy()
 {
@@ -14,7 +27,7 @@ void charge_overspent_energy()
 
 void update_energy()
 {
-    player_energy[0] = (float)(player_energy[0] + ENERGY_REGEN);
+    player_energy[0] = (float)(player_energy[0] + ENERGY_REGEN * frame_scale);
     if (player_energy[0] > GAUGE_MAX)
         player_energy[0] = GAUGE_MAX;
     else
@@ -30,13 +43,13 @@ void update_health()
         paint_blood_splat(player_x[0], player_y[0], SPLAT_SPREAD_HIT);
         player_health[0] = player_health[0] - pending_damage;
         if (hurt_flash < HURT_FLASH_MAX)
-            hurt_flash += HURT_FLASH_STEP;
+            hurt_flash += flash_step();
         pending_damage = 0.0f;
     } else {
         if (hurt_flash != 0)
-            hurt_flash -= HURT_FLASH_STEP;
+            hurt_flash -= flash_step();
         double regen = player_energy[0] == GAUGE_MAX ? HEALTH_REGEN_FULL : HEALTH_REGEN;
-        player_health[0] = (float)(player_health[0] + regen);
+        player_health[0] = (float)(player_health[0] + regen * frame_scale);
     }
     // A loaded flash need not be a multiple of 4: keep it within its range.
     if (hurt_flash < 0)

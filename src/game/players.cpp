@@ -7,6 +7,7 @@
 
 #include "app/artwork.h"
 #include "app/input.h"
+#include "game/camera.h"
 #include "game/collision.h"
 #include "game/view.h"
 #include "game/world.h"
@@ -18,7 +19,7 @@ static void walk(int slot, int direction, float speed_factor)
     bool sprinting = key_down(SDLK_LSHIFT);
     float step = sprinting ? SPRINT_STEP : WALK_STEP;
     if (sprinting)
-        player_energy[0] = (float)(player_energy[0] - SPRINT_COST);
+        player_energy[0] = (float)(player_energy[0] - SPRINT_COST * frame_scale);
     float a = (float)(direction * DEGREES_TO_RADIANS);
     player_x[slot] = (float)(player_x[slot] + std::cos((double)a) * step * speed_factor);
     player_y[slot] = (float)(player_y[slot] + std::sin((double)a) * step * speed_factor);
@@ -44,14 +45,36 @@ static void separate_from_other_players(int slot)
     }
 }
 
+// The view's limits for a player. Waves takes the visible part of the
+// zoomed view, above the gauges and inside the world, which the view may
+// show past.
+static void view_limits(float &left, float &right, float &top, float &bottom)
+{
+    if (game_mode != MODE_WAVES) {
+        left = camera_x + VIEW_MARGIN_NEAR;
+        right = camera_x + (float)VIEW_W - VIEW_MARGIN_FAR;
+        top = camera_y + VIEW_MARGIN_NEAR;
+        bottom = camera_y + (float)VIEW_H - VIEW_MARGIN_FAR;
+        return;
+    }
+    float s = view_scale;
+    left = std::fmax(camera_x + VIEW_CENTER_X + (VIEW_MARGIN_NEAR - VIEW_CENTER_X) * s,
+                     VIEW_MARGIN_NEAR);
+    right = std::fmin(camera_x + VIEW_CENTER_X + (VIEW_W - VIEW_MARGIN_FAR - VIEW_CENTER_X) * s,
+                      WORLD_PIXELS - VIEW_MARGIN_FAR);
+    top = std::fmax(camera_y + VIEW_CENTER_Y + (VIEW_MARGIN_NEAR - VIEW_CENTER_Y) * s,
+                    VIEW_MARGIN_NEAR);
+    bottom =
+        std::fmin(camera_y + VIEW_CENTER_Y + (GAUGES_TOP - VIEW_MARGIN_FAR - VIEW_CENTER_Y) * s,
+                  WORLD_PIXELS - VIEW_MARGIN_FAR);
+}
+
 // The limits come from the camera of the previous frame, so a player pushed
 // out of the view in this frame is brought back only by the next one.
 void update_players(float speed_factor)
 {
-    float left = camera_x + VIEW_MARGIN_NEAR;
-    float right = camera_x + (float)VIEW_W - VIEW_MARGIN_FAR;
-    float top = camera_y + VIEW_MARGIN_NEAR;
-    float bottom = camera_y + (float)VIEW_H - VIEW_MARGIN_FAR;
+    float left, right, top, bottom;
+    view_limits(left, right, top, bottom);
     int direction = keyboard_direction();  // all players read the same keys
 
     for (int i = 0; i < player_count; i++) {

@@ -12,6 +12,7 @@
 #include "app/sprite_tables.h"
 #include "game/collision.h"
 #include "game/gauges.h"
+#include "game/waves.h"
 #include "game/world.h"
 
 LineStepper line_stepper;
@@ -189,21 +190,46 @@ void fire_shot(int sx, int sy, float angle)
 }
 
 // A held button fires every second frame; every player fires from it.
+// Classic counts the cooldown in frames; Waves in reference frames, carrying
+// the part of a frame past the interval so the rate is the same at any
+// frame rate. An idle button banks no shots.
+static bool cooled_down(int i, bool trigger)
+{
+    if (game_mode != MODE_WAVES) {
+        if (fire_cooldown[i] > 0) {
+            fire_cooldown[i]--;
+            return false;
+        }
+        return trigger;
+    }
+    if (fire_clock[i] > 0.0f) {
+        fire_clock[i] -= frame_scale;
+        return false;
+    }
+    if (!trigger)
+        fire_clock[i] = 0.0f;
+    return trigger;
+}
+
+static void start_cooldown(int i)
+{
+    if (game_mode == MODE_WAVES)
+        fire_clock[i] += SHOT_INTERVAL_FRAMES - frame_scale;
+    else
+        fire_cooldown[i] = 1;
+}
+
 void fire_weapons()
 {
     for (int i = 0; i < player_count; i++) {
-        if (fire_cooldown[i] > 0) {
-            fire_cooldown[i]--;
-            continue;
-        }
-        if (mouse_button_state[SDL_BUTTON_LEFT] == KEY_UP)
+        if (!cooled_down(i, mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP))
             continue;
         int spread = rand() % FIRE_SPREAD - FIRE_SPREAD_HALF;
         float angle = (float)(player_angle[i] + spread * FIRE_SPREAD_UNIT);
         sound_shot();
         fire_shot((int)(player_x[i] - camera_x), (int)(player_y[i] - camera_y), angle);
         player_energy[0] = (float)(player_energy[0] - SHOT_ENERGY);
-        fire_cooldown[i] = 1;
+        start_cooldown(i);
         charge_overspent_energy();
     }
 }

@@ -35,8 +35,11 @@ static void draw_person(SDL_Rect *frames, float x, float y, float angle)
             &frames[facing_frame(angle)]);
 }
 
+// Waves may show past the world's edge, which stays black.
 void draw_floor()
 {
+    if (camera_x < 0.0f || camera_y < 0.0f || camera_x > CAMERA_MAX_X || camera_y > CAMERA_MAX_Y)
+        SDL_FillRect(view_surface, nullptr, SDL_MapRGB(view_surface->format, 0, 0, 0));
     blit_at((Sint16) - (int)camera_x, (Sint16) - (int)camera_y, world_surface, view_surface,
             nullptr);
 }

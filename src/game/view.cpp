@@ -7,6 +7,7 @@
 #include "app/display.h"
 #include "app/pixels.h"
 #include "game/darkness.h"
+#include "game/waves.h"
 #include "game/world.h"
 
 // The source index of each output column (or row): a float accumulated by
@@ -168,5 +169,7 @@ void composite_view()
 void composite_game_view()
 {
     view_scale = player_health[0] / GAUGE_MAX;
+    if (game_mode == MODE_WAVES && view_scale < WAVES_MIN_VIEW_SCALE)
+        view_scale = WAVES_MIN_VIEW_SCALE;
     composite_view();
 }

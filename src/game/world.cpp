@@ -8,6 +8,7 @@
 #include "app/owned_list.h"
 #include "app/sprite_tables.h"
 #include "game/game_clock.h"
+#include "game/waves.h"
 
 SDL_Surface *world_surface = nullptr;
 float player_x[MAX_PLAYERS];
@@ -17,6 +18,7 @@ float player_health[MAX_PLAYERS];
 float player_energy[MAX_PLAYERS];
 int fire_cooldown[MAX_PLAYERS];
 int player_count = 1;
+int game_mode = MODE_CLASSIC;
 Zombie *zombies[MAX_ZOMBIES];
 int zombie_count = 0;
 WallRect *wall_rects[MAX_WALL_RECTS];
@@ -27,6 +29,7 @@ int hurt_flash = 0;
 float aim_x = 0.0f, aim_y = 0.0f;
 float camera_x = 0.0f, camera_y = 0.0f;
 float view_scale = 1.0f;
+float frame_scale = 1.0f;
 
 // Where a new game starts: the players in a diamond around the world's
 // centre, slot 0 at its top, and the view centred on slot 0.
@@ -71,7 +74,14 @@ void reset_world_for_new_game(const char *map_name)
     camera_x = START_CAMERA_X;
     camera_y = START_CAMERA_Y;
     view_scale = 1.0f;
+    frame_scale = 1.0f;
+    reset_waves();
     start_game_clock(map_name);
+}
+
+void set_frame_scale(float speed_factor)
+{
+    frame_scale = game_mode == MODE_WAVES ? speed_factor : 1.0f;
 }
 
 void end_game()

@@ -22,6 +22,9 @@ const float CAMERA_MAX_Y = (float)(WORLD_PIXELS - VIEW_H);
 const float CENTRED_CAMERA_X = (float)(WORLD_PIXELS / 2 - VIEW_CENTER_X);
 const float CENTRED_CAMERA_Y = (float)(WORLD_PIXELS / 2 - VIEW_CENTER_Y);
 
+// How a game is played: the design's endless horde, or waves with breathers.
+enum { MODE_CLASSIC, MODE_WAVES, MODE_COUNT };
+
 struct Zombie {
     float x;  // world centre
     float y;
@@ -48,6 +51,7 @@ extern float player_health[MAX_PLAYERS];  // only slot 0 is used in play
 extern float player_energy[MAX_PLAYERS];  // only slot 0 is used in play
 extern int fire_cooldown[MAX_PLAYERS];    // 0 or 1
 extern int player_count;                  // 1 to 4 slots in use
+extern int game_mode;                     // MODE_CLASSIC or MODE_WAVES, chosen like player_count
 extern Zombie *zombies[MAX_ZOMBIES];      // creation order; the list owns the records
 extern int zombie_count;
 extern WallRect *wall_rects[MAX_WALL_RECTS];  // built by prepare_map; the list owns them
@@ -61,6 +65,11 @@ extern float aim_x, aim_y;    // world point under the pointer
 extern float camera_x, camera_y;  // view's top-left corner in the world
 extern float view_scale;          // in a game slot 0 health / 100; in the editor its zoom
 
+// Per frame
+// What a per-frame count is worth in this frame: 1 in Classic, which counts
+// frames; the frame's length in 1/30 s in Waves, so any frame rate plays alike.
+extern float frame_scale;
+
 const int SPLAT_OFFSET = 23;       // a splat's corner lies 23 px left of and above its centre
 const int SPLAT_SPREAD_HIT = 6;    // a hit zombie or a hurt player
 const int SPLAT_SPREAD_KILL = 20;  // a killed zombie
@@ -73,6 +82,7 @@ void free_world_surface();
 // player_angle is set by the first frame.
 void reset_world_for_new_game(const char *map_name);
 void end_game();  // the lists emptied when a game ends
+void set_frame_scale(float speed_factor);
 // Positions and gauges are held within their ranges with this one rule.
 inline float clamp_float(float value, float low, float high)
 {

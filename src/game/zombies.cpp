@@ -6,11 +6,12 @@
 
 #include "app/sound.h"
 #include "game/collision.h"
+#include "game/waves.h"
 #include "game/world.h"
 
 // The angle is the integer itself, in radians, and the sine goes on x: the
 // 360 integers scatter over the whole circle in no particular order.
-static void ring_point(float &x, float &y)
+void ring_point(float &x, float &y)
 {
     int r = rand() % SPAWN_DIRECTIONS;
     x = (float)(player_x[0] + SPAWN_RING_RADIUS * std::sin((double)r));
@@ -38,6 +39,8 @@ static int chased_slot(const Zombie &zombie)
 static void chase_targets(float speed_factor)
 {
     float speed = (float)(ZOMBIE_SPEED * speed_factor);
+    if (game_mode == MODE_WAVES)
+        speed = speed * wave_speed(wave_number);
     for (int i = 0; i < zombie_count; i++) {
         Zombie &zombie = *zombies[i];
         int target = chased_slot(zombie);
@@ -84,7 +87,7 @@ static void touch_player(Zombie &zombie, int slot, float distance)
     zombie.y = (float)(zombie.y - push_y);
     player_x[slot] = (float)(player_x[slot] + push_x * CONTACT_PLAYER_SHARE);
     player_y[slot] = (float)(player_y[slot] + push_y * CONTACT_PLAYER_SHARE);
-    pending_damage = (float)(pending_damage + CONTACT_DAMAGE);
+    pending_damage = (float)(pending_damage + CONTACT_DAMAGE * frame_scale);
     push_out_of_walls(zombie.x, zombie.y);
     push_out_of_walls(player_x[slot], player_y[slot]);
 }
@@ -97,7 +100,9 @@ static void meet_players()
         Zombie &zombie = *zombies[i];
         for (int k = 0; k < player_count; k++) {
             float distance = person_distance(zombie.x, zombie.y, player_x[k], player_y[k]);
-            if (k == 0 && distance > STRAGGLER_DISTANCE)
+            if (k == 0 && distance > STRAGGLER_DISTANCE && game_mode == MODE_WAVES)
+                open_ring_point(zombie.x, zombie.y);
+            else if (k == 0 && distance > STRAGGLER_DISTANCE)
                 ring_point(zombie.x, zombie.y);
             else if (distance < PERSON_SEPARATION)
                 touch_player(zombie, k, distance);
@@ -107,7 +112,10 @@ static void meet_players()
 
 void update_zombies(float speed_factor)
 {
-    spawn_on_ring();
+    if (game_mode == MODE_WAVES)
+        spawn_wave_zombies();
+    else
+        spawn_on_ring();
     chase_targets(speed_factor);
     separate_zombies();
     keep_zombies_out_of_walls();

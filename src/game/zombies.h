@@ -12,6 +12,8 @@ const float GROAN_HEARING = 600.0f;       // world pixels: farther zombies are n
 const int GROAN_CHANCE_PER_ZOMBIE = 2;    // per thousand, per frame, for each zombie heard
 const int GROAN_CHANCE_MAX = 300;         // per thousand
 
+// The design's ring point around player 0: one rand() draw.
+void ring_point(float &x, float &y);
 void update_zombies(float speed_factor);
 // Once per game frame: the sounds' spacing runs down, and the horde may groan.
 void update_horde_sounds(int elapsed_ms);

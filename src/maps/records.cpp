@@ -8,40 +8,57 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/folders.h"
 #include "app/safe_write.h"
+#include "game/world.h"
 
 MapRecord map_records[MAX_RECORDS];
 int map_record_count = 0;
 
-// One line per map: its name, a tab, the kills, a tab, the seconds. A tab
+// One line per map and mode: its name, a tab, the kills, a tab, the seconds;
+// a Waves line goes on with a tab, "waves", a tab and the best wave. A tab
 // never appears in a file name the game lists, while blanks do.
 static const char RECORDS_HEADER[] =
     "# Rotwalk bests: map, most kills, longest survival in seconds\n";
+const size_t CLASSIC_FIELDS = 3, WAVES_FIELDS = 5;
 
-static bool read_count(const char *text, int limit, int &value)
+static bool read_count(const std::string &text, int limit, int &value)
 {
     long number = 0;
-    if (!parse_whole_number(text, 0, limit, number))
+    if (!parse_whole_number(text.c_str(), 0, limit, number))
         return false;
     value = (int)number;
     return true;
 }
 
+static std::vector<std::string> tab_fields(const std::string &line)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+        fields.push_back(line.substr(start, tab - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
 static bool parse_record_line(const std::string &line, MapRecord &record)
 {
-    size_t first = line.find('\t'), second = line.find('\t', first + 1);
-    if (first == 0 || first == std::string::npos || second == std::string::npos ||
-        first >= (size_t)RECORD_NAME_SIZE)
+    std::vector<std::string> f = tab_fields(line);
+    bool waves = f.size() == WAVES_FIELDS && f[3] == WAVES_RECORD_TAG;
+    if ((f.size() != CLASSIC_FIELDS && !waves) || f[0].empty() ||
+        f[0].size() >= (size_t)RECORD_NAME_SIZE || f[0].find('\0') != std::string::npos)
         return false;
-    std::string name = line.substr(0, first);
-    if (name.find('\0') != std::string::npos || find_record(name.c_str()))
+    record.mode = waves ? MODE_WAVES : MODE_CLASSIC;
+    if (find_record(f[0].c_str(), record.mode))
         return false;  // a name twice: the first line stands
-    if (!read_count(line.substr(first + 1, second - first - 1).c_str(), INT_MAX, record.kills) ||
-        !read_count(line.substr(second + 1).c_str(), MAX_RECORD_SECONDS, record.seconds))
+    record.wave = 0;
+    if (!read_count(f[1], INT_MAX, record.kills) ||
+        !read_count(f[2], MAX_RECORD_SECONDS, record.seconds) ||
+        (waves && !read_count(f[4], MAX_RECORD_WAVE, record.wave)))
         return false;
-    snprintf(record.name, sizeof record.name, "%s", name.c_str());
+    snprintf(record.name, sizeof record.name, "%s", f[0].c_str());
     return true;
 }
 
@@ -64,35 +81,44 @@ void read_records()
 int write_records()
 {
     std::string text = RECORDS_HEADER;
-    for (int i = 0; i < map_record_count; i++)
-        text += std::string(map_records[i].name) + "\t" + std::to_string(map_records[i].kills) +
-                "\t" + std::to_string(map_records[i].seconds) + "\n";
+    for (int i = 0; i < map_record_count; i++) {
+        const MapRecord &r = map_records[i];
+        text +=
+            std::string(r.name) + "\t" + std::to_string(r.kills) + "\t" + std::to_string(r.seconds);
+        if (r.mode == MODE_WAVES)
+            text += std::string("\t") + WAVES_RECORD_TAG + "\t" + std::to_string(r.wave);
+        text += "\n";
+    }
     mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
     return replace_file(RECORDS_FILE, text);
 }
 
-MapRecord *find_record(const char *name)
+MapRecord *find_record(const char *name, int mode)
 {
     for (int i = 0; i < map_record_count; i++)
-        if (strcmp(map_records[i].name, name) == 0)
+        if (map_records[i].mode == mode && strcmp(map_records[i].name, name) == 0)
             return &map_records[i];
     return nullptr;
 }
 
-void enter_game_record(const char *name, int kills, int seconds, MapRecord &before)
+void enter_game_record(const char *name, int mode, int kills, int seconds, int wave,
+                       MapRecord &before)
 {
     memset(&before, 0, sizeof before);
-    MapRecord *record = find_record(name);
+    MapRecord *record = find_record(name, mode);
     if (!record) {
         if (map_record_count >= MAX_RECORDS)
             return;
         record = &map_records[map_record_count++];
         memset(record, 0, sizeof *record);
         snprintf(record->name, sizeof record->name, "%s", name);
+        record->mode = mode;
     }
     before = *record;
     if (kills > record->kills)
         record->kills = kills;
     if (seconds > record->seconds)
         record->seconds = seconds;
+    if (wave > record->wave)
+        record->wave = wave;
 }

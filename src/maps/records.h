@@ -9,10 +9,15 @@ const int MAX_RECORDS = MAX_MAP_NAMES;            // one per map the list can ho
 const int RECORD_NAME_SIZE = GAME_MAP_NAME_SIZE;  // a map's name without folder and extension
 const int MAX_RECORD_SECONDS = 1000000000;
 
+const char WAVES_RECORD_TAG[] = "waves";  // a Waves line: its fourth field, then the best wave
+const int MAX_RECORD_WAVE = 1000000;
+
 struct MapRecord {
     char name[RECORD_NAME_SIZE];
+    int mode;     // MODE_CLASSIC or MODE_WAVES: each mode keeps its own bests
     int kills;    // most zombies killed in one game
     int seconds;  // longest game survived
+    int wave;     // Waves: the furthest wave reached; 0 in Classic
 };
 
 // Read when a game ends, then written back
@@ -23,8 +28,9 @@ extern int map_record_count;
 void read_records();
 // Writes every record with the safe write; 0 or the errno of the failure.
 int write_records();
-// The map's record, or null.
-MapRecord *find_record(const char *name);
+// The map's record in that mode, or null.
+MapRecord *find_record(const char *name, int mode);
 // Enters a finished game: the record keeps the better of each figure. The
 // record as it was before is copied to `before` (zeros for a new map).
-void enter_game_record(const char *name, int kills, int seconds, MapRecord &before);
+void enter_game_record(const char *name, int mode, int kills, int seconds, int wave,
+                       MapRecord &before);

@@ -6,6 +6,7 @@
 
 #include "app/display.h"
 #include "app/sound.h"
+#include "game/waves.h"
 #include "game/world.h"
 #include "ui/buttons.h"
 #include "ui/menus.h"
@@ -16,9 +17,9 @@
 SDL_Surface *game_over_picture = nullptr;
 int game_over_kills = 0;
 int game_over_seconds = 0;
+int game_over_wave = 0;
 MapRecord game_over_before;
 
-const int MS_PER_SECOND = 1000;
 const int SECONDS_PER_MINUTE = 60, SECONDS_PER_HOUR = 3600;
 
 // "0:20", "12:05", "1:02:03".
@@ -58,10 +59,12 @@ void finish_game()
     keep_last_scene();
     game_over_kills = kill_count;
     game_over_seconds = game_time_ms / MS_PER_SECOND;
+    game_over_wave = game_mode == MODE_WAVES ? wave_number : 0;
     memset(&game_over_before, 0, sizeof game_over_before);
     if (game_map_name[0]) {
         read_records();
-        enter_game_record(game_map_name, game_over_kills, game_over_seconds, game_over_before);
+        enter_game_record(game_map_name, game_mode, game_over_kills, game_over_seconds,
+                          game_over_wave, game_over_before);
         int error = write_records();
         if (error)
             report_failure("Could not save the records: %s", strerror(error));
@@ -78,10 +81,17 @@ static void draw_summary_line(int line, const char *text)
 static void draw_bests(int line)
 {
     char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE];
-    bool more_kills = game_over_kills > game_over_before.kills;
-    int best_kills = more_kills ? game_over_kills : game_over_before.kills;
-    snprintf(text, sizeof text, "Best on %.40s: %d%s", game_map_name, best_kills,
-             more_kills ? " (new best!)" : "");
+    if (game_mode == MODE_WAVES) {
+        bool further = game_over_wave > game_over_before.wave;
+        int best_wave = further ? game_over_wave : game_over_before.wave;
+        snprintf(text, sizeof text, "Best wave on %.34s: %d%s", game_map_name, best_wave,
+                 further ? " (new best!)" : "");
+    } else {
+        bool more_kills = game_over_kills > game_over_before.kills;
+        int best_kills = more_kills ? game_over_kills : game_over_before.kills;
+        snprintf(text, sizeof text, "Best on %.40s: %d%s", game_map_name, best_kills,
+                 more_kills ? " (new best!)" : "");
+    }
     draw_summary_line(line, text);
     bool longer = game_over_seconds > game_over_before.seconds;
     format_duration(time_text, sizeof time_text,
@@ -93,8 +103,12 @@ static void draw_bests(int line)
 void game_over_screen()
 {
     blit_at(0, 0, game_over_picture, display_surface, nullptr);
-    draw_text(TITLE_X, SUMMARY_TITLE_Y, "You were overrun", TEXT_CENTER);
     char text[64], time_text[DURATION_TEXT_SIZE];
+    if (game_mode == MODE_WAVES)
+        snprintf(text, sizeof text, "You were overrun in wave %d", game_over_wave);
+    else
+        snprintf(text, sizeof text, "You were overrun");
+    draw_text(TITLE_X, SUMMARY_TITLE_Y, text, TEXT_CENTER);
     snprintf(text, sizeof text, "Zombies killed: %d", game_over_kills);
     draw_summary_line(0, text);
     format_duration(time_text, sizeof time_text, game_over_seconds);
@@ -105,4 +119,8 @@ void game_over_screen()
     if (draw_button(MAIN_MENU_BUTTON_X, MAIN_MENU_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H,
                     "Main menu"))
         screen_number = SCREEN_MAIN_MENU;
+    // A loaded game does not know its map: it cannot be played again.
+    if (game_map_name[0] && draw_button(MAIN_MENU_BUTTON_X, PLAY_AGAIN_BUTTON_Y, MAIN_MENU_BUTTON_W,
+                                        MAIN_MENU_BUTTON_H, "Play again"))
+        screen_number = SCREEN_START_GAME;
 }

@@ -12,12 +12,16 @@ const int SUMMARY_FIRST_LINE_Y = 190;
 const int SUMMARY_LINE_GAP = 30;
 const int MAIN_MENU_BUTTON_X = 250, MAIN_MENU_BUTTON_Y = 360, MAIN_MENU_BUTTON_W = 140,
           MAIN_MENU_BUTTON_H = 20;
+// "Play again" stands above "Main menu", which keeps the design's place
+const int PLAY_AGAIN_BUTTON_Y = MAIN_MENU_BUTTON_Y - 32;
 const int DURATION_TEXT_SIZE = 32;
+const int MS_PER_SECOND = 1000;
 
 // Set when a game ends
 extern SDL_Surface *game_over_picture;  // the last scene, dimmed; owned here
 extern int game_over_kills;
 extern int game_over_seconds;
+extern int game_over_wave;          // Waves: the wave that overran the player
 extern MapRecord game_over_before;  // the map's bests before this game
 
 // The game's last frame is drawn: keep it dimmed, enter the bests, show the summary.

@@ -31,6 +31,7 @@ static void pause_or_game_over()
 
 void game_frame(float speed_factor)
 {
+    set_frame_scale(speed_factor);
     count_game_time(frame_ms);  // the summary's clock; pauses do not count
     update_horde_sounds(frame_ms);
     update_players(speed_factor);

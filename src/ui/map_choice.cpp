@@ -12,6 +12,7 @@
 #include "ui/menus.h"
 #include "ui/notice.h"
 #include "ui/screens.h"
+#include "ui/text.h"
 
 const char MAPS_PREFIX[] = "Maps/";
 const char NEW_MAP_LABEL[] = "New map";
@@ -48,6 +49,8 @@ void map_choice_screen(int target)
 {
     draw_menu_background();
     draw_title(true);
+    if (target == SCREEN_START_GAME)
+        draw_text(TITLE_X, MODE_LINE_Y, MODE_NAMES[game_mode], TEXT_CENTER);
     for (int i = 0; i < map_name_count; i++) {
         const char *name = map_names[i];
         if (!is_listed_map(name))

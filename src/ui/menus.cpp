@@ -12,6 +12,14 @@
 static void start_single_player()
 {
     player_count = 1;
+    game_mode = MODE_CLASSIC;
+    screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
+}
+
+static void start_waves()
+{
+    player_count = 1;
+    game_mode = MODE_WAVES;
     screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
 }
 
@@ -42,6 +50,7 @@ static const MenuEntry main_menu_entries[] = {
     {"Load Game Save", resume_saved_game},  // stays on this menu when there is no save
     {"Map Editor", choose_map_to_edit},
     {"Credits", show_credits},
+    {"Waves", start_waves},
 };
 
 static const char *const credits_lines[] = {

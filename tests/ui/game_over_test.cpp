@@ -41,8 +41,9 @@ TEST_F(GameOver, TheSummaryKeepsTheFiguresAndTheBestsAreKeptPerMap)
     map_record_count = 0;
     read_records();
     ASSERT_EQ(map_record_count, 2);
-    EXPECT_TRUE(find_record("Farm")->kills == 83 && find_record("Farm")->seconds == 95);
-    EXPECT_TRUE(find_record("Map 1")->kills == 5);
+    EXPECT_TRUE(find_record("Farm", MODE_CLASSIC)->kills == 83 &&
+                find_record("Farm", MODE_CLASSIC)->seconds == 95);
+    EXPECT_TRUE(find_record("Map 1", MODE_CLASSIC)->kills == 5);
 
     play_and_die("", 7, 7);  // a loaded game knows no map and enters nothing
     read_records();
@@ -52,7 +53,8 @@ TEST_F(GameOver, TheSummaryKeepsTheFiguresAndTheBestsAreKeptPerMap)
         "Farm\t-3\t4\nTown\t12\t30\n\x01\x02\xff garbage\nTown\t99\t99\nWide\t1\t99999999999\n");
     read_records();
     ASSERT_EQ(map_record_count, 1);
-    EXPECT_TRUE(find_record("Town")->kills == 12 && find_record("Town")->seconds == 30);
+    EXPECT_TRUE(find_record("Town", MODE_CLASSIC)->kills == 12 &&
+                find_record("Town", MODE_CLASSIC)->seconds == 30);
     write_text_file(RECORDS_FILE, std::string(5000, '\0'));
     play_and_die("Town", 1, 1);
     EXPECT_TRUE(game_over_before.kills == 0 && screen_number == SCREEN_GAME_OVER);
