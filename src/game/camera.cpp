@@ -31,8 +31,9 @@ static float clamp_to_range(float value, float from, float to)
 }
 
 // The eased camera moved as little as it takes to keep every player clear of
-// the view's edges and the gauges, then held where the visible part stays in
-// the world, less at the bottom, where the gauges may cover the world's edge.
+// the view's edges and the gauges, then held where the visible part shows at
+// most the margin past the world's edges (and the gauges' height below it),
+// so a player at the edge of the world is still clear of the view's.
 static void keep_players_in_view()
 {
     float left = -1e9f, right = 1e9f, top = -1e9f, bottom = 1e9f;
@@ -44,10 +45,12 @@ static void keep_players_in_view()
     }
     camera_x = clamp_to_range(camera_x, left, right);
     camera_y = clamp_to_range(camera_y, top, bottom);
-    float unseen_x = VIEW_CENTER_X * (1 - view_scale), unseen_y = VIEW_CENTER_Y * (1 - view_scale);
-    camera_x = clamp_float(camera_x, -unseen_x, CAMERA_MAX_X + unseen_x);
-    camera_y = clamp_float(camera_y, -unseen_y,
-                           CAMERA_MAX_Y + unseen_y + (VIEW_H - GAUGES_TOP) * view_scale);
+    float margin = VIEW_KEEP_MARGIN * view_scale;
+    float past_x = VIEW_CENTER_X * (1 - view_scale) + margin;
+    float past_y = VIEW_CENTER_Y * (1 - view_scale) + margin;
+    camera_x = clamp_float(camera_x, -past_x, CAMERA_MAX_X + past_x);
+    camera_y =
+        clamp_float(camera_y, -past_y, CAMERA_MAX_Y + past_y + (VIEW_H - GAUGES_TOP) * view_scale);
 }
 
 // The design's easing, a tenth of the way per reference frame, at any frame rate.

@@ -34,6 +34,17 @@ void update_energy()
         charge_overspent_energy();
 }
 
+// Classic asks for exactly 100. A frame of another length than 1/30 s
+// would seldom land there, so Waves takes energy within one reference
+// frame's regeneration of full: a steady fire then earns the faster
+// regeneration about as often at any frame rate.
+static bool energy_is_full()
+{
+    if (game_mode == MODE_WAVES)
+        return player_energy[0] >= (float)(GAUGE_MAX - ENERGY_REGEN);
+    return player_energy[0] == GAUGE_MAX;
+}
+
 // Damage gathered this frame bleeds and flashes the border red; an unhurt
 // frame fades the flash and regenerates, faster on full energy.
 void update_health()
@@ -48,7 +59,7 @@ void update_health()
     } else {
         if (hurt_flash != 0)
             hurt_flash -= flash_step();
-        double regen = player_energy[0] == GAUGE_MAX ? HEALTH_REGEN_FULL : HEALTH_REGEN;
+        double regen = energy_is_full() ? HEALTH_REGEN_FULL : HEALTH_REGEN;
         player_health[0] = (float)(player_health[0] + regen * frame_scale);
     }
     // A loaded flash need not be a multiple of 4: keep it within its range.

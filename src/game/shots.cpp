@@ -202,10 +202,9 @@ static bool cooled_down(int i, bool trigger)
         }
         return trigger;
     }
-    if (fire_clock[i] > 0.0f) {
-        fire_clock[i] -= frame_scale;
+    fire_clock[i] -= frame_scale;
+    if (fire_clock[i] >= 0.0f)
         return false;
-    }
     if (!trigger)
         fire_clock[i] = 0.0f;
     return trigger;
@@ -214,7 +213,7 @@ static bool cooled_down(int i, bool trigger)
 static void start_cooldown(int i)
 {
     if (game_mode == MODE_WAVES)
-        fire_clock[i] += SHOT_INTERVAL_FRAMES - frame_scale;
+        fire_clock[i] += SHOT_INTERVAL_FRAMES;
     else
         fire_cooldown[i] = 1;
 }

@@ -166,10 +166,15 @@ void composite_view()
     SDL_UnlockSurface(view_surface);
 }
 
-void composite_game_view()
+void set_game_view_scale()
 {
     view_scale = player_health[0] / GAUGE_MAX;
     if (game_mode == MODE_WAVES && view_scale < WAVES_MIN_VIEW_SCALE)
         view_scale = WAVES_MIN_VIEW_SCALE;
+}
+
+void composite_game_view()
+{
+    set_game_view_scale();
     composite_view();
 }

@@ -2,5 +2,7 @@
 #pragma once
 
 void composite_view();
-// The view zoomed by slot 0's health: the game's and its pause menu's picture.
+// The zoom of slot 0's health: Waves magnifies at most 2 times.
+void set_game_view_scale();
+// The view zoomed so: the game's and its pause menu's picture.
 void composite_game_view();

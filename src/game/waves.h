@@ -8,16 +8,16 @@ const float REFERENCE_FRAMES_PER_SECOND = 30.0f;
 const float FIRST_BREATHER_FRAMES = 90.0f;  // "Wave 1" shows 3 s before the first zombie
 const float BREATHER_FRAMES = 150.0f;       // 5 s between two waves
 // Wave n brings WAVE_BASE_SIZE + WAVE_SIZE_STEP (n - 1) + (n - 1)^2 / WAVE_SIZE_CURVE zombies.
-const int WAVE_BASE_SIZE = 8;
-const int WAVE_SIZE_STEP = 5;
+const int WAVE_BASE_SIZE = 10;
+const int WAVE_SIZE_STEP = 7;
 const int WAVE_SIZE_CURVE = 2;
 // Spawns come every WAVE_FIRST_INTERVAL frames in wave 1, WAVE_INTERVAL_STEP
 // fewer each wave, never faster than WAVE_MIN_INTERVAL.
-const float WAVE_FIRST_INTERVAL = 24.0f;
-const float WAVE_INTERVAL_STEP = 2.0f;
-const float WAVE_MIN_INTERVAL = 4.0f;
-const double WAVE_SPEED_STEP = 0.03;      // zombies walk 3 % faster each wave
-const double WAVE_SPEED_MAX = 1.45;       // at most this many times the first wave's speed
+const float WAVE_FIRST_INTERVAL = 20.0f;
+const float WAVE_INTERVAL_STEP = 3.0f;
+const float WAVE_MIN_INTERVAL = 3.0f;
+const double WAVE_SPEED_STEP = 0.05;      // zombies walk 5 % faster each wave
+const double WAVE_SPEED_MAX = 1.6;        // at most this many times the first wave's speed
 const float SHOT_INTERVAL_FRAMES = 2.0f;  // a held button fires every 1/15 s
 const double CAMERA_KEEP_SHARE = 0.9;     // per reference frame, as the design's 9 parts of 10
 const float WAVES_MIN_VIEW_SCALE = 0.5f;  // low health magnifies at most 2 times

@@ -23,6 +23,7 @@ void clean_world()
     clear_zombies();
     clear_wall_rects();
     player_count = 1;
+    game_mode = MODE_CLASSIC;
     reset_world_for_new_game("");
     fill_grid(0);
     memset(key_state, 0, sizeof key_state);
@@ -37,6 +38,7 @@ void clean_world()
 
 void run_game_update(float speed_factor)
 {
+    set_frame_scale(speed_factor);
     count_game_time(frame_ms);
     update_horde_sounds(frame_ms);
     update_players(speed_factor);
