@@ -18,6 +18,7 @@
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
+#include "maps/waves_save.h"
 
 const float VIEW_SCALE_MAX = 1.0f;  // health / 100 at full health
 const float ZOMBIE_FULL_HEALTH = 100.0f;
@@ -39,6 +40,8 @@ struct SavedGame {
     int cooldown[MAX_PLAYERS];
     float aim_x, aim_y, camera_x, camera_y, view_scale, pending_damage;
     int hurt_flash, kill_count;
+    bool waves;  // the Waves block followed
+    SavedWaves wave_state;
 };
 
 // Floats go out in the stream's default notation: 6 significant digits, the
@@ -88,6 +91,8 @@ std::string saved_game_text()
     write_zombies(text);
     write_players(text);
     write_shared_values(text);
+    if (game_mode == MODE_WAVES)
+        write_waves_block(text);
     return text.str();
 }
 
@@ -101,7 +106,7 @@ int save_game()
 
 // A value is one whole word: "12abc" or "1.5" where an integer belongs is
 // damage, not an integer followed by more data.
-static bool read_int(std::istream &in, int &value)
+bool read_saved_int(std::istream &in, int &value)
 {
     std::string word;
     if (!(in >> word))
@@ -115,7 +120,7 @@ static bool read_int(std::istream &in, int &value)
 
 // Infinities and NaNs are refused: every later step of the game does
 // arithmetic on these values.
-static bool read_float(std::istream &in, float &value)
+bool read_saved_float(std::istream &in, float &value)
 {
     std::string word;
     if (!(in >> word))
@@ -133,45 +138,49 @@ static bool read_float(std::istream &in, float &value)
 static bool read_zombies(std::istream &in, SavedGame &saved)
 {
     int count = 0;
-    if (!read_int(in, count) || count < 0 || count > MAX_ZOMBIES)
+    if (!read_saved_int(in, count) || count < 0 || count > MAX_ZOMBIES)
         return false;
     saved.zombies.resize((size_t)count);
     for (Zombie &zombie : saved.zombies)
-        if (!read_float(in, zombie.x) || !read_float(in, zombie.y) ||
-            !read_float(in, zombie.angle) || !read_float(in, zombie.health) ||
-            !read_int(in, zombie.target_player))
+        if (!read_saved_float(in, zombie.x) || !read_saved_float(in, zombie.y) ||
+            !read_saved_float(in, zombie.angle) || !read_saved_float(in, zombie.health) ||
+            !read_saved_int(in, zombie.target_player))
             return false;
     return true;
 }
 
 static bool read_players(std::istream &in, SavedGame &saved)
 {
-    if (!read_int(in, saved.player_count) || saved.player_count < 1 ||
+    if (!read_saved_int(in, saved.player_count) || saved.player_count < 1 ||
         saved.player_count > MAX_PLAYERS)
         return false;
     for (int i = 0; i < saved.player_count; i++)
-        if (!read_float(in, saved.x[i]) || !read_float(in, saved.y[i]) ||
-            !read_float(in, saved.angle[i]) || !read_float(in, saved.health[i]) ||
-            !read_float(in, saved.energy[i]) || !read_int(in, saved.cooldown[i]))
+        if (!read_saved_float(in, saved.x[i]) || !read_saved_float(in, saved.y[i]) ||
+            !read_saved_float(in, saved.angle[i]) || !read_saved_float(in, saved.health[i]) ||
+            !read_saved_float(in, saved.energy[i]) || !read_saved_int(in, saved.cooldown[i]))
             return false;
     return true;
 }
 
 static bool read_shared_values(std::istream &in, SavedGame &saved)
 {
-    return read_float(in, saved.aim_x) && read_float(in, saved.aim_y) &&
-           read_float(in, saved.camera_x) && read_float(in, saved.camera_y) &&
-           read_float(in, saved.view_scale) && read_float(in, saved.pending_damage) &&
-           read_int(in, saved.hurt_flash) && read_int(in, saved.kill_count);
+    return read_saved_float(in, saved.aim_x) && read_saved_float(in, saved.aim_y) &&
+           read_saved_float(in, saved.camera_x) && read_saved_float(in, saved.camera_y) &&
+           read_saved_float(in, saved.view_scale) && read_saved_float(in, saved.pending_damage) &&
+           read_saved_int(in, saved.hurt_flash) && read_saved_int(in, saved.kill_count);
 }
 
 // A short grid or a character outside the tile kinds refuses the file, and
-// so does anything after the last value: the counts did not match the data.
+// so does anything after the last value but a whole Waves block: the
+// counts did not match the data.
 static bool read_saved_game(std::istream &in, SavedGame &saved)
 {
     std::string extra;
-    return read_map_rows(in, saved.tiles) && read_zombies(in, saved) && read_players(in, saved) &&
-           read_shared_values(in, saved) && !(in >> extra);
+    if (!read_map_rows(in, saved.tiles) || !read_zombies(in, saved) || !read_players(in, saved) ||
+        !read_shared_values(in, saved))
+        return false;
+    saved.waves = read_waves_block(in, saved.player_count, saved.wave_state);
+    return saved.waves == saved.wave_state.tagged && !(in >> extra);
 }
 
 static bool in_range(float value, float low, float high)
@@ -216,6 +225,8 @@ static bool keeps_world_rules(const SavedGame &saved)
     for (int i = 0; i < saved.player_count; i++)
         if (!player_in_range(saved, i))
             return false;
+    if (saved.waves && !waves_block_in_range(saved.wave_state, saved.player_count))
+        return false;
     return position_in_range(saved.aim_x, saved.aim_y) &&
            in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
            in_range(saved.camera_y, 0.0f, CAMERA_MAX_Y) &&
@@ -273,6 +284,9 @@ static void apply_saved_game(const SavedGame &saved)
     apply_zombies(saved);
     apply_players(saved);
     apply_shared_values(saved);
+    game_mode = saved.waves ? MODE_WAVES : MODE_CLASSIC;
+    if (saved.waves)
+        apply_waves_block(saved.wave_state, saved.player_count);
 }
 
 // A damaged text is refused as a whole: the world, the lists and the random

@@ -1,6 +1,7 @@
 // save_game.h -- the single save slot: writing a game in progress and resuming it
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 const char SAVE_FILE[] = "Saves/gamesave.dat";
@@ -15,5 +16,8 @@ enum LoadResult {
 
 int save_game();  // 0, or the errno of the failure; the old save then stays
 LoadResult load_game(int &error);
-std::string saved_game_text();                      // the bytes save_game writes
+std::string saved_game_text();  // the bytes save_game writes
+// One whole word of a save as an int, or a finite float; false otherwise.
+bool read_saved_int(std::istream &in, int &value);
+bool read_saved_float(std::istream &in, float &value);
 bool load_game_from_text(const std::string &text);  // false: refused, nothing changed

@@ -1,5 +1,7 @@
 // save_game_test.cpp -- the save file's lines, safe saving and resuming a game; damaged files are in the fuzz corpus
 #include "fuzz/fuzz_targets.h"
+#include "game/game_clock.h"
+#include "game/waves.h"
 #include "game/world_fixture.h"
 #include "main_loop.h"
 #include "maps/map_file.h"
@@ -91,4 +93,40 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
     }
     // The fourth slot, beyond the three saved.
     EXPECT_TRUE(player_x[3] == 2500.0f && player_y[3] == 2550.0f && fire_cooldown[3] == 0);
+}
+
+// A Waves game saves the design's blocks and then its own: the wave, its
+// clocks and the time come back, and the same file without the block is a
+// Classic game. A block that is short, mistagged or out of range refuses
+// the whole file.
+TEST_F(SaveFile, AWavesGameKeepsItsWaveInATrailingBlockAndADamagedBlockIsRefused)
+{
+    set_up_game_in_progress();
+    player_count = 1;
+    game_mode = MODE_WAVES;
+    wave_number = 6;
+    wave_spawned = 17;
+    spawn_clock = 3.5f;
+    breather_left = 0.0f;
+    game_time_ms = 123456;
+    fire_clock[0] = 1.25f;
+    const std::string saved = saved_game_text();
+    const std::string tail = "waves\n6\n17\n3.5\n0\n123456\n0\n1.25\n";
+    ASSERT_EQ(saved.substr(saved.size() - tail.size()), tail);
+    const std::string classic = saved.substr(0, saved.size() - tail.size());
+    reset_world_for_new_game("");
+    game_mode = MODE_CLASSIC;
+    ASSERT_TRUE(load_game_from_text(saved));
+    EXPECT_TRUE(game_mode == MODE_WAVES && wave_number == 6 && wave_spawned == 17 &&
+                spawn_clock == 3.5f && game_time_ms == 123456 && fire_clock[0] == 1.25f);
+    EXPECT_EQ(saved_game_text(), saved);
+    ASSERT_TRUE(load_game_from_text(classic));
+    EXPECT_EQ(game_mode, MODE_CLASSIC);
+    EXPECT_EQ(saved_game_text(), classic);
+    for (const char *block :
+         {"waves\n6\n17\n3.5\n0\n123456\n0\n", "wave\n6\n17\n3.5\n0\n123456\n0\n1.25\n",
+          "waves\n0\n0\n3.5\n0\n123456\n0\n1.25\n", "waves\n6\n17\n3.5\n0\n123456\n0\n2.5\n",
+          "waves\n6\n17\n3.5\n0\n123456\n0\n1.25\n9\n"})
+        EXPECT_FALSE(load_game_from_text(classic + block)) << block;
+    EXPECT_EQ(saved_game_text(), classic);  // each refusal left the loaded game
 }

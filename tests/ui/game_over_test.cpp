@@ -1,4 +1,5 @@
 // game_over_test.cpp -- the summary after the horde wins and the bests kept per map
+#include "game/waves.h"
 #include "game/world_fixture.h"
 #include "main_loop.h"
 #include "maps/records.h"
@@ -16,6 +17,17 @@ protected:
         kill_count = kills;
         place_zombie(100, 100);
         add_wall_rect(0, 0, 10, 10);
+        finish_game();
+    }
+    static void play_and_die_in_waves(const char *map, int kills, int seconds, int wave)
+    {
+        clean_world();
+        game_mode = MODE_WAVES;
+        reset_world_for_new_game(map);
+        for (int i = 0; i < seconds; i++)
+            count_game_time(1000);
+        kill_count = kills;
+        wave_number = wave;
         finish_game();
     }
 };
@@ -58,4 +70,22 @@ TEST_F(GameOver, TheSummaryKeepsTheFiguresAndTheBestsAreKeptPerMap)
     write_text_file(RECORDS_FILE, std::string(5000, '\0'));
     play_and_die("Town", 1, 1);
     EXPECT_TRUE(game_over_before.kills == 0 && screen_number == SCREEN_GAME_OVER);
+}
+
+// A Waves game on a map keeps its own line beside the Classic one, with the
+// furthest wave; the Classic line stays as it was.
+TEST_F(GameOver, WavesBestsAreKeptApartFromClassicOnesWithTheFurthestWave)
+{
+    play_and_die("Farm", 40, 30);
+    play_and_die_in_waves("Farm", 200, 300, 7);
+    play_and_die_in_waves("Farm", 10, 20, 2);
+    EXPECT_TRUE(game_over_wave == 2 && game_over_before.wave == 7 && game_over_before.kills == 200);
+    EXPECT_EQ(read_file(RECORDS_FILE),
+              "# Rotwalk bests: map, most kills, longest survival in seconds\nFarm\t40\t30\n"
+              "Farm\t200\t300\twaves\t7\n");
+    map_record_count = 0;
+    read_records();
+    ASSERT_EQ(map_record_count, 2);
+    EXPECT_EQ(find_record("Farm", MODE_WAVES)->wave, 7);
+    EXPECT_EQ(find_record("Farm", MODE_CLASSIC)->kills, 40);
 }
