@@ -6,6 +6,7 @@
 
 #include "app/sound.h"
 #include "game/collision.h"
+#include "game/paths.h"
 #include "game/waves.h"
 #include "game/world.h"
 
@@ -44,8 +45,11 @@ static void chase_targets(float speed_factor)
     for (int i = 0; i < zombie_count; i++) {
         Zombie &zombie = *zombies[i];
         int target = chased_slot(zombie);
-        zombie.angle = (float)std::atan2((double)(player_y[target] - zombie.y),
-                                         (double)(player_x[target] - zombie.x));
+        if (game_mode == MODE_WAVES)
+            zombie.angle = route_angle(zombie.x, zombie.y, target);  // around the walls
+        else
+            zombie.angle = (float)std::atan2((double)(player_y[target] - zombie.y),
+                                             (double)(player_x[target] - zombie.x));
         zombie.x = (float)(zombie.x + speed * std::cos((double)zombie.angle));
         zombie.y = (float)(zombie.y + speed * std::sin((double)zombie.angle));
     }
@@ -112,10 +116,12 @@ static void meet_players()
 
 void update_zombies(float speed_factor)
 {
-    if (game_mode == MODE_WAVES)
+    if (game_mode == MODE_WAVES) {
         spawn_wave_zombies();
-    else
+        update_path_fields();
+    } else {
         spawn_on_ring();
+    }
     chase_targets(speed_factor);
     separate_zombies();
     keep_zombies_out_of_walls();

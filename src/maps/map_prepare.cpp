@@ -1,6 +1,7 @@
 // map_prepare.cpp -- merging neighbouring wall pieces into wall rectangles, with doorway gaps
 #include "maps/map_prepare.h"
 
+#include "game/paths.h"
 #include "game/world.h"
 #include "maps/map_file.h"
 
@@ -105,4 +106,5 @@ void prepare_map()
         scan_line(LEFT_EDGE, RIGHT_EDGE, x);
     for (int y = 0; y < MAP_SIZE; y++)
         scan_line(BOTTOM_EDGE, TOP_EDGE, y);
+    build_path_grid();  // the zombies' ways around these walls
 }
