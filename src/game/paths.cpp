@@ -7,14 +7,14 @@
 #include "game/world.h"
 
 unsigned char path_blocked[PATH_CELLS];
+unsigned char path_open_steps[PATH_CELLS];
 PathBox path_wall_boxes[MAX_WALL_RECTS];
 int path_wall_box_count;
-int path_field[MAX_PLAYERS][PATH_CELLS];
+uint64_t path_region_walls[PATH_REGIONS][PATH_REGIONS][PATH_WALL_WORDS];
+unsigned short path_field[MAX_PLAYERS][PATH_CELLS];
 int path_field_cell[MAX_PLAYERS];
 int path_field_builds[MAX_PLAYERS];
-int path_bucket_head[PATH_BUCKETS];
-int path_queue_next[PATH_CELLS];
-int path_queue_prev[PATH_CELLS];
+unsigned short path_bucket[PATH_BUCKETS][PATH_CELLS];
 
 // One step to a neighbouring cell.
 struct PathStep {
@@ -42,12 +42,12 @@ int path_cell_at(float x, float y)
 
 static float cell_centre_x(int cell)
 {
-    return (float)((cell % PATH_STRIDE - 1) * PATH_CELL + PATH_CELL / 2);
+    return (float)((cell % PATH_STRIDE - 1) * PATH_CELL) + PATH_CELL / 2.0f;
 }
 
 static float cell_centre_y(int cell)
 {
-    return (float)((cell / PATH_STRIDE - 1) * PATH_CELL + PATH_CELL / 2);
+    return (float)((cell / PATH_STRIDE - 1) * PATH_CELL) + PATH_CELL / 2.0f;
 }
 
 // A person centred at (px, py) overlaps the wall when the wall's nearest
@@ -85,55 +85,32 @@ static void block_border()
     }
 }
 
+// The square holding a coordinate, the edge squares taking what lies beyond
+// (and a NaN, which then crosses no wall).
+static int region_of(float v)
+{
+    if (!(v >= 0.0f))
+        return 0;
+    return std::min((int)(v / (float)PATH_REGION), PATH_REGIONS - 1);
+}
+
 // A walk that only touches a wall is clear: push_out_of_walls takes back
 // the slack's worth of overlap that rounding leaves.
 static void grow_wall_boxes()
 {
     float grow = PERSON_RADIUS - CLEAR_LINE_SLACK;
     path_wall_box_count = wall_rect_count;
+    std::fill(&path_region_walls[0][0][0],
+              &path_region_walls[0][0][0] + sizeof path_region_walls / sizeof(uint64_t), 0);
     for (int i = 0; i < wall_rect_count; i++) {
         const WallRect &wall = *wall_rects[i];
-        path_wall_boxes[i] = {wall.x - grow, wall.y - grow, wall.x + wall.w + grow,
-                              wall.y + wall.h + grow};
+        PathBox box = {wall.x - grow, wall.y - grow, wall.x + wall.w + grow,
+                       wall.y + wall.h + grow};
+        path_wall_boxes[i] = box;
+        for (int ry = region_of(box.top); ry <= region_of(box.bottom); ry++)
+            for (int rx = region_of(box.left); rx <= region_of(box.right); rx++)
+                path_region_walls[ry][rx][i / 64] |= (uint64_t)1 << (i % 64);
     }
-}
-
-void build_path_grid()
-{
-    std::fill(path_blocked, path_blocked + PATH_CELLS, 0);
-    block_border();
-    for (int i = 0; i < wall_rect_count; i++)
-        block_cells_near(*wall_rects[i]);
-    grow_wall_boxes();
-    for (int slot = 0; slot < MAX_PLAYERS; slot++) {
-        std::fill(path_field[slot], path_field[slot] + PATH_CELLS, PATH_UNREACHED);
-        path_field_cell[slot] = PATH_NO_CELL;
-        path_field_builds[slot] = 0;
-    }
-    std::fill(path_bucket_head, path_bucket_head + PATH_BUCKETS, PATH_NO_CELL);
-}
-
-static void link_cell(int cell, int cost)
-{
-    int bucket = cost % PATH_BUCKETS;
-    int head = path_bucket_head[bucket];
-    path_queue_next[cell] = head;
-    path_queue_prev[cell] = PATH_NO_CELL;
-    if (head != PATH_NO_CELL)
-        path_queue_prev[head] = cell;
-    path_bucket_head[bucket] = cell;
-}
-
-static void unlink_cell(int cell, int cost)
-{
-    int next = path_queue_next[cell];
-    int prev = path_queue_prev[cell];
-    if (prev != PATH_NO_CELL)
-        path_queue_next[prev] = next;
-    else
-        path_bucket_head[cost % PATH_BUCKETS] = next;
-    if (next != PATH_NO_CELL)
-        path_queue_prev[next] = prev;
 }
 
 // A diagonal step needs both side cells open, so no way cuts a wall's corner.
@@ -145,33 +122,66 @@ static bool step_open(int cell, const PathStep &step)
            (!path_blocked[cell + step.dx] && !path_blocked[cell + step.dy * PATH_STRIDE]);
 }
 
-// Dijkstra over a ring of buckets: every queued cost lies within the dearest
-// step of the cheapest, so the ring's buckets never mix two costs. The
-// player's own cell starts the field even when a wall blocks its centre.
-static void spread_field(int *field, int start)
+// Border cells keep no step: nothing is ever spread from them.
+static void find_open_steps()
 {
+    std::fill(path_open_steps, path_open_steps + PATH_CELLS, 0);
+    for (int cy = 1; cy <= PATH_GRID; cy++)
+        for (int cx = 1; cx <= PATH_GRID; cx++) {
+            int cell = cy * PATH_STRIDE + cx;
+            unsigned open = 0;
+            for (int k = 0; k < PATH_STEP_COUNT; k++)
+                open |= (unsigned)step_open(cell, PATH_STEPS[k]) << k;
+            path_open_steps[cell] = (unsigned char)open;
+        }
+}
+
+void build_path_grid()
+{
+    std::fill(path_blocked, path_blocked + PATH_CELLS, 0);
+    block_border();
+    for (int i = 0; i < wall_rect_count; i++)
+        block_cells_near(*wall_rects[i]);
+    find_open_steps();
+    grow_wall_boxes();
+    for (int slot = 0; slot < MAX_PLAYERS; slot++) {
+        std::fill(path_field[slot], path_field[slot] + PATH_CELLS, PATH_UNREACHED);
+        path_field_cell[slot] = PATH_NO_CELL;
+        path_field_builds[slot] = 0;
+    }
+}
+
+// Dijkstra over a ring of buckets: every queued cost lies within the dearest
+// step of the cheapest, so the ring's buckets never mix two live costs. A
+// cell improved after it was queued is left in its old bucket and skipped
+// there. The player's own cell starts the field even when a wall blocks it.
+static void spread_field(unsigned short *field, int start)
+{
+    const int RING = PATH_BUCKETS - 1;  // a cost's bucket is its low three bits
+    int sizes[PATH_BUCKETS] = {1};
     field[start] = 0;
-    link_cell(start, 0);
+    path_bucket[0][0] = (unsigned short)start;
     int queued = 1;
     for (int cost = 0; queued > 0; cost++) {
-        int bucket = cost % PATH_BUCKETS;
-        while (path_bucket_head[bucket] != PATH_NO_CELL) {
-            int cell = path_bucket_head[bucket];
-            unlink_cell(cell, cost);
-            queued--;
-            for (const PathStep &step : PATH_STEPS) {
-                int next = cell + step.dy * PATH_STRIDE + step.dx;
-                int next_cost = cost + step.cost;
-                if (!step_open(cell, step) || next_cost >= field[next])
+        const unsigned short *bucket = path_bucket[cost & RING];
+        int size = sizes[cost & RING];
+        for (int i = 0; i < size; i++) {
+            int cell = bucket[i];
+            if (field[cell] != cost)
+                continue;
+            unsigned open = path_open_steps[cell];
+            for (int k = 0; k < PATH_STEP_COUNT; k++) {
+                int next = cell + PATH_STEPS[k].dy * PATH_STRIDE + PATH_STEPS[k].dx;
+                int next_cost = cost + PATH_STEPS[k].cost;
+                if (!(open >> k & 1) || next_cost >= field[next])
                     continue;
-                if (field[next] == PATH_UNREACHED)
-                    queued++;
-                else
-                    unlink_cell(next, field[next]);
-                field[next] = next_cost;
-                link_cell(next, next_cost);
+                field[next] = (unsigned short)next_cost;
+                path_bucket[next_cost & RING][sizes[next_cost & RING]++] = (unsigned short)next;
+                queued++;
             }
         }
+        queued -= size;
+        sizes[cost & RING] = 0;
     }
 }
 
@@ -225,28 +235,31 @@ static bool segment_crosses(const PathBox &box, float ax, float ay, float bx, fl
 // corner counts as blocked: the field then takes the zombie round it.
 bool clear_line(float ax, float ay, float bx, float by)
 {
-    float low_x = std::min(ax, bx), high_x = std::max(ax, bx);
-    float low_y = std::min(ay, by), high_y = std::max(ay, by);
-    for (int i = 0; i < path_wall_box_count; i++) {
-        const PathBox &box = path_wall_boxes[i];
-        // Most walls are far: the four tests are combined without branches.
-        bool near =
-            (box.left < high_x) & (low_x < box.right) & (box.top < high_y) & (low_y < box.bottom);
-        if (near && segment_crosses(box, ax, ay, bx, by))
-            return false;
-    }
+    uint64_t near[PATH_WALL_WORDS] = {};
+    int words = (path_wall_box_count + 63) / 64;
+    int last_x = region_of(std::max(ax, bx)), last_y = region_of(std::max(ay, by));
+    for (int ry = region_of(std::min(ay, by)); ry <= last_y; ry++)
+        for (int rx = region_of(std::min(ax, bx)); rx <= last_x; rx++)
+            for (int w = 0; w < words; w++)
+                near[w] |= path_region_walls[ry][rx][w];
+    for (int w = 0; w < words; w++)
+        for (uint64_t bits = near[w]; bits != 0; bits &= bits - 1) {
+            int i = w * 64 + __builtin_ctzll(bits);
+            if (segment_crosses(path_wall_boxes[i], ax, ay, bx, by))
+                return false;
+        }
     return true;
 }
 
 // The neighbour with the lowest cost below the cell's own, or PATH_NO_CELL.
 // A cell a wall blocks has no cost of its own, so any reached neighbour leads on.
-static int downhill_cell(const int *field, int cell)
+static int downhill_cell(const unsigned short *field, int cell)
 {
     int best = PATH_NO_CELL;
     int best_cost = field[cell];
-    for (const PathStep &step : PATH_STEPS) {
-        int next = cell + step.dy * PATH_STRIDE + step.dx;
-        if (field[next] < best_cost && step_open(cell, step)) {
+    for (int k = 0; k < PATH_STEP_COUNT; k++) {
+        int next = cell + PATH_STEPS[k].dy * PATH_STRIDE + PATH_STEPS[k].dx;
+        if (field[next] < best_cost && (path_open_steps[cell] >> k & 1)) {
             best = next;
             best_cost = field[next];
         }
@@ -261,7 +274,7 @@ static float angle_towards(float x, float y, float tx, float ty)
 
 // Aiming at the farthest of the next few cells that is in clear sight cuts
 // the grid's zigzag and rounds a doorway's stubs instead of scraping them.
-static int aim_cell(const int *field, float x, float y, int first)
+static int aim_cell(const unsigned short *field, float x, float y, int first)
 {
     int aim = first;
     for (int k = 1; k < PATH_AIM_LOOKAHEAD; k++) {

@@ -22,6 +22,7 @@
 #include "app/sound.h"
 #include "app/window_scale.h"
 #include "game/darkness.h"
+#include "game/paths.h"
 #include "game/view.h"
 #include "game/world.h"
 #include "maps/editor_view.h"
@@ -126,7 +127,87 @@ static void run_overlay_frame()
     run_overlay_buttons();
 }
 
+// A field is built again only when its player changes cell: forget the cell.
+static void prepare_path_field()
+{
+    path_field_cell[0] = PATH_NO_CELL;
+}
+
+static void run_path_field()
+{
+    update_path_fields();
+}
+
+// 250 zombies spread evenly on the spawn ring around player 0.
+static float routed_x[CROWD_SIZE], routed_y[CROWD_SIZE], routed_angle[CROWD_SIZE];
+
+static void prepare_routed_zombies()
+{
+    for (int i = 0; i < CROWD_SIZE; i++) {
+        double around = 2.0 * M_PI * i / CROWD_SIZE;
+        routed_x[i] = (float)(player_x[0] + 650.0 * std::cos(around));
+        routed_y[i] = (float)(player_y[0] + 650.0 * std::sin(around));
+    }
+}
+
+static void run_routed_zombies()
+{
+    for (int i = 0; i < CROWD_SIZE; i++)
+        routed_angle[i] = route_angle(routed_x[i], routed_y[i], 0);
+}
+
+static int ring_in_sight()
+{
+    prepare_routed_zombies();
+    int seen = 0;
+    for (int i = 0; i < CROWD_SIZE; i++)
+        seen += clear_line(routed_x[i], routed_y[i], player_x[0], player_y[0]);
+    return seen;
+}
+
+// Player 0 on the floor tile whose ring, kept inside the world, is the most
+// hidden behind walls: there the most zombies follow the field.
+static void stand_behind_walls()
+{
+    const int RING_TILES = 7;  // the 650 ring stays this many tiles from the world's edge
+    float best_x = player_x[0], best_y = player_y[0];
+    int fewest = ring_in_sight();
+    for (int tx = RING_TILES; tx < MAP_SIZE - RING_TILES; tx++)
+        for (int ty = RING_TILES; ty < MAP_SIZE - RING_TILES; ty++) {
+            if (map_tiles[tx][ty] >= FIRST_WALL_KIND)
+                continue;
+            player_x[0] = (float)(tx * TILE_SIZE + TILE_SIZE / 2);
+            player_y[0] = (float)(ty * TILE_SIZE + TILE_SIZE / 2);
+            int seen = ring_in_sight();
+            if (seen < fewest) {
+                fewest = seen;
+                best_x = player_x[0];
+                best_y = player_y[0];
+            }
+        }
+    player_x[0] = best_x;
+    player_y[0] = best_y;
+}
+
 static void print_row(const char *name, int depth, Timing timing, double blit_us);
+
+// The zombies' way round walls, for a mode that routes them: player 0's
+// field rebuilt, and the ring's zombies routed by it.
+static void bench_paths(int depth, int repetitions, double blit_us)
+{
+    float start_x = player_x[0], start_y = player_y[0];
+    build_path_grid();
+    stand_behind_walls();
+    update_path_fields();
+    printf("(player 0 at %.0f, %.0f: %d of the %d zombies on its ring see it in a clear line)\n",
+           player_x[0], player_y[0], ring_in_sight(), CROWD_SIZE);
+    print_row("path field rebuild", depth, measure(repetitions, prepare_path_field, run_path_field),
+              blit_us);
+    print_row("250 routed zombies", depth,
+              measure(repetitions, prepare_routed_zombies, run_routed_zombies), blit_us);
+    player_x[0] = start_x;
+    player_y[0] = start_y;
+}
 
 // The canvas presented in a window of twice and three times its size.
 static SDL_Surface *scaled_window = nullptr;
@@ -215,6 +296,7 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         start_game_on(map);
         print_row("game_frame, 250 zombies, firing", depth,
                   measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
+        bench_paths(depth, repetitions, blit.median_us);
         clear_zombies();
         clear_wall_rects();
     } else {
