@@ -183,15 +183,15 @@ static bool read_saved_game(std::istream &in, SavedGame &saved)
     return saved.waves == saved.wave_state.tagged && !(in >> extra);
 }
 
-static bool in_range(float value, float low, float high)
+bool saved_in_range(float value, float low, float high)
 {
     return value >= low && value <= high;
 }
 
 static bool position_in_range(float x, float y)
 {
-    return in_range(x, SAVED_POSITION_MIN, SAVED_POSITION_MAX) &&
-           in_range(y, SAVED_POSITION_MIN, SAVED_POSITION_MAX);
+    return saved_in_range(x, SAVED_POSITION_MIN, SAVED_POSITION_MAX) &&
+           saved_in_range(y, SAVED_POSITION_MIN, SAVED_POSITION_MAX);
 }
 
 // A living zombie has been hit at most four times (health 100 down to 20);
@@ -200,17 +200,17 @@ static bool position_in_range(float x, float y)
 static bool zombie_in_range(const Zombie &zombie)
 {
     return position_in_range(zombie.x, zombie.y) &&
-           in_range(zombie.angle, -SAVED_ANGLE_MAX, SAVED_ANGLE_MAX) && zombie.health > 0.0f &&
-           zombie.health <= ZOMBIE_FULL_HEALTH && zombie.target_player >= 0 &&
-           zombie.target_player < MAX_PLAYERS;
+           saved_in_range(zombie.angle, -SAVED_ANGLE_MAX, SAVED_ANGLE_MAX) &&
+           zombie.health > 0.0f && zombie.health <= ZOMBIE_FULL_HEALTH &&
+           zombie.target_player >= 0 && zombie.target_player < MAX_PLAYERS;
 }
 
 static bool player_in_range(const SavedGame &saved, int i)
 {
     return position_in_range(saved.x[i], saved.y[i]) &&
-           in_range(saved.angle[i], -SAVED_ANGLE_MAX, SAVED_ANGLE_MAX) &&
-           in_range(saved.health[i], 0.0f, GAUGE_MAX) &&
-           in_range(saved.energy[i], 0.0f, GAUGE_MAX) &&
+           saved_in_range(saved.angle[i], -SAVED_ANGLE_MAX, SAVED_ANGLE_MAX) &&
+           saved_in_range(saved.health[i], 0.0f, GAUGE_MAX) &&
+           saved_in_range(saved.energy[i], 0.0f, GAUGE_MAX) &&
            (saved.cooldown[i] == 0 || saved.cooldown[i] == 1);
 }
 
@@ -228,10 +228,10 @@ static bool keeps_world_rules(const SavedGame &saved)
     if (saved.waves && !waves_block_in_range(saved.wave_state, saved.player_count))
         return false;
     return position_in_range(saved.aim_x, saved.aim_y) &&
-           in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
-           in_range(saved.camera_y, 0.0f, CAMERA_MAX_Y) &&
-           in_range(saved.view_scale, 0.0f, VIEW_SCALE_MAX) &&
-           in_range(saved.pending_damage, 0.0f, SAVED_DAMAGE_MAX) && saved.hurt_flash >= 0 &&
+           saved_in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
+           saved_in_range(saved.camera_y, 0.0f, CAMERA_MAX_Y) &&
+           saved_in_range(saved.view_scale, 0.0f, VIEW_SCALE_MAX) &&
+           saved_in_range(saved.pending_damage, 0.0f, SAVED_DAMAGE_MAX) && saved.hurt_flash >= 0 &&
            saved.hurt_flash <= HURT_FLASH_MAX && saved.kill_count >= 0 &&
            saved.kill_count <= SAVED_KILL_COUNT_MAX;
 }

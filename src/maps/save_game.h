@@ -20,4 +20,5 @@ std::string saved_game_text();  // the bytes save_game writes
 // One whole word of a save as an int, or a finite float; false otherwise.
 bool read_saved_int(std::istream &in, int &value);
 bool read_saved_float(std::istream &in, float &value);
-bool load_game_from_text(const std::string &text);  // false: refused, nothing changed
+bool saved_in_range(float value, float low, float high);  // low to high, both included
+bool load_game_from_text(const std::string &text);        // false: refused, nothing changed

@@ -41,11 +41,6 @@ bool read_waves_block(std::istream &in, int players, SavedWaves &saved)
     return true;
 }
 
-static bool in_range(float value, float low, float high)
-{
-    return value >= low && value <= high;
-}
-
 // Only what a Waves game can hold: a wave's spawns within its size, clocks
 // within their longest waits.
 bool waves_block_in_range(const SavedWaves &saved, int players)
@@ -53,12 +48,12 @@ bool waves_block_in_range(const SavedWaves &saved, int players)
     if (saved.wave < 1 || saved.wave > SAVED_WAVE_MAX || saved.spawned < 0 ||
         saved.spawned > wave_size(saved.wave) || saved.time_ms < 0 ||
         saved.time_ms > MAX_GAME_TIME_MS ||
-        !in_range(saved.spawn_clock, 0.0f, WAVE_FIRST_INTERVAL) ||
-        !in_range(saved.breather_left, 0.0f, BREATHER_FRAMES) ||
-        !in_range(saved.flash_carry, 0.0f, 1.0f))
+        !saved_in_range(saved.spawn_clock, 0.0f, WAVE_FIRST_INTERVAL) ||
+        !saved_in_range(saved.breather_left, 0.0f, BREATHER_FRAMES) ||
+        !saved_in_range(saved.flash_carry, 0.0f, 1.0f))
         return false;
     for (int i = 0; i < players; i++)
-        if (!in_range(saved.fire_clock[i], 0.0f, SHOT_INTERVAL_FRAMES))
+        if (!saved_in_range(saved.fire_clock[i], 0.0f, SHOT_INTERVAL_FRAMES))
             return false;
     return true;
 }
