@@ -189,6 +189,18 @@ static void stand_behind_walls()
     player_y[0] = best_y;
 }
 
+// The ring's zombies walking the field to player 0 behind its walls, the
+// field built again every frame as if the player changed cell each frame.
+static void prepare_routed_frame()
+{
+    clear_zombies();
+    prepare_routed_zombies();
+    for (int i = 0; i < CROWD_SIZE; i++)
+        spawn_zombie(routed_x[i], routed_y[i]);
+    prepare_crowded_frame();
+    path_field_cell[0] = PATH_NO_CELL;
+}
+
 static void print_row(const char *name, int depth, Timing timing, double blit_us);
 
 // The zombies' way round walls, for a mode that routes them: player 0's
@@ -297,6 +309,15 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         print_row("game_frame, 250 zombies, firing", depth,
                   measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
         bench_paths(depth, repetitions, blit.median_us);
+        clear_zombies();
+        game_mode = MODE_WAVES;
+        start_game_on(map);
+        print_row("Waves game_frame, 250 zombies", depth,
+                  measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
+        stand_behind_walls();
+        print_row("Waves frame, 250 routed, new field", depth,
+                  measure(repetitions, prepare_routed_frame, run_game_frame), blit.median_us);
+        game_mode = MODE_CLASSIC;
         clear_zombies();
         clear_wall_rects();
     } else {
