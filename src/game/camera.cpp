@@ -34,6 +34,16 @@ static float clamp_to_range(float value, float from, float to)
 // the view's edges and the gauges, then held where the visible part shows at
 // most the margin past the world's edges (and the gauges' height below it),
 // so a player at the edge of the world is still clear of the view's.
+CameraLimits waves_camera_limits(float scale)
+{
+    float margin = VIEW_KEEP_MARGIN * scale;
+    float past_x = VIEW_CENTER_X * (1 - scale) + margin;
+    float past_y = VIEW_CENTER_Y * (1 - scale) + margin;
+    CameraLimits limits = {-past_x, CAMERA_MAX_X + past_x, -past_y,
+                           CAMERA_MAX_Y + past_y + (VIEW_H - GAUGES_TOP) * scale};
+    return limits;
+}
+
 static void keep_players_in_view()
 {
     float left = -1e9f, right = 1e9f, top = -1e9f, bottom = 1e9f;
@@ -45,12 +55,9 @@ static void keep_players_in_view()
     }
     camera_x = clamp_to_range(camera_x, left, right);
     camera_y = clamp_to_range(camera_y, top, bottom);
-    float margin = VIEW_KEEP_MARGIN * view_scale;
-    float past_x = VIEW_CENTER_X * (1 - view_scale) + margin;
-    float past_y = VIEW_CENTER_Y * (1 - view_scale) + margin;
-    camera_x = clamp_float(camera_x, -past_x, CAMERA_MAX_X + past_x);
-    camera_y =
-        clamp_float(camera_y, -past_y, CAMERA_MAX_Y + past_y + (VIEW_H - GAUGES_TOP) * view_scale);
+    CameraLimits limits = waves_camera_limits(view_scale);
+    camera_x = clamp_float(camera_x, limits.low_x, limits.high_x);
+    camera_y = clamp_float(camera_y, limits.low_y, limits.high_y);
 }
 
 // The design's easing, a tenth of the way per reference frame, at any frame rate.

@@ -19,3 +19,10 @@ void update_camera();
 // Where a world point shows on the display, through the view's zoom about its centre.
 float screen_x_of(float world_x);
 float screen_y_of(float world_y);
+
+// How far past the design's range the Waves camera may go at a zoom, so
+// that a player at the world's edge stays inside the visible part.
+struct CameraLimits {
+    float low_x, high_x, low_y, high_y;
+};
+CameraLimits waves_camera_limits(float scale);

@@ -15,6 +15,8 @@
 
 #include "app/folders.h"
 #include "app/safe_write.h"
+#include "game/camera.h"
+#include "game/waves.h"
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "maps/map_prepare.h"
@@ -227,9 +229,14 @@ static bool keeps_world_rules(const SavedGame &saved)
             return false;
     if (saved.waves && !waves_block_in_range(saved.wave_state, saved.player_count))
         return false;
+    // The Waves camera may show the world's edge; the widest it goes is at
+    // the strongest zoom.
+    CameraLimits camera = {0.0f, CAMERA_MAX_X, 0.0f, CAMERA_MAX_Y};
+    if (saved.waves)
+        camera = waves_camera_limits(WAVES_MIN_VIEW_SCALE);
     return position_in_range(saved.aim_x, saved.aim_y) &&
-           saved_in_range(saved.camera_x, 0.0f, CAMERA_MAX_X) &&
-           saved_in_range(saved.camera_y, 0.0f, CAMERA_MAX_Y) &&
+           saved_in_range(saved.camera_x, camera.low_x, camera.high_x) &&
+           saved_in_range(saved.camera_y, camera.low_y, camera.high_y) &&
            saved_in_range(saved.view_scale, 0.0f, VIEW_SCALE_MAX) &&
            saved_in_range(saved.pending_damage, 0.0f, SAVED_DAMAGE_MAX) && saved.hurt_flash >= 0 &&
            saved.hurt_flash <= HURT_FLASH_MAX && saved.kill_count >= 0 &&

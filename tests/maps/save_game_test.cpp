@@ -120,6 +120,12 @@ TEST_F(SaveFile, AWavesGameKeepsItsWaveInATrailingBlockAndADamagedBlockIsRefused
     EXPECT_TRUE(game_mode == MODE_WAVES && wave_number == 6 && wave_spawned == 17 &&
                 spawn_clock == 3.5f && game_time_ms == 123456 && fire_clock[0] == 1.25f);
     EXPECT_EQ(saved_game_text(), saved);
+    // The Waves camera may show the world's edge; a Classic one may not.
+    camera_x = CAMERA_MAX_X + 150.0f;
+    camera_y = -100.0f;
+    EXPECT_TRUE(load_game_from_text(saved_game_text()));
+    game_mode = MODE_CLASSIC;
+    EXPECT_FALSE(load_game_from_text(saved_game_text()));
     ASSERT_TRUE(load_game_from_text(classic));
     EXPECT_EQ(game_mode, MODE_CLASSIC);
     EXPECT_EQ(saved_game_text(), classic);

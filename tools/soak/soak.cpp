@@ -1,12 +1,13 @@
 // soak.cpp -- a long headless run of the real frame loop: the world's rules every frame, saves that load, flat memory
 //
-// Usage: soak [map file name in data/Maps] [frames]
+// Usage: soak [map file name in data/Maps] [frames] [classic|waves]
 // Plays game after game through the menus with the dummy video and audio
 // drivers, a fixed frame length and a fixed seed. Exits 1 at the first broken
 // rule, or when resident memory grows by more than 1 MB after frame 10,000.
 #include <SDL.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include "app/settings.h"
 #include "app/window_scale.h"
 #include "game/collision.h"
+#include "game/waves.h"
 #include "game/world.h"
 #include "main_loop.h"
 #include "maps/save_game.h"
@@ -48,6 +50,8 @@ const int AIM_RADIUS = 150;            // display pixels around the view's centr
 const double AIM_TURN = 0.1;           // radians per frame
 const double BYTES_PER_MB = 1024.0 * 1024.0;
 
+const int WAVES_MENU_ROW = 4;  // "Waves", below the four rows of "Single Player" to "Credits"
+
 const int LEG_KEYS[4] = {SDLK_d, SDLK_s, SDLK_a, SDLK_w};
 
 // What the run has done so far.
@@ -59,6 +63,8 @@ struct SoakRun {
     int game_kills = 0;   // the current game's kill count after the last frame
     long baseline_rss = 0;
 };
+
+static int soak_mode = MODE_CLASSIC;
 
 // The input as the soak holds it; only changes become SDL events.
 static bool key_held[KEY_STATE_SIZE];
@@ -158,8 +164,11 @@ static void feed_input(const SoakRun &run)
         click_at(MAIN_MENU_BUTTON_X + MAIN_MENU_BUTTON_W / 2,
                  MAIN_MENU_BUTTON_Y + MAIN_MENU_BUTTON_H / 2);
         break;
-    default:  // "Single Player" on the main menu, then the only map on the list
-        click_at(MENU_TEXT_X, menu_row_y(0));
+    default:  // the mode's row on the main menu, then the only map on the list
+        click_at(MENU_TEXT_X,
+                 menu_row_y(screen_number == SCREEN_MAIN_MENU && soak_mode == MODE_WAVES
+                                ? WAVES_MENU_ROW
+                                : 0));
         break;
     }
 }
@@ -169,17 +178,38 @@ static bool within(float value, float low, float high)
     return std::isfinite(value) && value >= low && value <= high;
 }
 
+// What Waves adds: a wave under way or announced, its count kept, the
+// zoom held at 2 times, the camera free to show the world's edge.
+static std::string broken_waves_rule()
+{
+    if (wave_number < 1 || wave_spawned < 0 || wave_spawned > wave_size(wave_number) ||
+        !within(breather_left, 0, BREATHER_FRAMES) || !within(spawn_clock, -1, WAVE_FIRST_INTERVAL))
+        return "wave " + std::to_string(wave_number);
+    if (view_scale != std::max(player_health[0] / GAUGE_MAX, WAVES_MIN_VIEW_SCALE))
+        return "gauges";
+    if (!within(camera_x, -CANVAS_W, CAMERA_MAX_X + CANVAS_W) ||
+        !within(camera_y, -CANVAS_H, CAMERA_MAX_Y + CANVAS_H))
+        return "camera";
+    return within(fire_clock[0], -1, SHOT_INTERVAL_FRAMES) ? "" : "fire clock";
+}
+
 // The first broken rule of a game in progress, or "".
 static std::string broken_game_rule(const SoakRun &run)
 {
-    if (!within(player_health[0], 0, GAUGE_MAX) || !within(player_energy[0], 0, GAUGE_MAX) ||
-        view_scale != player_health[0] / GAUGE_MAX)
+    if (!within(player_health[0], 0, GAUGE_MAX) || !within(player_energy[0], 0, GAUGE_MAX))
         return "gauges";
-    if (!within(camera_x, 0, CAMERA_MAX_X) || !within(camera_y, 0, CAMERA_MAX_Y) ||
-        !(pending_damage >= 0.0f))
-        return "camera or damage";
-    if (hurt_flash < 0 || hurt_flash > HURT_FLASH_MAX || (unsigned)fire_cooldown[0] > 1)
-        return "flash or cooldown";
+    if (soak_mode == MODE_WAVES) {
+        std::string rule = broken_waves_rule();
+        if (!rule.empty())
+            return rule;
+    } else if (view_scale != player_health[0] / GAUGE_MAX || !within(camera_x, 0, CAMERA_MAX_X) ||
+               !within(camera_y, 0, CAMERA_MAX_Y) || (unsigned)fire_cooldown[0] > 1) {
+        return "zoom, camera or cooldown";
+    }
+    if (!(pending_damage >= 0.0f))
+        return "damage";
+    if (hurt_flash < 0 || hurt_flash > HURT_FLASH_MAX)
+        return "flash";
     if (!within(player_x[0], 0, WORLD_PIXELS) || !within(player_y[0], 0, WORLD_PIXELS) ||
         !std::isfinite(player_angle[0]))
         return "player position";
@@ -284,6 +314,8 @@ int main(int argc, char *argv[])
 {
     const char *map = argc > 1 ? argv[1] : DEFAULT_MAP;
     int frames = argc > 2 ? atoi(argv[2]) : DEFAULT_FRAMES;
+    if (argc > 3)
+        soak_mode = strcmp(argv[3], "waves") == 0 ? MODE_WAVES : MODE_CLASSIC;
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     std::string folder = make_game_folder(map);
