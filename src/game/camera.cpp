@@ -30,10 +30,6 @@ static float clamp_to_range(float value, float from, float to)
     return from <= to ? clamp_float(value, from, to) : (from + to) / 2;
 }
 
-// The eased camera moved as little as it takes to keep every player clear of
-// the view's edges and the gauges, then held where the visible part shows at
-// most the margin past the world's edges (and the gauges' height below it),
-// so a player at the edge of the world is still clear of the view's.
 CameraLimits waves_camera_limits(float scale)
 {
     float margin = VIEW_KEEP_MARGIN * scale;
@@ -44,6 +40,10 @@ CameraLimits waves_camera_limits(float scale)
     return limits;
 }
 
+// The eased camera moved as little as it takes to keep every player clear of
+// the view's edges and the gauges, then held where the visible part shows at
+// most the margin past the world's edges (and the gauges' height below it),
+// so a player at the edge of the world is still clear of the view's.
 static void keep_players_in_view()
 {
     float left = -1e9f, right = 1e9f, top = -1e9f, bottom = 1e9f;

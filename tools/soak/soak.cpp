@@ -22,6 +22,7 @@
 #include "app/input.h"
 #include "app/settings.h"
 #include "app/window_scale.h"
+#include "game/camera.h"
 #include "game/collision.h"
 #include "game/waves.h"
 #include "game/world.h"
@@ -187,8 +188,9 @@ static std::string broken_waves_rule()
         return "wave " + std::to_string(wave_number);
     if (view_scale != std::max(player_health[0] / GAUGE_MAX, WAVES_MIN_VIEW_SCALE))
         return "gauges";
-    if (!within(camera_x, -CANVAS_W, CAMERA_MAX_X + CANVAS_W) ||
-        !within(camera_y, -CANVAS_H, CAMERA_MAX_Y + CANVAS_H))
+    CameraLimits limits = waves_camera_limits(WAVES_MIN_VIEW_SCALE);
+    if (!within(camera_x, limits.low_x, limits.high_x) ||
+        !within(camera_y, limits.low_y, limits.high_y))
         return "camera";
     return within(fire_clock[0], -1, SHOT_INTERVAL_FRAMES) ? "" : "fire clock";
 }
