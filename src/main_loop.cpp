@@ -12,6 +12,7 @@
 #include "app/folders.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
+#include "app/pads.h"
 #include "app/safe_write.h"
 #include "app/settings.h"
 #include "app/sound.h"
@@ -51,6 +52,7 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
 void start_up()
 {
     load_settings();
+    read_pad_settings();
     if (option_fullscreen != FULLSCREEN_FROM_SETTINGS)
         setting_fullscreen = option_fullscreen != 0;  // for this run only
     srand((unsigned)time(nullptr));
@@ -64,6 +66,7 @@ void start_up()
     create_world_surface();
     load_border_darkness();
     open_audio();
+    open_pads();
 }
 
 // Return went down this frame with either Alt key held.
@@ -87,6 +90,8 @@ void run_frame()
 {
     SDL_PumpEvents();
     start_frame_sounds();
+    // In play the pads walk and aim; over the overlay and elsewhere they point and click.
+    pads_drive_pointer = screen_number != SCREEN_GAME || overlay_level != 0.0f;
     update_input();
     if (alt_enter_pressed())
         toggle_fullscreen();
@@ -108,6 +113,7 @@ void run_frame()
 // Everything start-up made, so a shut-down leaves nothing behind.
 void shut_down()
 {
+    close_pads();
     close_audio();
     release_artwork();
     free_world_surface();

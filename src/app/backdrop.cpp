@@ -5,6 +5,7 @@
 
 #include "app/display.h"
 #include "app/input.h"
+#include "app/pads.h"
 #include "app/pixels.h"
 
 SDL_Surface *backdrop_snapshot = nullptr;
@@ -174,7 +175,7 @@ static void draw_backdrop()
 
 void update_overlay_backdrop(float step)
 {
-    if (key_state[SDLK_ESCAPE] == KEY_PRESSED)
+    if (key_state[SDLK_ESCAPE] == KEY_PRESSED || any_pad_pressed(PAD_BACK))
         toggle_overlay();
     if (overlay_level != 0.0f)
         draw_backdrop();

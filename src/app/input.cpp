@@ -3,12 +3,20 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "app/frame_clock.h"
+#include "app/pads.h"
 #include "app/window_scale.h"
 
 int key_state[KEY_STATE_SIZE];
 int mouse_button_state[MOUSE_BUTTON_COUNT];
 int mouse_x[POINTER_SLOTS];
 int mouse_y[POINTER_SLOTS];
+int active_device = DEVICE_KEYBOARD;
+bool pads_drive_pointer = true;
+PadPointer pad_pointer;
 
 static void settle_pressed(int *table, int size)
 {
@@ -19,33 +27,120 @@ static void settle_pressed(int *table, int size)
 }
 
 // Takes every queued event of one kind and marks its key or button; indices
-// without an entry (button 10 and up) are ignored.
-static void apply_events(Uint32 mask, int *table, int size, int new_state)
+// without an entry (button 10 and up) are ignored. Returns how many came.
+static int apply_events(Uint32 mask, int *table, int size, int new_state)
 {
     SDL_Event event;
+    int count = 0;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, mask) > 0) {
+        count++;
         int index = (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
                         ? (int)event.key.keysym.sym
                         : (int)event.button.button;
         if (index >= 0 && index < size)
             table[index] = new_state;
     }
+    return count;
+}
+
+// The left sticks and d-pads of every pad move the pointer, the stick by
+// how far it is tilted, a d-pad slowly at first.
+static void move_pointer_by_pads(int mouse_canvas_x, int mouse_canvas_y)
+{
+    float dx = 0.0f, dy = 0.0f;
+    bool dpad = false;
+    for (int i = 0; i < MAX_PADS; i++) {
+        float x, y;
+        if (pad_stick(i, STICK_MOVE_X, x, y)) {
+            float reach = stick_reach(x, y);
+            float length = std::hypot(x, y);
+            dx += x / length * reach * reach;
+            dy += y / length * reach * reach;
+        }
+        int direction = pad_dpad_direction(i);
+        if (direction != NO_DIRECTION) {
+            dpad = true;
+            float a = (float)(direction * DEGREES_TO_RADIANS);
+            float share =
+                DPAD_FIRST_SHARE + (1.0f - DPAD_FIRST_SHARE) *
+                                       std::fmin(1.0f, (float)pad_pointer.dpad_ms / DPAD_RAMP_MS);
+            dx += std::cos(a) * share;
+            dy += std::sin(a) * share;
+        }
+    }
+    pad_pointer.dpad_ms = dpad ? pad_pointer.dpad_ms + frame_ms : 0;
+    if (dx == 0.0f && dy == 0.0f)
+        return;
+    if (!pad_pointer.in_use) {
+        pad_pointer.x = (float)mouse_canvas_x;
+        pad_pointer.y = (float)mouse_canvas_y;
+        pad_pointer.in_use = true;
+    }
+    float step = PAD_POINTER_SPEED * (float)frame_ms / 1000.0f;
+    pad_pointer.x = std::fmax(0.0f, std::fmin((float)(CANVAS_W - 1), pad_pointer.x + dx * step));
+    pad_pointer.y = std::fmax(0.0f, std::fmin((float)(CANVAS_H - 1), pad_pointer.y + dy * step));
+}
+
+// A pad's A is the left button while pads drive the pointer; the mouse's
+// own state is kept aside so letting go of A lets go of the button.
+static void merge_pad_click()
+{
+    if (pad_pointer.click_merged)
+        mouse_button_state[SDL_BUTTON_LEFT] = pad_pointer.mouse_left;
+    pad_pointer.click_merged = false;
+}
+
+static void apply_pad_click()
+{
+    pad_pointer.mouse_left = mouse_button_state[SDL_BUTTON_LEFT];
+    if (!pads_drive_pointer)
+        return;
+    int a = KEY_UP;
+    for (int i = 0; i < MAX_PADS; i++)
+        a = std::max(a, pad_button(i, PAD_A));
+    if (a == KEY_UP)
+        return;
+    int &left = mouse_button_state[SDL_BUTTON_LEFT];
+    left = std::max(left, a);
+    pad_pointer.click_merged = true;
 }
 
 // All downs are applied before all ups, so a press and release between two
 // updates ends as KEY_UP: a wheel click is never seen pressed. The pointer
 // is kept in canvas pixels, whatever the window's scale.
+// Pads are read after the keyboard and mouse; whichever was touched last
+// is the active device. The pads' pointer holds until the mouse moves.
 void update_input()
 {
     settle_pressed(key_state, KEY_STATE_SIZE);
-    apply_events(SDL_KEYDOWNMASK, key_state, KEY_STATE_SIZE, KEY_PRESSED);
+    int touches = apply_events(SDL_KEYDOWNMASK, key_state, KEY_STATE_SIZE, KEY_PRESSED);
     apply_events(SDL_KEYUPMASK, key_state, KEY_STATE_SIZE, KEY_UP);
+    merge_pad_click();
     settle_pressed(mouse_button_state, MOUSE_BUTTON_COUNT);
-    apply_events(SDL_MOUSEBUTTONDOWNMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_PRESSED);
+    touches +=
+        apply_events(SDL_MOUSEBUTTONDOWNMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_PRESSED);
     apply_events(SDL_MOUSEBUTTONUPMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_UP);
-    int window_x = 0, window_y = 0;
+    int window_x = 0, window_y = 0, x = 0, y = 0;
     SDL_GetMouseState(&window_x, &window_y);
-    window_to_canvas(window_x, window_y, mouse_x[0], mouse_y[0]);
+    window_to_canvas(window_x, window_y, x, y);
+    if (x != pad_pointer.mouse_x || y != pad_pointer.mouse_y) {
+        pad_pointer.in_use = false;
+        touches++;
+    }
+    pad_pointer.mouse_x = x;
+    pad_pointer.mouse_y = y;
+    if (touches > 0)
+        active_device = DEVICE_KEYBOARD;
+    update_pads();
+    for (int i = 0; i < MAX_PADS; i++) {
+        if (pads[i].touched)
+            active_device = i;
+    }
+    if (pads_drive_pointer)
+        move_pointer_by_pads(x, y);
+    apply_pad_click();
+    mouse_x[0] = pad_pointer.in_use ? (int)pad_pointer.x : x;
+    mouse_y[0] = pad_pointer.in_use ? (int)pad_pointer.y : y;
 }
 
 // Bits of the direction keys that are down, as an index into the table.
@@ -79,16 +174,20 @@ bool key_down(int symbol)
 
 // The walking (or scrolling) direction of W A S D and the arrow keys, in
 // degrees, or NO_DIRECTION.
+int direction_of(bool up, bool down, bool left, bool right)
+{
+    return DIRECTION_BY_KEYS[(up ? KEYS_UP : 0) | (down ? KEYS_DOWN : 0) | (left ? KEYS_LEFT : 0) |
+                             (right ? KEYS_RIGHT : 0)];
+}
+
 int keyboard_direction()
 {
-    int keys = 0;
-    if (key_down(SDLK_w) || key_down(SDLK_UP))
-        keys |= KEYS_UP;
-    if (key_down(SDLK_s) || key_down(SDLK_DOWN))
-        keys |= KEYS_DOWN;
-    if (key_down(SDLK_a) || key_down(SDLK_LEFT))
-        keys |= KEYS_LEFT;
-    if (key_down(SDLK_d) || key_down(SDLK_RIGHT))
-        keys |= KEYS_RIGHT;
-    return DIRECTION_BY_KEYS[keys];
+    return direction_of(
+        key_down(SDLK_w) || key_down(SDLK_UP), key_down(SDLK_s) || key_down(SDLK_DOWN),
+        key_down(SDLK_a) || key_down(SDLK_LEFT), key_down(SDLK_d) || key_down(SDLK_RIGHT));
+}
+
+bool back_pressed()
+{
+    return pads_drive_pointer && any_pad_pressed(PAD_B);
 }

@@ -18,9 +18,36 @@ extern int mouse_button_state[MOUSE_BUTTON_COUNT];
 extern int mouse_x[POINTER_SLOTS];  // display pixels
 extern int mouse_y[POINTER_SLOTS];
 
+// Who gives a player's input: the keyboard and mouse, a pad (0 and up), or nobody.
+const int DEVICE_NONE = -2;
+const int DEVICE_KEYBOARD = -1;
+
+// The software pointer as the pads move it: it holds the pointer until the
+// mouse moves. Pads cross the canvas in about a second at full tilt.
+struct PadPointer {
+    bool in_use;
+    float x, y;            // canvas pixels
+    int mouse_x, mouse_y;  // where the mouse was last seen
+    int dpad_ms;           // how long a d-pad has been held: it starts slow
+    bool click_merged;     // a pad's A holds the left button in this frame
+    int mouse_left;        // the left button as the mouse alone has it
+};
+const float PAD_POINTER_SPEED = 700.0f;  // canvas pixels per second
+const float DPAD_FIRST_SHARE = 0.3f;     // of that speed when a d-pad is first held
+const int DPAD_RAMP_MS = 400;            // and the full speed after this long
+
+// Per frame
+extern int active_device;        // the device touched last: DEVICE_KEYBOARD or a pad
+extern bool pads_drive_pointer;  // set by the frame loop: false while a game is played
+extern PadPointer pad_pointer;
+
 const int NO_DIRECTION = -1;                     // no walking or scrolling this frame
 const double DEGREES_TO_RADIANS = 0.0174532925;  // directions are given in degrees
 
 void update_input();
 bool key_down(int symbol);  // pressed this frame or held
+// Degrees of four direction buttons as the keyboard's table gives them.
+int direction_of(bool up, bool down, bool left, bool right);
 int keyboard_direction();
+// A pad's B, read where a screen has a way back.
+bool back_pressed();

@@ -9,30 +9,39 @@
 #include "app/input.h"
 #include "game/camera.h"
 #include "game/collision.h"
+#include "game/controls.h"
 #include "game/view.h"
 #include "game/world.h"
 
 // Every player that sprints takes its cost from the shared slot 0 energy,
 // which may go below 0; the game frame turns that deficit into damage.
-static void walk(int slot, int direction, float speed_factor)
+static void walk(int slot, float a, bool sprinting, float speed_factor)
 {
-    bool sprinting = key_down(SDLK_LSHIFT);
     float step = sprinting ? SPRINT_STEP : WALK_STEP;
     if (sprinting)
         player_energy[0] = (float)(player_energy[0] - SPRINT_COST * frame_scale);
-    float a = (float)(direction * DEGREES_TO_RADIANS);
     player_x[slot] = (float)(player_x[slot] + std::cos((double)a) * step * speed_factor);
     player_y[slot] = (float)(player_y[slot] + std::sin((double)a) * step * speed_factor);
 }
 
-// Undoes the zoom of the view about its centre, with the previous frame's
-// view_scale and camera, so the aim point is the world point under the pointer.
-static void aim(int slot)
+// The mouse undoes the zoom of the view about its centre, with the previous
+// frame's view_scale and camera, so the aim point is the world point under
+// the pointer; there is one mouse, whichever slot its player has. A pad aims
+// 200 px out along its right stick; a player without a device keeps facing
+// where it faced.
+static void aim(int slot, int device)
 {
-    aim_x = ((float)mouse_x[slot] - (float)VIEW_CENTER_X) * view_scale + (float)VIEW_CENTER_X +
-            camera_x;
-    aim_y = ((float)mouse_y[slot] - (float)VIEW_CENTER_Y) * view_scale + (float)VIEW_CENTER_Y +
-            camera_y;
+    if (device == DEVICE_NONE)
+        return;
+    if (device >= 0) {
+        stick_aim_point(slot, aim_x, aim_y);
+    } else {
+        int pointer = player_count == 1 ? slot : 0;
+        aim_x = ((float)mouse_x[pointer] - (float)VIEW_CENTER_X) * view_scale +
+                (float)VIEW_CENTER_X + camera_x;
+        aim_y = ((float)mouse_y[pointer] - (float)VIEW_CENTER_Y) * view_scale +
+                (float)VIEW_CENTER_Y + camera_y;
+    }
     player_angle[slot] =
         (float)std::atan2((double)(aim_y - player_y[slot]), (double)(aim_x - player_x[slot]));
 }
@@ -75,12 +84,18 @@ void update_players(float speed_factor)
 {
     float left, right, top, bottom;
     view_limits(left, right, top, bottom);
-    int direction = keyboard_direction();  // all players read the same keys
 
     for (int i = 0; i < player_count; i++) {
-        if (direction != NO_DIRECTION)
-            walk(i, direction, speed_factor);
-        aim(i);
+        PlayerControls controls;
+        read_player_controls(i, controls);
+        if (controls.stick_walk)
+            walk(i, controls.stick_angle, controls.sprint, speed_factor);
+        else if (controls.key_direction != NO_DIRECTION)
+            walk(i, (float)(controls.key_direction * DEGREES_TO_RADIANS), controls.sprint,
+                 speed_factor);
+        aim(i, controls.device);
+        if (controls.device < 0)
+            stick_aim_angle[i] = player_angle[i];  // a pad picked up goes on facing this way
         separate_from_other_players(i);
         push_out_of_walls(player_x[i], player_y[i]);
         player_x[i] = clamp_float(player_x[i], left, right);

@@ -11,6 +11,7 @@
 #include "app/sound.h"
 #include "app/sprite_tables.h"
 #include "game/collision.h"
+#include "game/controls.h"
 #include "game/gauges.h"
 #include "game/waves.h"
 #include "game/world.h"
@@ -221,7 +222,9 @@ static void start_cooldown(int i)
 void fire_weapons()
 {
     for (int i = 0; i < player_count; i++) {
-        if (!cooled_down(i, mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP))
+        PlayerControls controls;
+        read_player_controls(i, controls);
+        if (!cooled_down(i, controls.fire))
             continue;
         int spread = rand() % FIRE_SPREAD - FIRE_SPREAD_HALF;
         float angle = (float)(player_angle[i] + spread * FIRE_SPREAD_UNIT);

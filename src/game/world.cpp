@@ -7,6 +7,7 @@
 #include "app/display.h"
 #include "app/owned_list.h"
 #include "app/sprite_tables.h"
+#include "game/controls.h"
 #include "game/game_clock.h"
 #include "game/waves.h"
 
@@ -76,6 +77,7 @@ void reset_world_for_new_game(const char *map_name)
     view_scale = 1.0f;
     frame_scale = 1.0f;
     reset_waves();
+    reset_stick_aims();
     start_game_clock(map_name);
 }
 
