@@ -19,6 +19,7 @@
 #include "game/darkness.h"
 #include "game/world.h"
 #include "maps/map_list.h"
+#include "ui/coop.h"
 #include "ui/editor.h"
 #include "ui/game_menu.h"
 #include "ui/game_over.h"
@@ -47,6 +48,7 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
     {nullptr, editor_screen},              // SCREEN_EDITOR
     {game_menu_screen, nullptr},           // SCREEN_GAME_MENU
     {game_over_screen, nullptr},           // SCREEN_GAME_OVER
+    {coop_screen, nullptr},                // SCREEN_COOP
 };
 
 void start_up()

@@ -15,6 +15,7 @@ int mouse_button_state[MOUSE_BUTTON_COUNT];
 int mouse_x[POINTER_SLOTS];
 int mouse_y[POINTER_SLOTS];
 int active_device = DEVICE_KEYBOARD;
+bool keyboard_touched = false;
 bool pads_drive_pointer = true;
 PadPointer pad_pointer;
 
@@ -83,11 +84,16 @@ static void move_pointer_by_pads(int mouse_canvas_x, int mouse_canvas_y)
 
 // A pad's A is the left button while pads drive the pointer; the mouse's
 // own state is kept aside so letting go of A lets go of the button.
-static void merge_pad_click()
+static void take_back_pad_click()
 {
     if (pad_pointer.click_merged)
         mouse_button_state[SDL_BUTTON_LEFT] = pad_pointer.mouse_left;
     pad_pointer.click_merged = false;
+}
+
+void cancel_pad_click()
+{
+    take_back_pad_click();
 }
 
 static void apply_pad_click()
@@ -115,7 +121,7 @@ void update_input()
     settle_pressed(key_state, KEY_STATE_SIZE);
     int touches = apply_events(SDL_KEYDOWNMASK, key_state, KEY_STATE_SIZE, KEY_PRESSED);
     apply_events(SDL_KEYUPMASK, key_state, KEY_STATE_SIZE, KEY_UP);
-    merge_pad_click();
+    take_back_pad_click();
     settle_pressed(mouse_button_state, MOUSE_BUTTON_COUNT);
     touches +=
         apply_events(SDL_MOUSEBUTTONDOWNMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_PRESSED);
@@ -129,7 +135,8 @@ void update_input()
     }
     pad_pointer.mouse_x = x;
     pad_pointer.mouse_y = y;
-    if (touches > 0)
+    keyboard_touched = touches > 0;
+    if (keyboard_touched)
         active_device = DEVICE_KEYBOARD;
     update_pads();
     for (int i = 0; i < MAX_PADS; i++) {

@@ -38,6 +38,7 @@ const int DPAD_RAMP_MS = 400;            // and the full speed after this long
 
 // Per frame
 extern int active_device;        // the device touched last: DEVICE_KEYBOARD or a pad
+extern bool keyboard_touched;    // a key or button went down, or the mouse moved, this frame
 extern bool pads_drive_pointer;  // set by the frame loop: false while a game is played
 extern PadPointer pad_pointer;
 
@@ -45,6 +46,8 @@ const int NO_DIRECTION = -1;                     // no walking or scrolling this
 const double DEGREES_TO_RADIANS = 0.0174532925;  // directions are given in degrees
 
 void update_input();
+// A pad's A that did something else this frame (joined a game) clicks nothing.
+void cancel_pad_click();
 bool key_down(int symbol);  // pressed this frame or held
 // Degrees of four direction buttons as the keyboard's table gives them.
 int direction_of(bool up, bool down, bool left, bool right);

@@ -7,6 +7,7 @@
 #include "app/artwork.h"
 #include "app/display.h"
 #include "app/glyphs.h"
+#include "app/pixels.h"
 #include "app/sprite_tables.h"
 #include "game/world.h"
 
@@ -50,10 +51,31 @@ void draw_zombies()
         draw_person(zombie_frames, zombies[i]->x, zombies[i]->y, zombies[i]->angle);
 }
 
-// Each label follows its own player's sprite, so the next player may cover it.
+// Pixels between the two radii, clipped to the surface.
+void draw_player_ring(SDL_Surface *surface, int cx, int cy, int slot)
+{
+    const Uint8 *rgb = PLAYER_COLORS[slot % 4];
+    Uint32 color = SDL_MapRGB(surface->format, rgb[0], rgb[1], rgb[2]);
+    int reach = (int)RING_OUTER + 1;
+    for (int dy = -reach; dy <= reach; dy++) {
+        for (int dx = -reach; dx <= reach; dx++) {
+            float r2 = (float)(dx * dx + dy * dy);
+            int x = cx + dx, y = cy + dy;
+            if (r2 >= RING_INNER * RING_INNER && r2 <= RING_OUTER * RING_OUTER && x >= 0 &&
+                y >= 0 && x < surface->w && y < surface->h)
+                write_surface_pixel(surface, x, y, color);
+        }
+    }
+}
+
+// Each label follows its own player's sprite, so the next player may cover
+// it; each ring lies under its own player.
 void draw_players()
 {
     for (int i = 0; i < player_count; i++) {
+        if (player_count >= 2)
+            draw_player_ring(view_surface, (int)(player_x[i] - camera_x),
+                             (int)(player_y[i] - camera_y), i);
         draw_person(player_frames, player_x[i], player_y[i], player_angle[i]);
         if (player_count >= 2) {
             char label[16];

@@ -56,6 +56,12 @@ bool draw_corner_button(const char *label)
     return draw_button(CORNER_BUTTON_X, CORNER_BUTTON_Y, CORNER_BUTTON_W, CORNER_BUTTON_H, label);
 }
 
+// "Back" in the corner, clicked or by a pad's B.
+bool draw_back_button()
+{
+    return draw_corner_button("Back") || clicked(back_pressed());
+}
+
 void draw_panel(int x, int y, int w, int h)
 {
     draw_frame(x, y, w, h, false);

@@ -18,6 +18,7 @@ bool clicked(bool click);  // passes a click on, with its sound
 bool draw_button(int x, int y, int w, int h, const char *label);
 bool draw_hold_button(int x, int y, int w, int h, const char *label);
 bool draw_corner_button(const char *label);
+bool draw_back_button();
 void draw_panel(int x, int y, int w, int h);
 void draw_bar(int y, int width, float fraction);  // a gauge, filled to `fraction` of its width
 bool draw_menu_row(const char *label);

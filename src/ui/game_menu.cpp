@@ -1,6 +1,7 @@
 // game_menu.cpp -- the pause screen of a game: the frozen scene, resume, save, exit
 #include "ui/game_menu.h"
 
+#include "app/pads.h"
 #include "game/sprites.h"
 #include "game/view.h"
 #include "game/world.h"
@@ -24,7 +25,7 @@ void game_menu_screen()
     draw_wall_overlays();
     composite_game_view();
     draw_hud();
-    if (game_menu_button(RESUME_Y, "Resume"))
+    if (game_menu_button(RESUME_Y, "Resume") || any_pad_pressed(PAD_START))
         screen_number = SCREEN_GAME;
     if (game_menu_button(SAVE_Y, "Save")) {
         save_game_with_notice();

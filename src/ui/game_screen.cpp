@@ -2,6 +2,7 @@
 #include "ui/game_screen.h"
 
 #include "app/frame_clock.h"
+#include "app/pads.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/gauges.h"
@@ -22,7 +23,7 @@
 static void pause_or_game_over()
 {
     if (player_health[0] != 0.0f) {
-        if (draw_corner_button("Pause"))
+        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START))
             screen_number = SCREEN_GAME_MENU;
     } else {
         finish_game();  // the summary shows over the last picture, composited at scale 0

@@ -42,6 +42,17 @@ static bool make_new_map()
     return error == 0;
 }
 
+// The mode a pick will start, with the players of a co-op game.
+static const char *mode_line()
+{
+    static const char *const coop_names[MODE_COUNT] = {"Classic", "Waves"};
+    static char line[48];
+    if (player_count < 2)
+        return MODE_NAMES[game_mode];
+    snprintf(line, sizeof line, "%s, %d players", coop_names[game_mode], player_count);
+    return line;
+}
+
 // Rows below the screen are drawn off it and cannot be picked. "Back" is
 // tested last, so a click on a row under it picks the map and then goes back.
 // For editing, a last row makes a new map and opens it.
@@ -50,7 +61,7 @@ void map_choice_screen(int target)
     draw_menu_background();
     draw_title(true);
     if (target == SCREEN_START_GAME)
-        draw_text(TITLE_X, MODE_LINE_Y, MODE_NAMES[game_mode], TEXT_CENTER);
+        draw_text(TITLE_X, MODE_LINE_Y, mode_line(), TEXT_CENTER);
     for (int i = 0; i < map_name_count; i++) {
         const char *name = map_names[i];
         if (!is_listed_map(name))
@@ -64,7 +75,7 @@ void map_choice_screen(int target)
     }
     if (target == SCREEN_START_EDITOR && draw_menu_row(NEW_MAP_LABEL) && make_new_map())
         screen_number = target;
-    if (draw_corner_button("Back"))
+    if (draw_back_button())
         screen_number = SCREEN_MAIN_MENU;
 }
 

@@ -5,6 +5,7 @@
 #include "app/display.h"
 #include "game/world.h"
 #include "ui/buttons.h"
+#include "ui/coop.h"
 #include "ui/save_notices.h"
 #include "ui/screens.h"
 #include "ui/text.h"
@@ -21,6 +22,11 @@ static void start_waves()
     player_count = 1;
     game_mode = MODE_WAVES;
     screen_number = SCREEN_CHOOSE_MAP_TO_PLAY;
+}
+
+static void start_coop()
+{
+    open_coop_screen();
 }
 
 static void choose_map_to_edit()
@@ -51,6 +57,7 @@ static const MenuEntry main_menu_entries[] = {
     {"Map Editor", choose_map_to_edit},
     {"Credits", show_credits},
     {"Waves", start_waves},
+    {"Co-op", start_coop},
 };
 
 static const char *const credits_lines[] = {
@@ -91,6 +98,6 @@ void credits_screen()
         draw_text(MENU_TEXT_X, MENU_LINE_HEIGHT * menu_line, line, TEXT_LEFT);
         menu_line++;
     }
-    if (draw_corner_button("Back"))
+    if (draw_back_button())
         screen_number = SCREEN_MAIN_MENU;
 }

@@ -13,7 +13,8 @@ enum {
     SCREEN_EDITOR = 7,
     SCREEN_GAME_MENU = 8,
     SCREEN_GAME_OVER = 9,  // the summary after the horde won
-    SCREEN_COUNT = 10
+    SCREEN_COOP = 10,      // the join screen of a game of several players
+    SCREEN_COUNT = 11
 };
 
 // Per frame
