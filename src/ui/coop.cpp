@@ -174,7 +174,8 @@ void coop_screen()
     draw_menu_background();
     draw_title(true);
     char line[48];
-    snprintf(line, sizeof line, "Co-op, %d players", joined_count());
+    int joined = joined_count();
+    snprintf(line, sizeof line, "Co-op, %d player%s", joined, joined == 1 ? "" : "s");
     draw_text(TITLE_X, MODE_LINE_Y, line, TEXT_CENTER);
     for (int &ms : join_marker_ms)
         ms = ms > frame_ms ? ms - frame_ms : 0;
