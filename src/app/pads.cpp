@@ -48,8 +48,9 @@ const PadLayout pad_layouts[] = {
 };
 const int pad_layout_count = (int)(sizeof pad_layouts / sizeof pad_layouts[0]);
 
-int pad_axis_override[AXIS_ROLE_COUNT];
-int pad_button_override[PAD_ROLE_COUNT];
+// No override until the settings are read
+int pad_axis_override[AXIS_ROLE_COUNT] = {-1, -1, -1, -1, -1, -1};
+int pad_button_override[PAD_ROLE_COUNT] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 int pad_dead_zone = DEFAULT_DEAD_ZONE;
 Pad pads[MAX_PADS];
 SDL_Joystick *pad_handles[MAX_PADS];

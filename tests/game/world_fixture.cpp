@@ -1,6 +1,8 @@
 // world_fixture.cpp -- set-up shared by the game and map tests
 #include "game/world_fixture.h"
 
+#include "app/pads.h"
+
 #include <signal.h>
 #include <sys/resource.h>
 
@@ -33,6 +35,9 @@ void clean_world()
     mouse_x[0] = 320;
     mouse_y[0] = 240;
     screen_number = SCREEN_MAIN_MENU;
+    close_pads();  // no pad, the keyboard playing
+    active_device = DEVICE_KEYBOARD;
+    pad_pointer = PadPointer{};
     srand(1);
 }
 

@@ -1,0 +1,97 @@
+// coop_test.cpp -- the join screen driven by real joystick events: joining, leaving, the mode, the slots
+#include "app/frame_clock.h"
+#include "app/pads.h"
+#include "game/controls.h"
+#include "support.h"
+#include "ui/coop.h"
+#include "ui/screens.h"
+
+static void press_pad(int pad, int button)
+{
+    SDL_Event event = {};
+    event.type = SDL_JOYBUTTONDOWN;
+    event.jbutton.which = (Uint8)pad;
+    event.jbutton.button = (Uint8)button;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);  // released a frame later, as a held press is
+}
+
+// One frame of the screen after the queued events.
+static void coop_frame()
+{
+    update_input();
+    coop_screen();
+}
+
+static void release_all_pads()
+{
+    for (int pad = 0; pad < 4; pad++) {
+        for (int button = 0; button < 8; button++) {
+            SDL_Event event = {};
+            event.type = SDL_JOYBUTTONUP;
+            event.jbutton.which = (Uint8)pad;
+            event.jbutton.button = (Uint8)button;
+            SDL_PushEvent(&event);
+        }
+    }
+    coop_frame();
+}
+
+using CoopJoin = ScreenTest;
+
+// The keyboard, touched last, holds P1; pads' A's take the next free slots
+// without clicking; B leaves, or goes back from a pad not in; Start shows
+// the modes, and a mode closes the slots up into the game's players.
+TEST_P(CoopJoin, PadsJoinAndLeaveThenStartClosesTheSlotsUp)
+{
+    active_device = DEVICE_KEYBOARD;
+    pads_drive_pointer = true;
+    open_coop_screen();
+    EXPECT_EQ(join_device[0], DEVICE_KEYBOARD);
+    const struct {
+        int pad, button;
+        int expected[MAX_PLAYERS];
+    } steps[] = {
+        {1, 0, {DEVICE_KEYBOARD, 1, DEVICE_NONE, DEVICE_NONE}},
+        {2, 0, {DEVICE_KEYBOARD, 1, 2, DEVICE_NONE}},
+        {1, 1, {DEVICE_KEYBOARD, DEVICE_NONE, 2, DEVICE_NONE}},  // B leaves
+        {3, 0, {DEVICE_KEYBOARD, 3, 2, DEVICE_NONE}},            // the first free slot
+    };
+    for (const auto &step : steps) {
+        press_pad(step.pad, step.button);
+        coop_frame();
+        EXPECT_NE(mouse_button_state[SDL_BUTTON_LEFT], KEY_PRESSED);  // joining clicks nothing
+        for (int i = 0; i < MAX_PLAYERS; i++)
+            EXPECT_EQ(join_device[i], step.expected[i]) << "pad " << step.pad << " slot " << i;
+        release_all_pads();
+        EXPECT_EQ(screen_number, SCREEN_COOP);
+    }
+    push_event(SDL_KEYDOWN, SDLK_BACKSPACE);
+    coop_frame();
+    EXPECT_EQ(join_device[0], DEVICE_NONE);
+    push_event(SDL_KEYUP, SDLK_BACKSPACE);
+    push_event(SDL_KEYDOWN, SDLK_RETURN);
+    coop_frame();
+    EXPECT_EQ(join_device[0], DEVICE_KEYBOARD);
+    press_pad(2, 7);  // Start on the Xbox layout
+    coop_frame();
+    EXPECT_TRUE(choosing_coop_mode);
+    release_all_pads();
+    point_at(50, 170, KEY_PRESSED);  // the second mode row, "Waves"
+    coop_screen();
+    EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_PLAY);
+    EXPECT_EQ(game_mode, MODE_WAVES);
+    ASSERT_EQ(player_count, 3);
+    EXPECT_TRUE(player_device[0] == DEVICE_KEYBOARD && player_device[1] == 3 &&
+                player_device[2] == 2 && player_device[3] == DEVICE_NONE);
+
+    screen_number = SCREEN_COOP;
+    choosing_coop_mode = false;
+    point_at(0, 0, KEY_UP);
+    press_pad(0, 1);  // B from a pad that is not in: back to the menu
+    coop_frame();
+    EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+    close_pads();
+    player_count = 1;
+}
+
+INSTANTIATE_AT_ONE_DEPTH(CoopJoin);
