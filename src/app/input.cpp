@@ -84,16 +84,11 @@ static void move_pointer_by_pads(int mouse_canvas_x, int mouse_canvas_y)
 
 // A pad's A is the left button while pads drive the pointer; the mouse's
 // own state is kept aside so letting go of A lets go of the button.
-static void take_back_pad_click()
+void cancel_pad_click()
 {
     if (pad_pointer.click_merged)
         mouse_button_state[SDL_BUTTON_LEFT] = pad_pointer.mouse_left;
     pad_pointer.click_merged = false;
-}
-
-void cancel_pad_click()
-{
-    take_back_pad_click();
 }
 
 static void apply_pad_click()
@@ -121,7 +116,7 @@ void update_input()
     settle_pressed(key_state, KEY_STATE_SIZE);
     int touches = apply_events(SDL_KEYDOWNMASK, key_state, KEY_STATE_SIZE, KEY_PRESSED);
     apply_events(SDL_KEYUPMASK, key_state, KEY_STATE_SIZE, KEY_UP);
-    take_back_pad_click();
+    cancel_pad_click();
     settle_pressed(mouse_button_state, MOUSE_BUTTON_COUNT);
     touches +=
         apply_events(SDL_MOUSEBUTTONDOWNMASK, mouse_button_state, MOUSE_BUTTON_COUNT, KEY_PRESSED);

@@ -16,8 +16,7 @@
 // down, left and right, NO_CONTROL where the d-pad is hat 0.
 const PadLayout pad_layouts[] = {
     // Linux's Xbox 360, One and Series driver: the default for unknown pads
-    {"Xbox", "xbox", 6, 11, {0, 1, 3, 4, 2, 5}, {0, 1, 5, 4, 6, 7, -1, -1, -1, -1}, AXIS_LOW},
-    {"Xbox", "x-box", 6, 11, {0, 1, 3, 4, 2, 5}, {0, 1, 5, 4, 6, 7, -1, -1, -1, -1}, AXIS_LOW},
+    {"Xbox", "xbox|x-box", 6, 11, {0, 1, 3, 4, 2, 5}, {0, 1, 5, 4, 6, 7, -1, -1, -1, -1}, AXIS_LOW},
     // sdl12-compat's fixed game-controller layout: no hats, the d-pad as buttons 11 to 14
     {"sdl12-compat", nullptr, 6, 15, {0, 1, 2, 3, 4, 5}, {0, 1, 10, 9, 4, 6, 11, 12, 13, 14}, 0},
     // Steam's virtual pad and the Steam Deck, which speak the Xbox layout
@@ -25,21 +24,7 @@ const PadLayout pad_layouts[] = {
     // PlayStation 4 and 5 under hid-sony and hid-playstation: Cross, Circle,
     // Triangle, Square, L1, R1, L2, R2, Share, Options, PS, L3, R3
     {"PlayStation",
-     "wireless controller",
-     6,
-     13,
-     {0, 1, 3, 4, 2, 5},
-     {0, 1, 5, 4, 8, 9, -1, -1, -1, -1},
-     AXIS_LOW},
-    {"PlayStation",
-     "dualsense",
-     6,
-     13,
-     {0, 1, 3, 4, 2, 5},
-     {0, 1, 5, 4, 8, 9, -1, -1, -1, -1},
-     AXIS_LOW},
-    {"PlayStation",
-     "dualshock",
+     "wireless controller|dualsense|dualshock",
      6,
      13,
      {0, 1, 3, 4, 2, 5},
@@ -88,10 +73,13 @@ void read_pad_settings()
     pad_dead_zone = (zone >= 0.0f && zone <= (float)MAX_DEAD_ZONE) ? (int)zone : DEFAULT_DEAD_ZONE;
 }
 
-// Whether `text` holds `part`, case ignored.
+// Whether `text` holds one of the words between the bars of `part`, case ignored.
 static bool holds_word(const char *text, const char *part)
 {
-    size_t n = strlen(part);
+    const char *bar = strchr(part, '|');
+    if (bar && holds_word(text, bar + 1))
+        return true;
+    size_t n = bar ? (size_t)(bar - part) : strlen(part);
     for (; *text; text++) {
         size_t i = 0;
         while (i < n && text[i] &&

@@ -41,7 +41,7 @@ const int NO_CONTROL = -1;  // a layout without that axis, or a d-pad on hat 0
 // Raw axis and button numbers of one kind of pad, matched on its name and counts.
 struct PadLayout {
     const char *label;
-    const char *name_part;  // found in the pad's name, case ignored; null matches any name
+    const char *name_part;  // a word of it (words parted by |) in the pad's name
     int min_axes;           // the pad has at least this many axes
     int min_buttons;        // and this many buttons
     int axes[AXIS_ROLE_COUNT];
@@ -52,7 +52,7 @@ struct PadLayout {
 extern const PadLayout pad_layouts[];
 extern const int pad_layout_count;
 const int XBOX_LAYOUT = 0;    // also every pad no entry matches
-const int COMPAT_LAYOUT = 2;  // sdl12-compat's game-controller view
+const int COMPAT_LAYOUT = 1;  // sdl12-compat's game-controller view
 const char COMPAT_VARIABLE[] = "SDL12COMPAT_USE_GAME_CONTROLLERS";
 
 struct Pad {

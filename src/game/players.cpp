@@ -36,11 +36,10 @@ static void aim(int slot, int device)
     if (device >= 0) {
         stick_aim_point(slot, aim_x, aim_y);
     } else {
-        int pointer = player_count == 1 ? slot : 0;
-        aim_x = ((float)mouse_x[pointer] - (float)VIEW_CENTER_X) * view_scale +
-                (float)VIEW_CENTER_X + camera_x;
-        aim_y = ((float)mouse_y[pointer] - (float)VIEW_CENTER_Y) * view_scale +
-                (float)VIEW_CENTER_Y + camera_y;
+        aim_x = ((float)mouse_x[0] - (float)VIEW_CENTER_X) * view_scale + (float)VIEW_CENTER_X +
+                camera_x;
+        aim_y = ((float)mouse_y[0] - (float)VIEW_CENTER_Y) * view_scale + (float)VIEW_CENTER_Y +
+                camera_y;
     }
     player_angle[slot] =
         (float)std::atan2((double)(aim_y - player_y[slot]), (double)(aim_x - player_x[slot]));

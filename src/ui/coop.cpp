@@ -22,9 +22,6 @@ int join_device[MAX_PLAYERS] = {DEVICE_NONE, DEVICE_NONE, DEVICE_NONE, DEVICE_NO
 int join_marker_ms[MAX_PLAYERS];
 bool choosing_coop_mode = false;
 
-// The modes as the co-op mode rows name them
-static const char *const COOP_MODE_NAMES[MODE_COUNT] = {"Classic", "Waves"};
-
 void open_coop_screen()
 {
     open_pads();

@@ -45,11 +45,10 @@ static bool make_new_map()
 // The mode a pick will start, with the players of a co-op game.
 static const char *mode_line()
 {
-    static const char *const coop_names[MODE_COUNT] = {"Classic", "Waves"};
     static char line[48];
     if (player_count < 2)
         return MODE_NAMES[game_mode];
-    snprintf(line, sizeof line, "%s, %d players", coop_names[game_mode], player_count);
+    snprintf(line, sizeof line, "%s, %d players", COOP_MODE_NAMES[game_mode], player_count);
     return line;
 }
 
