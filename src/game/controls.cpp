@@ -4,9 +4,11 @@
 #include <SDL.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "app/input.h"
 #include "app/pads.h"
+#include "game/waves.h"
 
 int player_device[MAX_PLAYERS] = {DEVICE_KEYBOARD, DEVICE_NONE, DEVICE_NONE, DEVICE_NONE};
 float stick_aim_angle[MAX_PLAYERS];
@@ -63,4 +65,90 @@ void reset_stick_aims()
 {
     for (float &angle : stick_aim_angle)
         angle = START_AIM_ANGLE;
+}
+
+int bind_players_in_order()
+{
+    player_device[0] = DEVICE_KEYBOARD;
+    int pad = 0, unbound = -1;
+    for (int slot = 1; slot < MAX_PLAYERS; slot++) {
+        while (pad < MAX_PADS && !pads[pad].present)
+            pad++;
+        bool in_game = slot < player_count;
+        player_device[slot] = in_game && pad < MAX_PADS ? pad++ : DEVICE_NONE;
+        if (in_game && player_device[slot] == DEVICE_NONE && unbound < 0)
+            unbound = slot;
+    }
+    return unbound;
+}
+
+static bool pad_plays(int pad)
+{
+    for (int slot = 0; slot < player_count; slot++) {
+        if (player_device[slot] == pad)
+            return true;
+    }
+    return false;
+}
+
+static int free_slot()
+{
+    for (int slot = 0; slot < player_count; slot++) {
+        if (player_device[slot] == DEVICE_NONE)
+            return slot;
+    }
+    if (player_count >= MAX_PLAYERS)
+        return -1;
+    int slot = player_count++;
+    player_x[slot] = player_x[0] + DROP_IN_OFFSET;  // walls and the others push apart next frame
+    player_y[slot] = player_y[0];
+    player_angle[slot] = player_angle[0];
+    fire_cooldown[slot] = 0;
+    fire_clock[slot] = 0.0f;
+    stick_aim_angle[slot] = START_AIM_ANGLE;
+    return slot;
+}
+
+int drop_in_pad()
+{
+    if (player_count < 2)
+        return -1;
+    for (int pad = 0; pad < MAX_PADS; pad++) {
+        if (!pad_pressed(pad, PAD_A) || pad_plays(pad))
+            continue;
+        int slot = free_slot();
+        if (slot >= 0)
+            player_device[slot] = pad;
+        return slot;
+    }
+    return -1;
+}
+
+void reopen_pads_keeping_players()
+{
+    char names[MAX_PLAYERS][PAD_NAME_SIZE] = {};
+    for (int slot = 0; slot < MAX_PLAYERS; slot++) {
+        if (player_device[slot] >= 0)
+            memcpy(names[slot], pads[player_device[slot]].name, PAD_NAME_SIZE);
+    }
+    open_pads();
+    bool taken[MAX_PADS] = {};
+    for (int slot = 0; slot < MAX_PLAYERS; slot++) {
+        int old = player_device[slot];
+        if (old < 0)
+            continue;
+        player_device[slot] = DEVICE_NONE;
+        if (!taken[old] && (!pads[old].present || strcmp(pads[old].name, names[slot]) == 0)) {
+            player_device[slot] = old;
+        } else {
+            for (int pad = 0; pad < MAX_PADS; pad++) {
+                if (pads[pad].present && !taken[pad] && strcmp(pads[pad].name, names[slot]) == 0) {
+                    player_device[slot] = pad;
+                    break;
+                }
+            }
+        }
+        if (player_device[slot] >= 0)
+            taken[player_device[slot]] = true;
+    }
 }

@@ -17,12 +17,14 @@
 MapRecord map_records[MAX_RECORDS];
 int map_record_count = 0;
 
-// One line per map and mode: its name, a tab, the kills, a tab, the seconds;
-// a Waves line goes on with a tab, "waves", a tab and the best wave. A tab
-// never appears in a file name the game lists, while blanks do.
+// One line per map, mode and player count: its name, a tab, the kills, a
+// tab, the seconds; then tagged pairs, each a tab, a tag, a tab and a number:
+// "waves" and the best wave on a Waves line, "players" and the count on a
+// line of several players. A tab never appears in a file name the game
+// lists, while blanks do.
 static const char RECORDS_HEADER[] =
     "# Rotwalk bests: map, most kills, longest survival in seconds\n";
-const size_t CLASSIC_FIELDS = 3, WAVES_FIELDS = 5;
+const size_t FIXED_FIELDS = 3;
 
 static bool read_count(const std::string &text, int limit, int &value)
 {
@@ -43,20 +45,39 @@ static std::vector<std::string> tab_fields(const std::string &line)
     return fields;
 }
 
+// Each tag at most once, "waves" before "players", as the game writes them.
+static bool read_tagged_pairs(const std::vector<std::string> &f, MapRecord &record)
+{
+    size_t i = FIXED_FIELDS;
+    if (i + 1 < f.size() && f[i] == WAVES_RECORD_TAG) {
+        record.mode = MODE_WAVES;
+        if (!read_count(f[i + 1], MAX_RECORD_WAVE, record.wave))
+            return false;
+        i += 2;
+    }
+    if (i + 1 < f.size() && f[i] == PLAYERS_RECORD_TAG) {
+        if (!read_count(f[i + 1], MAX_PLAYERS, record.players) || record.players < 2)
+            return false;
+        i += 2;
+    }
+    return i == f.size();
+}
+
 static bool parse_record_line(const std::string &line, MapRecord &record)
 {
     std::vector<std::string> f = tab_fields(line);
-    bool waves = f.size() == WAVES_FIELDS && f[3] == WAVES_RECORD_TAG;
-    if ((f.size() != CLASSIC_FIELDS && !waves) || f[0].empty() ||
-        f[0].size() >= (size_t)RECORD_NAME_SIZE || f[0].find('\0') != std::string::npos)
+    if (f.size() < FIXED_FIELDS || f[0].empty() || f[0].size() >= (size_t)RECORD_NAME_SIZE ||
+        f[0].find('\0') != std::string::npos)
         return false;
-    record.mode = waves ? MODE_WAVES : MODE_CLASSIC;
-    if (find_record(f[0].c_str(), record.mode))
-        return false;  // a name twice: the first line stands
+    record.mode = MODE_CLASSIC;
     record.wave = 0;
+    record.players = 1;
+    if (!read_tagged_pairs(f, record))
+        return false;
+    if (find_record(f[0].c_str(), record.mode, record.players))
+        return false;  // a name twice: the first line stands
     if (!read_count(f[1], INT_MAX, record.kills) ||
-        !read_count(f[2], MAX_RECORD_SECONDS, record.seconds) ||
-        (waves && !read_count(f[4], MAX_RECORD_WAVE, record.wave)))
+        !read_count(f[2], MAX_RECORD_SECONDS, record.seconds))
         return false;
     snprintf(record.name, sizeof record.name, "%s", f[0].c_str());
     return true;
@@ -87,25 +108,28 @@ int write_records()
             std::string(r.name) + "\t" + std::to_string(r.kills) + "\t" + std::to_string(r.seconds);
         if (r.mode == MODE_WAVES)
             text += std::string("\t") + WAVES_RECORD_TAG + "\t" + std::to_string(r.wave);
+        if (r.players > 1)
+            text += std::string("\t") + PLAYERS_RECORD_TAG + "\t" + std::to_string(r.players);
         text += "\n";
     }
     mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
     return replace_file(RECORDS_FILE, text);
 }
 
-MapRecord *find_record(const char *name, int mode)
+MapRecord *find_record(const char *name, int mode, int players)
 {
     for (int i = 0; i < map_record_count; i++)
-        if (map_records[i].mode == mode && strcmp(map_records[i].name, name) == 0)
+        if (map_records[i].mode == mode && map_records[i].players == players &&
+            strcmp(map_records[i].name, name) == 0)
             return &map_records[i];
     return nullptr;
 }
 
-void enter_game_record(const char *name, int mode, int kills, int seconds, int wave,
+void enter_game_record(const char *name, int mode, int players, int kills, int seconds, int wave,
                        MapRecord &before)
 {
     memset(&before, 0, sizeof before);
-    MapRecord *record = find_record(name, mode);
+    MapRecord *record = find_record(name, mode, players);
     if (!record) {
         if (map_record_count >= MAX_RECORDS)
             return;
@@ -113,6 +137,7 @@ void enter_game_record(const char *name, int mode, int kills, int seconds, int w
         memset(record, 0, sizeof *record);
         snprintf(record->name, sizeof record->name, "%s", name);
         record->mode = mode;
+        record->players = players;
     }
     before = *record;
     if (kills > record->kills)

@@ -11,6 +11,7 @@ const int MAX_RECORD_SECONDS = 1000000000;
 
 const char WAVES_RECORD_TAG[] = "waves";  // a Waves line: its fourth field, then the best wave
 const int MAX_RECORD_WAVE = 1000000;
+const char PLAYERS_RECORD_TAG[] = "players";  // a game of several: a pair after the rest
 
 struct MapRecord {
     char name[RECORD_NAME_SIZE];
@@ -18,6 +19,7 @@ struct MapRecord {
     int kills;    // most zombies killed in one game
     int seconds;  // longest game survived
     int wave;     // Waves: the furthest wave reached; 0 in Classic
+    int players;  // games of each player count keep their own bests
 };
 
 // Read when a game ends, then written back
@@ -28,9 +30,9 @@ extern int map_record_count;
 void read_records();
 // Writes every record with the safe write; 0 or the errno of the failure.
 int write_records();
-// The map's record in that mode, or null.
-MapRecord *find_record(const char *name, int mode);
+// The map's record in that mode and player count, or null.
+MapRecord *find_record(const char *name, int mode, int players = 1);
 // Enters a finished game: the record keeps the better of each figure. The
 // record as it was before is copied to `before` (zeros for a new map).
-void enter_game_record(const char *name, int mode, int kills, int seconds, int wave,
+void enter_game_record(const char *name, int mode, int players, int kills, int seconds, int wave,
                        MapRecord &before);

@@ -63,8 +63,8 @@ void finish_game()
     memset(&game_over_before, 0, sizeof game_over_before);
     if (game_map_name[0]) {
         read_records();
-        enter_game_record(game_map_name, game_mode, game_over_kills, game_over_seconds,
-                          game_over_wave, game_over_before);
+        enter_game_record(game_map_name, game_mode, player_count, game_over_kills,
+                          game_over_seconds, game_over_wave, game_over_before);
         int error = write_records();
         if (error)
             report_failure("Could not save the records: %s", strerror(error));
@@ -78,18 +78,21 @@ static void draw_summary_line(int line, const char *text)
     draw_text(TITLE_X, SUMMARY_FIRST_LINE_Y + SUMMARY_LINE_GAP * line, text, TEXT_CENTER);
 }
 
+// Games of several players keep bests of their own: "Best on Town, 2 players".
 static void draw_bests(int line)
 {
-    char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE];
+    char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE], players[16] = "";
+    if (player_count > 1)
+        snprintf(players, sizeof players, ", %d players", player_count);
     if (game_mode == MODE_WAVES) {
         bool further = game_over_wave > game_over_before.wave;
         int best_wave = further ? game_over_wave : game_over_before.wave;
-        snprintf(text, sizeof text, "Best wave on %.34s: %d%s", game_map_name, best_wave,
+        snprintf(text, sizeof text, "Best wave on %.24s%s: %d%s", game_map_name, players, best_wave,
                  further ? " (new best!)" : "");
     } else {
         bool more_kills = game_over_kills > game_over_before.kills;
         int best_kills = more_kills ? game_over_kills : game_over_before.kills;
-        snprintf(text, sizeof text, "Best on %.40s: %d%s", game_map_name, best_kills,
+        snprintf(text, sizeof text, "Best on %.30s%s: %d%s", game_map_name, players, best_kills,
                  more_kills ? " (new best!)" : "");
     }
     draw_summary_line(line, text);

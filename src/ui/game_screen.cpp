@@ -4,6 +4,7 @@
 #include "app/frame_clock.h"
 #include "app/pads.h"
 #include "game/camera.h"
+#include "game/controls.h"
 #include "game/game_clock.h"
 #include "game/gauges.h"
 #include "game/players.h"
@@ -16,6 +17,7 @@
 #include "ui/buttons.h"
 #include "ui/game_over.h"
 #include "ui/hud.h"
+#include "ui/notice.h"
 #include "ui/screens.h"
 
 // The check uses health after this frame's clamp: the frame in which it
@@ -23,8 +25,11 @@
 static void pause_or_game_over()
 {
     if (player_health[0] != 0.0f) {
-        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START))
+        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START)) {
             screen_number = SCREEN_GAME_MENU;
+            if (player_count > 1)
+                reopen_pads_keeping_players();  // a pause finds a pad plugged in to drop in
+        }
     } else {
         finish_game();  // the summary shows over the last picture, composited at scale 0
     }
@@ -35,6 +40,9 @@ void game_frame(float speed_factor)
     set_frame_scale(speed_factor);
     count_game_time(frame_ms);  // the summary's clock; pauses do not count
     update_horde_sounds(frame_ms);
+    int joined = drop_in_pad();
+    if (joined >= 0)
+        show_notice("P%d joined", joined + 1);
     update_players(speed_factor);
     update_zombies(speed_factor);
     update_energy();

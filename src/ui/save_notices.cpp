@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "app/pads.h"
+#include "game/controls.h"
 #include "maps/map_file.h"
 #include "maps/save_game.h"
 #include "ui/notice.h"
@@ -28,11 +30,26 @@ bool save_map_with_notice()
     return error == 0;
 }
 
+// The players of a game of several sit down in slot order: P1 at the
+// keyboard, the others at the pads as SDL lists them.
+static void seat_loaded_players()
+{
+    if (player_count < 2)
+        return;
+    open_pads();
+    int slot = bind_players_in_order();
+    if (slot >= 0)
+        show_notice("P%d has no gamepad: connect one and press A", slot + 1);
+}
+
 bool load_game_with_notice()
 {
     int error = 0;
     switch (load_game(error)) {
-    case LOAD_DONE: screen_number = SCREEN_GAME; return true;
+    case LOAD_DONE:
+        screen_number = SCREEN_GAME;
+        seat_loaded_players();
+        return true;
     case LOAD_NO_SAVE:
         screen_number = SCREEN_MAIN_MENU;
         show_notice("No saved game");

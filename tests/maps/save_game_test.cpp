@@ -1,5 +1,6 @@
 // save_game_test.cpp -- the save file's lines, safe saving and resuming a game; damaged files are in the fuzz corpus
 #include "fuzz/fuzz_targets.h"
+#include "game/controls.h"
 #include "game/game_clock.h"
 #include "game/waves.h"
 #include "game/world_fixture.h"
@@ -68,7 +69,7 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
     } files[] = {{nullptr, "No saved game", SCREEN_MAIN_MENU},
                  {"", "Could not read the saved game: Is a directory", SCREEN_MAIN_MENU},
                  {"7\n", "The saved game is damaged and was not loaded", SCREEN_GAME_MENU},
-                 {crlf.c_str(), "", SCREEN_GAME}};
+                 {crlf.c_str(), "P2 has no gamepad: connect one and press A", SCREEN_GAME}};
     for (const auto &f : files) {
         remove(SAVE_FILE);
         if (f.text && !f.text[0])
@@ -91,6 +92,9 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
         EXPECT_STREQ(notice_text, f.notice);
         EXPECT_EQ(saved_game_text(), f.screen == SCREEN_GAME ? saved : before) << f.notice;
     }
+    // P1 sits at the keyboard; no pad is listed here, so P2 and P3 wait for one.
+    EXPECT_TRUE(player_device[0] == DEVICE_KEYBOARD && player_device[1] == DEVICE_NONE &&
+                player_device[2] == DEVICE_NONE);
     // The fourth slot, beyond the three saved.
     EXPECT_TRUE(player_x[3] == 2500.0f && player_y[3] == 2550.0f && fire_cooldown[3] == 0);
 }

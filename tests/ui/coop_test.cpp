@@ -94,4 +94,45 @@ TEST_P(CoopJoin, PadsJoinAndLeaveThenStartClosesTheSlotsUp)
     player_count = 1;
 }
 
+// A loaded game of several seats P1 at the keyboard and the rest at the pads
+// in order. In play, a pad that plays in no slot takes the first empty one
+// with A, or adds a player beside P1 while there is room; a pause reopens
+// the pads and each player keeps theirs.
+TEST_P(CoopJoin, LoadedPlayersSitInOrderAndPadsDropIn)
+{
+    pads[0].present = pads[2].present = true;
+    player_count = 3;
+    EXPECT_EQ(bind_players_in_order(), -1);
+    EXPECT_TRUE(player_device[0] == DEVICE_KEYBOARD && player_device[1] == 0 &&
+                player_device[2] == 2 && player_device[3] == DEVICE_NONE);
+    player_count = 4;
+    EXPECT_EQ(bind_players_in_order(), 3);
+
+    player_count = 2;
+    player_device[1] = DEVICE_NONE;
+    player_x[0] = 1000.0f;
+    player_y[0] = 700.0f;
+    const struct {
+        int pad, slot, count;
+    } steps[] = {{2, 1, 2}, {2, -1, 2}, {0, 2, 3}, {1, 3, 4}, {3, -1, 4}};
+    for (const auto &step : steps) {
+        press_pad(step.pad, 0);
+        update_input();
+        EXPECT_EQ(drop_in_pad(), step.slot) << "pad " << step.pad;
+        EXPECT_EQ(player_count, step.count) << "pad " << step.pad;
+        release_all_pads();
+    }
+    EXPECT_TRUE(player_device[1] == 2 && player_device[2] == 0 && player_device[3] == 1);
+    EXPECT_TRUE(player_x[3] == 1000.0f + DROP_IN_OFFSET && player_y[3] == 700.0f &&
+                stick_aim_angle[3] == START_AIM_ANGLE);
+    reopen_pads_keeping_players();  // SDL lists none of them: they keep their numbers
+    EXPECT_TRUE(player_device[1] == 2 && player_device[2] == 0 && player_device[3] == 1);
+
+    player_count = 1;
+    press_pad(3, 0);
+    update_input();
+    EXPECT_EQ(drop_in_pad(), -1);  // one player plays alone
+    close_pads();
+}
+
 INSTANTIATE_AT_ONE_DEPTH(CoopJoin);

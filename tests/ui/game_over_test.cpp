@@ -89,3 +89,35 @@ TEST_F(GameOver, WavesBestsAreKeptApartFromClassicOnesWithTheFurthestWave)
     EXPECT_EQ(find_record("Farm", MODE_WAVES)->wave, 7);
     EXPECT_EQ(find_record("Farm", MODE_CLASSIC)->kills, 40);
 }
+
+// Games of several players keep their bests apart by the count, on lines of
+// their own; a count out of its range or a pair out of order is a damaged line.
+TEST_F(GameOver, CoopBestsAreKeptApartByPlayerCount)
+{
+    play_and_die("Farm", 40, 30);
+    clean_world();
+    player_count = 2;
+    start_game_clock("Farm");
+    kill_count = 9;
+    finish_game();
+    EXPECT_EQ(game_over_before.kills, 0);  // the one-player best is not the two players'
+    clean_world();
+    player_count = 3;
+    game_mode = MODE_WAVES;
+    reset_world_for_new_game("Farm");
+    wave_number = 4;
+    kill_count = 50;
+    finish_game();
+    EXPECT_EQ(read_file(RECORDS_FILE),
+              "# Rotwalk bests: map, most kills, longest survival in seconds\nFarm\t40\t30\n"
+              "Farm\t9\t0\tplayers\t2\nFarm\t50\t0\twaves\t4\tplayers\t3\n");
+    write_text_file(RECORDS_FILE, "Farm\t9\t0\tplayers\t2\nFarm\t50\t0\twaves\t4\tplayers\t3\n"
+                                  "Town\t1\t1\tplayers\t1\nTown\t1\t1\tplayers\t5\n"
+                                  "Town\t1\t1\tplayers\t2\twaves\t3\nTown\t1\t1\tplayers\n"
+                                  "Farm\t99\t99\tplayers\t2\n");
+    read_records();
+    ASSERT_EQ(map_record_count, 2);
+    EXPECT_EQ(find_record("Farm", MODE_CLASSIC, 2)->kills, 9);
+    EXPECT_EQ(find_record("Farm", MODE_WAVES, 3)->wave, 4);
+    EXPECT_TRUE(!find_record("Farm", MODE_CLASSIC) && !find_record("Farm", MODE_WAVES, 2));
+}
