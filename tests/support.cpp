@@ -118,6 +118,25 @@ void push_event(Uint8 type, int code)
     ASSERT_EQ(SDL_PushEvent(&event), 0);
 }
 
+void push_pad(Uint8 type, int pad, int index, int value)
+{
+    SDL_Event event = {};
+    event.type = type;
+    if (type == SDL_JOYAXISMOTION) {
+        event.jaxis.which = (Uint8)pad;
+        event.jaxis.axis = (Uint8)index;
+        event.jaxis.value = (Sint16)value;
+    } else if (type == SDL_JOYHATMOTION) {
+        event.jhat.which = (Uint8)pad;
+        event.jhat.hat = (Uint8)index;
+        event.jhat.value = (Uint8)value;
+    } else {
+        event.jbutton.which = (Uint8)pad;
+        event.jbutton.button = (Uint8)index;
+    }
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
 void ScreenTest::SetUp()
 {
     DisplayTest::SetUp();

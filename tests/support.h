@@ -103,6 +103,9 @@ inline void click(int x, int y)
 // Queues a real SDL event: a key (code = symbol), a mouse button (code =
 // button) or any other type.
 void push_event(Uint8 type, int code = 0);
+// A joystick event of pad `pad`: an axis to `value`, hat `index` to `value`,
+// or button `index` down or up.
+void push_pad(Uint8 type, int pad, int index, int value = 0);
 
 // A menu-like screen: the display at the test's depth cleared to black, a
 // scratch folder, the pointer at 0,0, no key or button down, and small

@@ -7,6 +7,11 @@
 #include "game/waves.h"
 #include "game/world.h"
 
+bool view_holds_players()
+{
+    return game_mode == MODE_WAVES || player_count > 1;
+}
+
 float screen_x_of(float world_x)
 {
     return (world_x - camera_x - VIEW_CENTER_X) / view_scale + VIEW_CENTER_X;
@@ -30,7 +35,7 @@ static float clamp_to_range(float value, float from, float to)
     return from <= to ? clamp_float(value, from, to) : (from + to) / 2;
 }
 
-CameraLimits waves_camera_limits(float scale)
+CameraLimits held_camera_limits(float scale)
 {
     float margin = VIEW_KEEP_MARGIN * scale;
     float past_x = VIEW_CENTER_X * (1 - scale) + margin;
@@ -55,13 +60,13 @@ static void keep_players_in_view()
     }
     camera_x = clamp_to_range(camera_x, left, right);
     camera_y = clamp_to_range(camera_y, top, bottom);
-    CameraLimits limits = waves_camera_limits(view_scale);
+    CameraLimits limits = held_camera_limits(view_scale);
     camera_x = clamp_float(camera_x, limits.low_x, limits.high_x);
     camera_y = clamp_float(camera_y, limits.low_y, limits.high_y);
 }
 
 // The design's easing, a tenth of the way per reference frame, at any frame rate.
-static void ease_in_waves(float target_x, float target_y)
+static void ease_and_hold(float target_x, float target_y)
 {
     float keep = (float)std::pow(CAMERA_KEEP_SHARE, (double)frame_scale);
     camera_x = camera_x * keep + target_x * (1 - keep);
@@ -88,8 +93,8 @@ void update_camera()
         target_x = sum_x / player_count - VIEW_CENTER_X;
         target_y = sum_y / player_count - VIEW_CENTER_Y;
     }
-    if (game_mode == MODE_WAVES) {
-        ease_in_waves(target_x, target_y);
+    if (view_holds_players()) {
+        ease_and_hold(target_x, target_y);
         return;
     }
     camera_x = clamp_float((CAMERA_KEEP_PARTS * camera_x + target_x) / CAMERA_EASE_PARTS, 0.0f,

@@ -10,19 +10,24 @@ const int TARGET_PARTS = AIM_LEAD_PARTS + PLAYER_PARTS;
 const int CAMERA_KEEP_PARTS = 9;
 const int CAMERA_EASE_PARTS = CAMERA_KEEP_PARTS + 1;
 
-// Waves keeps every player this far inside the visible part of the view, and
-// above the heads-up gauges, which cover the view from GAUGES_TOP down.
+// A held view keeps every player this far inside the visible part of the
+// view, and above the heads-up gauges, which cover the view from GAUGES_TOP down.
 const int VIEW_KEEP_MARGIN = 40;
 const int GAUGES_TOP = 400;
 
+// Waves and every game of several hold the view: low health magnifies at
+// most 2 times and every player stays inside the visible part, so players
+// who walk apart still see themselves. One player in Classic plays the
+// design's view, which lets the zoom hide the edges.
+bool view_holds_players();
 void update_camera();
 // Where a world point shows on the display, through the view's zoom about its centre.
 float screen_x_of(float world_x);
 float screen_y_of(float world_y);
 
-// How far past the design's range the Waves camera may go at a zoom, so
-// that a player at the world's edge stays inside the visible part.
+// How far past the design's range a held camera may go at a zoom, so that a
+// player at the world's edge stays inside the visible part.
 struct CameraLimits {
     float low_x, high_x, low_y, high_y;
 };
-CameraLimits waves_camera_limits(float scale);
+CameraLimits held_camera_limits(float scale);

@@ -53,28 +53,26 @@ static void separate_from_other_players(int slot)
     }
 }
 
-// The view's limits for a player. Waves takes the visible part of the
-// zoomed view, above the gauges and inside the world, which the view may
-// show past.
+// The view's limits for a player. A held view takes the visible part of
+// the zoomed view, as far inside as the camera keeps players (so players
+// who walk apart stop there, clear of the border's darkness), above the
+// gauges and inside the world, which the view may show past.
 static void view_limits(float &left, float &right, float &top, float &bottom)
 {
-    if (game_mode != MODE_WAVES) {
+    if (!view_holds_players()) {
         left = camera_x + VIEW_MARGIN_NEAR;
         right = camera_x + (float)VIEW_W - VIEW_MARGIN_FAR;
         top = camera_y + VIEW_MARGIN_NEAR;
         bottom = camera_y + (float)VIEW_H - VIEW_MARGIN_FAR;
         return;
     }
-    float s = view_scale;
-    left = std::fmax(camera_x + VIEW_CENTER_X + (VIEW_MARGIN_NEAR - VIEW_CENTER_X) * s,
-                     VIEW_MARGIN_NEAR);
-    right = std::fmin(camera_x + VIEW_CENTER_X + (VIEW_W - VIEW_MARGIN_FAR - VIEW_CENTER_X) * s,
+    float s = view_scale, keep = (float)VIEW_KEEP_MARGIN;
+    left = std::fmax(camera_x + VIEW_CENTER_X + (keep - VIEW_CENTER_X) * s, VIEW_MARGIN_NEAR);
+    right = std::fmin(camera_x + VIEW_CENTER_X + (VIEW_W - keep - VIEW_CENTER_X) * s,
                       WORLD_PIXELS - VIEW_MARGIN_FAR);
-    top = std::fmax(camera_y + VIEW_CENTER_Y + (VIEW_MARGIN_NEAR - VIEW_CENTER_Y) * s,
-                    VIEW_MARGIN_NEAR);
-    bottom =
-        std::fmin(camera_y + VIEW_CENTER_Y + (GAUGES_TOP - VIEW_MARGIN_FAR - VIEW_CENTER_Y) * s,
-                  WORLD_PIXELS - VIEW_MARGIN_FAR);
+    top = std::fmax(camera_y + VIEW_CENTER_Y + (keep - VIEW_CENTER_Y) * s, VIEW_MARGIN_NEAR);
+    bottom = std::fmin(camera_y + VIEW_CENTER_Y + (GAUGES_TOP - keep - VIEW_CENTER_Y) * s,
+                       WORLD_PIXELS - VIEW_MARGIN_FAR);
 }
 
 // The limits come from the camera of the previous frame, so a player pushed

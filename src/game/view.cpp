@@ -6,6 +6,7 @@
 #include "app/artwork.h"
 #include "app/display.h"
 #include "app/pixels.h"
+#include "game/camera.h"
 #include "game/darkness.h"
 #include "game/waves.h"
 #include "game/world.h"
@@ -169,7 +170,7 @@ void composite_view()
 void set_game_view_scale()
 {
     view_scale = player_health[0] / GAUGE_MAX;
-    if (game_mode == MODE_WAVES && view_scale < WAVES_MIN_VIEW_SCALE)
+    if (view_holds_players() && view_scale < WAVES_MIN_VIEW_SCALE)
         view_scale = WAVES_MIN_VIEW_SCALE;
 }
 

@@ -229,11 +229,11 @@ static bool keeps_world_rules(const SavedGame &saved)
             return false;
     if (saved.waves && !waves_block_in_range(saved.wave_state, saved.player_count))
         return false;
-    // The Waves camera may show the world's edge; the widest it goes is at
-    // the strongest zoom.
+    // A held camera (Waves, or several players) may show the world's edge;
+    // the widest it goes is at the strongest zoom.
     CameraLimits camera = {0.0f, CAMERA_MAX_X, 0.0f, CAMERA_MAX_Y};
-    if (saved.waves)
-        camera = waves_camera_limits(WAVES_MIN_VIEW_SCALE);
+    if (saved.waves || saved.player_count > 1)
+        camera = held_camera_limits(WAVES_MIN_VIEW_SCALE);
     return position_in_range(saved.aim_x, saved.aim_y) &&
            saved_in_range(saved.camera_x, camera.low_x, camera.high_x) &&
            saved_in_range(saved.camera_y, camera.low_y, camera.high_y) &&

@@ -7,25 +7,6 @@
 #include "game/players.h"
 #include "game/world_fixture.h"
 
-static void push_pad(Uint8 type, int pad, int index, int value = 0)
-{
-    SDL_Event event = {};
-    event.type = type;
-    if (type == SDL_JOYAXISMOTION) {
-        event.jaxis.which = (Uint8)pad;
-        event.jaxis.axis = (Uint8)index;
-        event.jaxis.value = (Sint16)value;
-    } else if (type == SDL_JOYHATMOTION) {
-        event.jhat.which = (Uint8)pad;
-        event.jhat.hat = (Uint8)index;
-        event.jhat.value = (Uint8)value;
-    } else {
-        event.jbutton.which = (Uint8)pad;
-        event.jbutton.button = (Uint8)index;
-    }
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-}
-
 // A share of a stick's travel as an axis value.
 static int tilt(float share)
 {

@@ -22,6 +22,7 @@
 #include "app/backdrop.h"
 #include "app/safe_write.h"
 #include "app/settings.h"
+#include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/waves.h"
 #include "game/world.h"
@@ -265,9 +266,12 @@ static bool position_within(float x, float y)
 
 bool world_within_rules()
 {
+    CameraLimits camera = {0.0f, CAMERA_MAX_X, 0.0f, CAMERA_MAX_Y};
+    if (view_holds_players())
+        camera = held_camera_limits(WAVES_MIN_VIEW_SCALE);
     bool kept = player_count >= 1 && player_count <= MAX_PLAYERS && zombie_count >= 0 &&
-                zombie_count <= MAX_ZOMBIES && within(camera_x, 0, CAMERA_MAX_X) &&
-                within(camera_y, 0, CAMERA_MAX_Y) && position_within(aim_x, aim_y) &&
+                zombie_count <= MAX_ZOMBIES && within(camera_x, camera.low_x, camera.high_x) &&
+                within(camera_y, camera.low_y, camera.high_y) && position_within(aim_x, aim_y) &&
                 within(view_scale, 0, 1) && within(pending_damage, 0, DAMAGE_LIMIT) &&
                 hurt_flash >= 0 && hurt_flash <= HURT_FLASH_MAX && kill_count >= 0 &&
                 kill_count < INT_MAX;

@@ -1,22 +1,17 @@
 // replay_test.cpp -- a whole scripted game through the real frame loop, checked against recorded hashes
-#include <cinttypes>
+#include <cmath>
 
 #include "app/backdrop.h"
-#include "app/folders.h"
 #include "app/frame_clock.h"
-#include "app/settings.h"
 #include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
 #include "main_loop.h"
 #include "maps/save_game.h"
-#include "ui/notice.h"
+#include "replay/replay_support.h"
 
 const int REPLAY_FRAMES = 3000;
 const int CHECKPOINT_FRAMES = 250;  // a checkpoint after every 250th frame
-const int REPLAY_FRAME_MS = 33;     // every frame: a speed factor of 0.99
 const unsigned REPLAY_SEED = 20240601;
-const char REPLAY_MAP[] = "Town.map";  // alone in Maps/: the folder's listing order cannot matter
-const char RECORD_VARIABLE[] = "ROTWALK_RECORD_REPLAY";
 const int AIM_RADIUS = 150;     // display pixels: the circle stays clear of "Pause"
 const double AIM_TURN = 0.1;    // radians per frame
 const int FIRE = SDLK_UNKNOWN;  // held: the left mouse button, the pointer circling
@@ -51,70 +46,6 @@ static const Hold holds[] = {
     {330, 380, SDLK_RIGHT},  {340, 360, SDLK_LSHIFT}, {290, 380, FIRE},   {385, 386, SDLK_ESCAPE},
     {450, 520, SDLK_s},      {520, 580, SDLK_a},      {450, 600, FIRE},   {1220, 1300, SDLK_w},
     {1300, 1380, SDLK_LEFT}, {1380, 1460, SDLK_DOWN}, {1220, 1990, FIRE}};
-
-// FNV-1a over bytes: the world's values written to the bit and the display's pixels, so the
-// smallest change of any value shows.
-const uint64_t FNV_OFFSET = 14695981039346656037ull, FNV_PRIME = 1099511628211ull;
-
-static void hash_bytes(uint64_t &hash, const void *data, size_t size)
-{
-    for (size_t i = 0; i < size; i++)
-        hash = (hash ^ ((const unsigned char *)data)[i]) * FNV_PRIME;
-}
-
-// A checkpoint's line: the frame, the world's hash and the hash of the
-// display's visible bytes (the padding at a row's end is not picture).
-static std::string checkpoint_line(int frame)
-{
-    uint64_t world = FNV_OFFSET, display = FNV_OFFSET;
-    const std::string values = world_dump(false);
-    hash_bytes(world, values.data(), values.size());
-    const SDL_Surface *s = display_surface;
-    for (int y = 0; y < s->h; y++)
-        hash_bytes(display, (const Uint8 *)s->pixels + (size_t)y * s->pitch,
-                   (size_t)s->w * s->format->BytesPerPixel);
-    char line[64];
-    snprintf(line, sizeof line, "%d %016" PRIx64 " %016" PRIx64, frame, world, display);
-    return line;
-}
-
-static std::string golden_path()
-{
-    std::string source = __FILE__;
-    return source.substr(0, source.rfind('/') + 1) + "golden.txt";
-}
-
-// The scratch folder as a player's game folder, and what a fresh process
-// would hold in case other tests ran before in this one: the built artwork,
-// the one map, a fixed depth and a 1:1 window so the display's bytes and the
-// pointer's pixels are the same on every machine.
-static void start_fresh_game_folder()
-{
-    ASSERT_EQ(symlink(MEDIA_DIR, "Media"), 0);
-    ASSERT_EQ(mkdir("Maps", 0777), 0);
-    write_text_file((std::string("Maps/") + REPLAY_MAP).c_str(),
-                    read_file((std::string(SHIPPED_MAPS_DIR) + "/" + REPLAY_MAP).c_str()));
-    write_text_file(SETTINGS_FILE, "screenbpp = 32\nscale = 1\nfullscreen = 0\n");
-    clean_world();
-    quit_requested = false;
-    data_folder[0] = '\0';  // the artwork is read from the scratch folder
-    last_frame_tick = 0;
-    frame_ms = 0;
-    frames_per_second = 0.0f;
-    pointer_shown_before = false;
-    clear_notice();
-    // A new game leaves the angles and the unused slots' gauges as earlier runs left them.
-    for (float *slots : {player_angle, player_health, player_energy, player_x, player_y})
-        std::fill(slots, slots + MAX_PLAYERS, 0.0f);
-    struct tm moment = {};
-    moment.tm_year = 126;  // Monday June 1st 2026, 3 PM
-    moment.tm_mon = 5;
-    moment.tm_mday = 1;
-    moment.tm_wday = 1;
-    moment.tm_hour = 15;
-    build_clock_texts(moment);  // the overlay shows them; the scripted clock leaves them
-    scripted_frame_ms = REPLAY_FRAME_MS;
-}
 
 // This frame's presses and releases into SDL's queue, and the pointer where the latest cue put
 // it: the latest point, or circling the view's centre since firing began, as when aiming around.
@@ -157,13 +88,9 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
     start_up();
     ASSERT_EQ(display_surface->format->BitsPerPixel, 32);
     srand(REPLAY_SEED);
-    const char *record = getenv(RECORD_VARIABLE);
-    const bool recording = record && strcmp(record, "0") != 0;
-    const std::string golden = read_file(golden_path().c_str());
-    std::string run = "# frame, world hash, display hash of the replay; ";
-    run += std::string(RECORD_VARIABLE) + "=1 re-records\n";
-    // The last save written, and the first display unlike the recorded one for a person to see.
-    std::string saved, picture;
+    ReplayRun replay;
+    begin_replay_run(replay, "golden.txt");
+    std::string saved;                          // the last save written
     int loads = 0, deaths = 0, most_kills = 0;  // to show a recording did not go trivially wrong
     for (int frame = 0; frame < REPLAY_FRAMES; frame++) {
         feed_input(frame);
@@ -177,25 +104,12 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
         }
         deaths += screen_before == SCREEN_GAME && screen_number == SCREEN_GAME_OVER;
         most_kills = std::max(most_kills, kill_count);
-        if ((frame + 1) % CHECKPOINT_FRAMES != 0)
-            continue;
-        run += checkpoint_line(frame + 1) + "\n";
-        if (!recording && picture.empty() && golden.compare(0, run.size(), run) != 0) {
-            picture = previous_folder + "/replay_after_frame_" + std::to_string(frame + 1) + ".png";
-            save_surface_png(display_surface, picture.c_str());
-        }
+        checkpoint_replay(replay, frame + 1, CHECKPOINT_FRAMES, previous_folder);
     }
     EXPECT_TRUE(!quit_requested && last_frame_tick == (Uint32)(REPLAY_FRAMES * REPLAY_FRAME_MS));
     EXPECT_STREQ(time_text, "3:00:00 PM");  // never read from the machine's clock
     shut_down();
     scripted_frame_ms = 0;
     EXPECT_TRUE(!saved.empty() && loads == 2 && deaths == 2 && most_kills > 0);
-    if (recording) {
-        write_text_file(golden_path().c_str(), run);
-        FAIL() << "recorded the checkpoints into " << golden_path()
-               << "; a recording run never passes: run the test again without " << RECORD_VARIABLE;
-    }
-    EXPECT_EQ(run, golden)
-        << "the first display unlike the recorded one: " << picture
-        << " (after an intended change, record golden.txt again: see the README)";
+    finish_replay_run(replay);
 }

@@ -8,11 +8,7 @@
 
 static void press_pad(int pad, int button)
 {
-    SDL_Event event = {};
-    event.type = SDL_JOYBUTTONDOWN;
-    event.jbutton.which = (Uint8)pad;
-    event.jbutton.button = (Uint8)button;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);  // released a frame later, as a held press is
+    push_pad(SDL_JOYBUTTONDOWN, pad, button);  // released a frame later, as a held press is
 }
 
 // One frame of the screen after the queued events.
@@ -26,11 +22,7 @@ static void release_all_pads()
 {
     for (int pad = 0; pad < 4; pad++) {
         for (int button = 0; button < 8; button++) {
-            SDL_Event event = {};
-            event.type = SDL_JOYBUTTONUP;
-            event.jbutton.which = (Uint8)pad;
-            event.jbutton.button = (Uint8)button;
-            SDL_PushEvent(&event);
+            push_pad(SDL_JOYBUTTONUP, pad, button);
         }
     }
     coop_frame();

@@ -188,7 +188,7 @@ static std::string broken_waves_rule()
         return "wave " + std::to_string(wave_number);
     if (view_scale != std::max(player_health[0] / GAUGE_MAX, WAVES_MIN_VIEW_SCALE))
         return "gauges";
-    CameraLimits limits = waves_camera_limits(WAVES_MIN_VIEW_SCALE);
+    CameraLimits limits = held_camera_limits(WAVES_MIN_VIEW_SCALE);
     if (!within(camera_x, limits.low_x, limits.high_x) ||
         !within(camera_y, limits.low_y, limits.high_y))
         return "camera";

@@ -1,0 +1,112 @@
+// replay_support.cpp -- what the scripted replays share: a fresh game folder, checkpoints, the golden files
+#include "replay/replay_support.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstring>
+
+#include "app/backdrop.h"
+#include "app/folders.h"
+#include "app/frame_clock.h"
+#include "app/settings.h"
+#include "fuzz/fuzz_targets.h"
+#include "game/world_fixture.h"
+#include "main_loop.h"
+#include "ui/notice.h"
+
+// FNV-1a over bytes: the world's values written to the bit and the display's pixels, so the
+// smallest change of any value shows.
+const uint64_t FNV_OFFSET = 14695981039346656037ull, FNV_PRIME = 1099511628211ull;
+
+static void hash_bytes(uint64_t &hash, const void *data, size_t size)
+{
+    for (size_t i = 0; i < size; i++)
+        hash = (hash ^ ((const unsigned char *)data)[i]) * FNV_PRIME;
+}
+
+std::string checkpoint_line(int frame)
+{
+    uint64_t world = FNV_OFFSET, display = FNV_OFFSET;
+    const std::string values = world_dump(false);
+    hash_bytes(world, values.data(), values.size());
+    const SDL_Surface *s = display_surface;
+    for (int y = 0; y < s->h; y++)
+        hash_bytes(display, (const Uint8 *)s->pixels + (size_t)y * s->pitch,
+                   (size_t)s->w * s->format->BytesPerPixel);
+    char line[64];
+    snprintf(line, sizeof line, "%d %016" PRIx64 " %016" PRIx64, frame, world, display);
+    return line;
+}
+
+static std::string golden_path(const std::string &name)
+{
+    std::string source = __FILE__;
+    return source.substr(0, source.rfind('/') + 1) + name;
+}
+
+void start_fresh_game_folder()
+{
+    ASSERT_EQ(symlink(MEDIA_DIR, "Media"), 0);
+    ASSERT_EQ(mkdir("Maps", 0777), 0);
+    write_text_file((std::string("Maps/") + REPLAY_MAP).c_str(),
+                    read_file((std::string(SHIPPED_MAPS_DIR) + "/" + REPLAY_MAP).c_str()));
+    write_text_file(SETTINGS_FILE, "screenbpp = 32\nscale = 1\nfullscreen = 0\n");
+    clean_world();
+    quit_requested = false;
+    data_folder[0] = '\0';  // the artwork is read from the scratch folder
+    last_frame_tick = 0;
+    frame_ms = 0;
+    frames_per_second = 0.0f;
+    pointer_shown_before = false;
+    clear_notice();
+    // A new game leaves the angles and the unused slots' gauges as earlier runs left them.
+    for (float *slots : {player_angle, player_health, player_energy, player_x, player_y})
+        std::fill(slots, slots + MAX_PLAYERS, 0.0f);
+    struct tm moment = {};
+    moment.tm_year = 126;  // Monday June 1st 2026, 3 PM
+    moment.tm_mon = 5;
+    moment.tm_mday = 1;
+    moment.tm_wday = 1;
+    moment.tm_hour = 15;
+    build_clock_texts(moment);  // the overlay shows them; the scripted clock leaves them
+    scripted_frame_ms = REPLAY_FRAME_MS;
+}
+
+void begin_replay_run(ReplayRun &replay, const char *golden_name)
+{
+    const char *record = getenv(RECORD_VARIABLE);
+    replay.recording = record && strcmp(record, "0") != 0;
+    replay.golden_name = golden_name;
+    replay.golden = read_file(golden_path(golden_name).c_str());
+    replay.run = "# frame, world hash, display hash of the replay; ";
+    replay.run += std::string(RECORD_VARIABLE) + "=1 re-records\n";
+    replay.picture.clear();
+}
+
+void checkpoint_replay(ReplayRun &replay, int frame, int every, const std::string &folder)
+{
+    if (frame % every != 0)
+        return;
+    replay.run += checkpoint_line(frame) + "\n";
+    if (!replay.recording && replay.picture.empty() &&
+        replay.golden.compare(0, replay.run.size(), replay.run) != 0) {
+        replay.picture = folder + "/replay_after_frame_" + std::to_string(frame) + ".png";
+        save_surface_png(display_surface, replay.picture.c_str());
+    }
+}
+
+void finish_replay_run(ReplayRun &replay)
+{
+    const std::string path = golden_path(replay.golden_name);
+    if (replay.recording) {
+        write_text_file(path.c_str(), replay.run);
+        FAIL() << "recorded the checkpoints into " << path
+               << "; a recording run never passes: run the test again without " << RECORD_VARIABLE;
+    }
+    EXPECT_EQ(replay.run, replay.golden)
+        << "the first display unlike the recorded one: " << replay.picture
+        << " (after an intended change, record " << replay.golden_name << " again: see the README)";
+}
