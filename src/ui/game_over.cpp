@@ -81,7 +81,7 @@ static void draw_summary_line(int line, const char *text)
 // Games of several players keep bests of their own: "Best on Town, 2 players".
 static void draw_bests(int line)
 {
-    char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE], players[16] = "";
+    char text[RECORD_NAME_SIZE + 64], time_text[DURATION_TEXT_SIZE], players[32] = "";
     if (player_count > 1)
         snprintf(players, sizeof players, ", %d players", player_count);
     if (game_mode == MODE_WAVES) {

@@ -33,13 +33,9 @@
 #include "ui/map_choice.h"
 #include "ui/overlay.h"
 
-const int DEFAULT_REPETITIONS = 300;
-const int CROWD_SIZE = 250;
+#include "bench_rows.h"
 
-struct Timing {
-    double median_us;
-    double p99_us;
-};
+const int DEFAULT_REPETITIONS = 300;
 
 static double now_us()
 {
@@ -47,8 +43,7 @@ static double now_us()
     return duration<double, std::micro>(steady_clock::now().time_since_epoch()).count();
 }
 
-// Runs prepare() untimed and run() timed, `repetitions` times.
-static Timing measure(int repetitions, void (*prepare)(), void (*run)())
+Timing measure(int repetitions, void (*prepare)(), void (*run)())
 {
     std::vector<double> samples;
     for (int i = 0; i < repetitions; i++) {
@@ -74,28 +69,6 @@ static void run_memcpy()
 static void run_blit()
 {
     SDL_BlitSurface(opaque_picture, nullptr, display_surface, nullptr);
-}
-
-// 250 zombies packed around the player, full health and energy, the button
-// held: the heaviest frame the game meets.
-static void prepare_crowded_frame()
-{
-    player_health[0] = 100.0f;
-    player_energy[0] = 100.0f;
-    pending_damage = 0.0f;
-    while (zombie_count < CROWD_SIZE) {
-        int i = zombie_count;
-        float radius = (float)(40 + (i % 10) * 25);
-        float angle = (float)(i * 0.7);
-        spawn_zombie(player_x[0] + radius * std::cos(angle),
-                     player_y[0] + radius * std::sin(angle));
-    }
-    mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
-}
-
-static void run_game_frame()
-{
-    game_frame(1.0f);
 }
 
 static void run_composite()
@@ -127,100 +100,6 @@ static void run_overlay_frame()
     run_overlay_buttons();
 }
 
-// A field is built again only when its player changes cell: forget the cell.
-static void prepare_path_field()
-{
-    path_field_cell[0] = PATH_NO_CELL;
-}
-
-static void run_path_field()
-{
-    update_path_fields();
-}
-
-// 250 zombies spread evenly on the spawn ring around player 0.
-static float routed_x[CROWD_SIZE], routed_y[CROWD_SIZE], routed_angle[CROWD_SIZE];
-
-static void prepare_routed_zombies()
-{
-    for (int i = 0; i < CROWD_SIZE; i++) {
-        double around = 2.0 * M_PI * i / CROWD_SIZE;
-        routed_x[i] = (float)(player_x[0] + 650.0 * std::cos(around));
-        routed_y[i] = (float)(player_y[0] + 650.0 * std::sin(around));
-    }
-}
-
-static void run_routed_zombies()
-{
-    for (int i = 0; i < CROWD_SIZE; i++)
-        routed_angle[i] = route_angle(routed_x[i], routed_y[i], 0);
-}
-
-static int ring_in_sight()
-{
-    prepare_routed_zombies();
-    int seen = 0;
-    for (int i = 0; i < CROWD_SIZE; i++)
-        seen += clear_line(routed_x[i], routed_y[i], player_x[0], player_y[0]);
-    return seen;
-}
-
-// Player 0 on the floor tile whose ring, kept inside the world, is the most
-// hidden behind walls: there the most zombies follow the field.
-static void stand_behind_walls()
-{
-    const int RING_TILES = 7;  // the 650 ring stays this many tiles from the world's edge
-    float best_x = player_x[0], best_y = player_y[0];
-    int fewest = ring_in_sight();
-    for (int tx = RING_TILES; tx < MAP_SIZE - RING_TILES; tx++)
-        for (int ty = RING_TILES; ty < MAP_SIZE - RING_TILES; ty++) {
-            if (map_tiles[tx][ty] >= FIRST_WALL_KIND)
-                continue;
-            player_x[0] = (float)(tx * TILE_SIZE + TILE_SIZE / 2);
-            player_y[0] = (float)(ty * TILE_SIZE + TILE_SIZE / 2);
-            int seen = ring_in_sight();
-            if (seen < fewest) {
-                fewest = seen;
-                best_x = player_x[0];
-                best_y = player_y[0];
-            }
-        }
-    player_x[0] = best_x;
-    player_y[0] = best_y;
-}
-
-// The ring's zombies walking the field to player 0 behind its walls, the
-// field built again every frame as if the player changed cell each frame.
-static void prepare_routed_frame()
-{
-    clear_zombies();
-    prepare_routed_zombies();
-    for (int i = 0; i < CROWD_SIZE; i++)
-        spawn_zombie(routed_x[i], routed_y[i]);
-    prepare_crowded_frame();
-    path_field_cell[0] = PATH_NO_CELL;
-}
-
-static void print_row(const char *name, int depth, Timing timing, double blit_us);
-
-// The zombies' way round walls, for a mode that routes them: player 0's
-// field rebuilt, and the ring's zombies routed by it.
-static void bench_paths(int depth, int repetitions, double blit_us)
-{
-    float start_x = player_x[0], start_y = player_y[0];
-    build_path_grid();
-    stand_behind_walls();
-    update_path_fields();
-    printf("(player 0 at %.0f, %.0f: %d of the %d zombies on its ring see it in a clear line)\n",
-           player_x[0], player_y[0], ring_in_sight(), CROWD_SIZE);
-    print_row("path field rebuild", depth, measure(repetitions, prepare_path_field, run_path_field),
-              blit_us);
-    print_row("250 routed zombies", depth,
-              measure(repetitions, prepare_routed_zombies, run_routed_zombies), blit_us);
-    player_x[0] = start_x;
-    player_y[0] = start_y;
-}
-
 // The canvas presented in a window of twice and three times its size.
 static SDL_Surface *scaled_window = nullptr;
 static int present_scale_now = 2;
@@ -245,7 +124,7 @@ static void bench_presentation(int depth, int repetitions, double blit_us)
     }
 }
 
-static void print_row(const char *name, int depth, Timing timing, double blit_us)
+void print_row(const char *name, int depth, Timing timing, double blit_us)
 {
     printf("| %-34s | %3d | %9.1f | %9.1f | %6.2f |\n", name, depth, timing.median_us,
            timing.p99_us, timing.median_us / blit_us);
@@ -258,23 +137,6 @@ static bool enter_game_folder()
     if (!mkdtemp(folder) || chdir(folder) != 0)
         return false;
     return symlink(BENCH_MEDIA_DIR, "Media") == 0 && symlink(BENCH_MAPS_DIR, "Maps") == 0;
-}
-
-static void start_game_on(const char *map_name)
-{
-    snprintf(map_path, sizeof map_path, "Maps/%s", map_name);
-    start_game_screen();
-    srand(1);
-    prepare_crowded_frame();
-}
-
-static const char *first_map_name()
-{
-    const char *best = nullptr;
-    for (int i = 0; i < map_name_count; i++)
-        if (is_listed_map(map_names[i]) && (!best || strcmp(map_names[i], best) < 0))
-            best = map_names[i];
-    return best;
 }
 
 static void bench_depth(int depth, int repetitions, const char *map_name)
@@ -302,27 +164,7 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
     print_row("memcpy of one frame", depth, measure(repetitions, nullptr, run_memcpy),
               blit.median_us);
     bench_presentation(depth, repetitions, blit.median_us);
-
-    const char *map = map_name ? map_name : first_map_name();
-    if (map) {
-        start_game_on(map);
-        print_row("game_frame, 250 zombies, firing", depth,
-                  measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
-        bench_paths(depth, repetitions, blit.median_us);
-        clear_zombies();
-        game_mode = MODE_WAVES;
-        start_game_on(map);
-        print_row("Waves game_frame, 250 zombies", depth,
-                  measure(repetitions, prepare_crowded_frame, run_game_frame), blit.median_us);
-        stand_behind_walls();
-        print_row("Waves frame, 250 routed, new field", depth,
-                  measure(repetitions, prepare_routed_frame, run_game_frame), blit.median_us);
-        game_mode = MODE_CLASSIC;
-        clear_zombies();
-        clear_wall_rects();
-    } else {
-        fprintf(stderr, "bench: no map in %s\n", BENCH_MAPS_DIR);
-    }
+    bench_game_rows(depth, repetitions, map_name, blit.median_us);
 
     for (float health : {100.0f, 50.0f, 0.0f})
         for (int flash : {0, 100}) {
