@@ -204,12 +204,15 @@ void close_display()
     display_surface = window_surface = nullptr;  // gone with SDL
 }
 
-// Never on the first frame, and only while the pointer is over the window.
+// Never on the first frame, and only while the mouse is over the window or
+// a pad moves the pointer in a menu: a player on the couch has the mouse
+// anywhere.
 void draw_pointer()
 {
     bool mouse_focus = (SDL_GetAppState() & SDL_APPMOUSEFOCUS) != 0;
+    bool pad_moved = pad_pointer.in_use && pads_drive_pointer;
     SDL_Rect sprite = POINTER_RECT;
-    if (pointer_shown_before && mouse_focus)
+    if (pointer_shown_before && (mouse_focus || pad_moved))
         blit_at((Sint16)(mouse_x[0] - POINTER_HOTSPOT_X), (Sint16)(mouse_y[0] - POINTER_HOTSPOT_Y),
                 dashboard_image, display_surface, &sprite);
     pointer_shown_before = true;

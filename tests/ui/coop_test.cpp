@@ -1,5 +1,6 @@
 // coop_test.cpp -- the join screen driven by real joystick events: joining, leaving, the mode, the slots
 #include "app/frame_clock.h"
+#include "app/input.h"
 #include "app/pads.h"
 #include "game/controls.h"
 #include "support.h"
