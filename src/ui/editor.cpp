@@ -210,7 +210,7 @@ static void draw_view_column()
             mark_history_saved();
         leave_asked = false;
     }
-    if (editor_button(BACK_BUTTON, "Back")) {
+    if (editor_button(BACK_BUTTON, "Back") || clicked(back_pressed())) {
         if (has_unsaved_edits() && !leave_asked)
             leave_asked = true;
         else

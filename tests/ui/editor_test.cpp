@@ -1,4 +1,6 @@
 // editor_test.cpp -- entering the editor, scrolling, zooming, picking and painting tiles, undo, saving, leaving
+#include "app/input.h"
+#include "app/pads.h"
 #include "game/world_fixture.h"
 #include "main_loop.h"
 #include "maps/edit_history.h"
@@ -220,8 +222,15 @@ TEST_P(Editor, BackOverUnsavedEditsAsksFirstUntilAPaintUndoOrSaveCancels)
     }
     key_frame(SDLK_z, KMOD_LCTRL);
     EXPECT_EQ(status(), marked);
-    frame_at(550, 410, KEY_PRESSED);
-    frame_at(550, 410, KEY_PRESSED);
+    // A pad's B is "Back", asking first as well.
+    pads_drive_pointer = pads[0].present = true;
+    for (const char *expected : {LEAVE_QUESTION, "left"}) {
+        pads[0].button[1] = KEY_PRESSED;
+        frame_at(700, 470, KEY_UP);
+        pads[0].button[1] = KEY_UP;
+        if (screen_number == SCREEN_EDITOR)
+            EXPECT_EQ(status(), expected);
+    }
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
     enter_editor();  // the saved file, without the undone stroke
     EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25]}), (std::vector<int>{6, 0}));
