@@ -14,6 +14,7 @@ int key_state[KEY_STATE_SIZE];
 int mouse_button_state[MOUSE_BUTTON_COUNT];
 int mouse_x[POINTER_SLOTS];
 int mouse_y[POINTER_SLOTS];
+int mouse_wheel = 0;
 int active_device = DEVICE_KEYBOARD;
 bool keyboard_touched = false;
 bool pads_drive_pointer = true;
@@ -40,6 +41,10 @@ static int apply_events(Uint32 mask, int *table, int size, int new_state)
                         : (int)event.button.button;
         if (index >= 0 && index < size)
             table[index] = new_state;
+        if (event.type == SDL_MOUSEBUTTONDOWN && index == SDL_BUTTON_WHEELDOWN)
+            mouse_wheel++;
+        if (event.type == SDL_MOUSEBUTTONDOWN && index == SDL_BUTTON_WHEELUP)
+            mouse_wheel--;
     }
     return count;
 }
@@ -107,12 +112,14 @@ static void apply_pad_click()
 }
 
 // All downs are applied before all ups, so a press and release between two
-// updates ends as KEY_UP: a wheel click is never seen pressed. The pointer
+// updates ends as KEY_UP: a wheel click is never seen pressed, and is
+// counted in mouse_wheel instead. The pointer
 // is kept in canvas pixels, whatever the window's scale.
 // Pads are read after the keyboard and mouse; whichever was touched last
 // is the active device. The pads' pointer holds until the mouse moves.
 void update_input()
 {
+    mouse_wheel = 0;
     settle_pressed(key_state, KEY_STATE_SIZE);
     int touches = apply_events(SDL_KEYDOWNMASK, key_state, KEY_STATE_SIZE, KEY_PRESSED);
     apply_events(SDL_KEYUPMASK, key_state, KEY_STATE_SIZE, KEY_UP);

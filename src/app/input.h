@@ -17,6 +17,7 @@ extern int key_state[KEY_STATE_SIZE];
 extern int mouse_button_state[MOUSE_BUTTON_COUNT];
 extern int mouse_x[POINTER_SLOTS];  // display pixels
 extern int mouse_y[POINTER_SLOTS];
+extern int mouse_wheel;  // wheel steps this frame: down counts up, up counts down
 
 // Who gives a player's input: the keyboard and mouse, a pad (0 and up), or nobody.
 const int DEVICE_NONE = -2;

@@ -32,6 +32,7 @@ void clean_world()
     memset(mouse_button_state, 0, sizeof mouse_button_state);
     memset(mouse_x, 0, sizeof mouse_x);
     memset(mouse_y, 0, sizeof mouse_y);
+    mouse_wheel = 0;
     mouse_x[0] = 320;
     mouse_y[0] = 240;
     screen_number = SCREEN_MAIN_MENU;
