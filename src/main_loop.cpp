@@ -21,6 +21,7 @@
 #include "maps/map_list.h"
 #include "ui/coop.h"
 #include "ui/editor.h"
+#include "ui/focus.h"
 #include "ui/game_menu.h"
 #include "ui/game_over.h"
 #include "ui/game_screen.h"
@@ -88,6 +89,17 @@ static void drain_events()
     }
 }
 
+// The keyboard walks the menus and the overlay; in play, in the editor and
+// on the join screen its keys mean other things.
+static void begin_menu_focus()
+{
+    bool overlay = overlay_level != 0.0f;
+    int s = screen_number;
+    focus_enabled = overlay || !(s == SCREEN_GAME || s == SCREEN_EDITOR || s == SCREEN_COOP ||
+                                 s == SCREEN_START_GAME || s == SCREEN_START_EDITOR);
+    begin_focus_frame(overlay ? SCREEN_COUNT + s : s);
+}
+
 void run_frame()
 {
     SDL_PumpEvents();
@@ -95,6 +107,7 @@ void run_frame()
     // In play the pads walk and aim; over the overlay and elsewhere they point and click.
     pads_drive_pointer = screen_number != SCREEN_GAME || overlay_level != 0.0f;
     update_input();
+    begin_menu_focus();
     if (alt_enter_pressed())
         toggle_fullscreen();
     // While the overlay is anything but fully closed the screen stays frozen.

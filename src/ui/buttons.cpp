@@ -4,6 +4,7 @@
 #include "app/display.h"
 #include "app/input.h"
 #include "app/sound.h"
+#include "ui/focus.h"
 #include "ui/text.h"
 
 int menu_line = MENU_FIRST_LINE;
@@ -30,25 +31,31 @@ bool clicked(bool click)
     return click;
 }
 
-static bool draw_box_button(int x, int y, int w, int h, const char *label)
+// Lit as the mouse or the keyboard has it; `picked` tells a pick by the keyboard.
+static bool draw_box_button(int x, int y, int w, int h, const char *label, bool &picked)
 {
-    bool hovered = box_hovered(x, y, w, h);
-    draw_frame(x, y, w, h, hovered);
+    bool hovered = box_hovered(x, y, w, h), lit = hovered;
+    picked = focus_control(hovered, lit);
+    draw_frame(x, y, w, h, lit);
     draw_text(x + w / 2, y - BUTTON_LABEL_RISE, label, TEXT_CENTER);
     return hovered;
 }
 
-// Clicked only in the frame in which the left button went down; a click is heard.
+// Clicked only in the frame in which the left button went down, or picked
+// by the keyboard; a click is heard.
 bool draw_button(int x, int y, int w, int h, const char *label)
 {
-    return clicked(draw_box_button(x, y, w, h, label) &&
-                   mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
+    bool picked;
+    bool hovered = draw_box_button(x, y, w, h, label, picked);
+    return clicked((hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED) || picked);
 }
 
 // Reports every frame while the left button is down over it (the zoom buttons).
 bool draw_hold_button(int x, int y, int w, int h, const char *label)
 {
-    return draw_box_button(x, y, w, h, label) && mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP;
+    bool picked;
+    bool hovered = draw_box_button(x, y, w, h, label, picked);
+    return (hovered && mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP) || picked;
 }
 
 bool draw_corner_button(const char *label)
@@ -85,10 +92,11 @@ void draw_bar(int y, int width, float fraction)
 bool draw_menu_row(const char *label)
 {
     int y = MENU_LINE_HEIGHT * menu_line;
-    bool hovered = y < mouse_y[0] && mouse_y[0] < y + MENU_ROW_HEIGHT;
-    if (hovered)
+    bool hovered = y < mouse_y[0] && mouse_y[0] < y + MENU_ROW_HEIGHT, lit = hovered;
+    bool picked = focus_control(hovered, lit);
+    if (lit)
         copy_background_area(true, 0, y, VIEW_W, MENU_ROW_HEIGHT);
     draw_text(MENU_TEXT_X, y, label, TEXT_LEFT);
     menu_line++;
-    return clicked(hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
+    return clicked((hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED) || picked);
 }

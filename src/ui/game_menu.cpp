@@ -31,7 +31,7 @@ void game_menu_screen()
         save_game_with_notice();
         screen_number = SCREEN_GAME;
     }
-    if (game_menu_button(EXIT_Y, "Exit")) {
+    if (game_menu_button(EXIT_Y, "Main menu")) {
         end_game();
         screen_number = SCREEN_MAIN_MENU;
     }

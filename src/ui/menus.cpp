@@ -45,6 +45,12 @@ static void show_credits()
     screen_number = SCREEN_CREDITS;
 }
 
+// Nothing can be lost from the main menu: it quits at once.
+static void quit_game()
+{
+    quit_requested = true;
+}
+
 // The main menu's rows, top to bottom, each with what a click does.
 struct MenuEntry {
     const char *label;
@@ -58,6 +64,7 @@ static const MenuEntry main_menu_entries[] = {
     {"Credits", show_credits},
     {"Waves", start_waves},
     {"Co-op", start_coop},
+    {"Quit", quit_game},
 };
 
 static const char *const credits_lines[] = {

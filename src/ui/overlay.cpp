@@ -9,7 +9,10 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
+#include "maps/edit_history.h"
+#include "maps/map_file.h"
 #include "ui/buttons.h"
+#include "ui/focus.h"
 #include "ui/screens.h"
 #include "ui/screenshot.h"
 
@@ -19,6 +22,7 @@ SDL_Rect top_bar_rect;
 SDL_Rect bottom_bar_rect;
 char footer_line_1[FOOTER_LINE_SIZE];
 char footer_line_2[FOOTER_LINE_SIZE];
+bool exit_asked = false;
 
 const SDL_Rect TOP_BAR_RECT = {0, TOP_BAR_SOURCE_Y, VIEW_W, OVERLAY_BAR_HEIGHT};
 const SDL_Rect BOTTOM_BAR_RECT = {0, BOTTOM_BAR_SOURCE_Y, VIEW_W, OVERLAY_BAR_HEIGHT};
@@ -115,8 +119,10 @@ bool overlay_button(const char *label, int cx, int cy)
 {
     bool hovered = cx - BUTTON_HOVER_LEFT < mouse_x[0] && mouse_x[0] < cx + BUTTON_HOVER_RIGHT &&
                    cy - BUTTON_HOVER_HALF_H < mouse_y[0] && mouse_y[0] < cy + BUTTON_HOVER_HALF_H;
-    bool click = clicked(hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED);
-    draw_overlay_panel(cx - BUTTON_HALF_W, cy - BUTTON_INNER_RISE, hovered);
+    bool lit = hovered;
+    bool picked = focus_control(hovered, lit);
+    bool click = clicked((hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED) || picked);
+    draw_overlay_panel(cx - BUTTON_HALF_W, cy - BUTTON_INNER_RISE, lit);
     draw_small_text_centred(cx, cy - OVERLAY_LABEL_RISE, label);
     return click;
 }
@@ -149,19 +155,63 @@ void draw_overlay()
     draw_small_text(OVERLAY_MARGIN, (int)(footer_top + (float)FOOTER_LINE_2_Y), footer_line_2);
 }
 
+// A game in progress (playing or paused) loses what was played since its
+// last save; the editor loses its unsaved changes.
+bool exit_would_lose(char *question, int size)
+{
+    if (screen_number == SCREEN_GAME || screen_number == SCREEN_GAME_MENU) {
+        snprintf(question, (size_t)size, "Quit? The game since the last save will be lost.");
+        return true;
+    }
+    if (screen_number == SCREEN_EDITOR && has_unsaved_edits()) {
+        snprintf(question, (size_t)size, "Quit? Unsaved changes to %.20s will be lost.", map_path);
+        return true;
+    }
+    return false;
+}
+
+// "Exit" quits at once when nothing would be lost; otherwise it asks once,
+// below the buttons, and any other button, or closing the overlay, takes
+// the question back.
+static void exit_pressed()
+{
+    char question[EXIT_QUESTION_SIZE];
+    if (exit_asked || !exit_would_lose(question, sizeof question))
+        quit_requested = true;
+    else
+        exit_asked = true;
+}
+
+static void draw_exit_question(int y)
+{
+    char question[EXIT_QUESTION_SIZE];
+    if (!exit_asked || !exit_would_lose(question, sizeof question))
+        return;
+    int cx = (int)(display_width * 0.5);
+    draw_small_text_centred(cx, y, question);
+    draw_small_text_centred(cx, y + EXIT_QUESTION_GAP, "Press Exit again");
+}
+
 // The buttons rise from below the screen (centre 595) to their places
 // (115) with the level, and answer clicks all along the way.
 void run_overlay_buttons()
 {
+    if (!overlay_open)
+        exit_asked = false;
     double f = (double)overlay_level * OVERLAY_LEVEL_SCALE;
     int cx = (int)(display_width * 0.5);
     int closed_y = (int)(1.5 * display_height - OVERLAY_BUTTON_RISE);
     int open_y = (int)(0.5 * display_height - OVERLAY_BUTTON_RISE);
     int base = (int)((1.0 - f) * closed_y + f * open_y);
-    if (overlay_button("Resume game", cx, base))
+    if (overlay_button("Resume game", cx, base)) {
         overlay_open = false;
+        exit_asked = false;
+    }
     if (overlay_button("Exit", cx, base + OVERLAY_BUTTON_GAP))
-        quit_requested = true;
-    if (overlay_button("Save screenshot", cx, base + 2 * OVERLAY_BUTTON_GAP))
+        exit_pressed();
+    if (overlay_button("Save screenshot", cx, base + 2 * OVERLAY_BUTTON_GAP)) {
+        exit_asked = false;
         save_screenshot();
+    }
+    draw_exit_question(base + 3 * OVERLAY_BUTTON_GAP - OVERLAY_LABEL_RISE);
 }

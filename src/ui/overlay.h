@@ -36,6 +36,12 @@ const int OVERLAY_BUTTON_RISE = 125;  // the first button's centre stands this f
 const int FOOTER_LINE_SIZE = 256;
 const int VERSION_TEXT_SIZE = 64;
 
+const int EXIT_QUESTION_SIZE = 160;
+const int EXIT_QUESTION_GAP = 22;  // between the question's two lines
+
+// Per frame
+extern bool exit_asked;  // "Exit" met something to lose once; a second "Exit" quits
+
 // Set once at start-up
 extern SDL_Rect small_glyph_rects[SMALL_GLYPH_COUNT];  // entry = character - 32
 extern SDL_Rect panel_piece_rects[PANEL_SETS][3]
@@ -48,6 +54,9 @@ extern char footer_line_2[FOOTER_LINE_SIZE];  // the studio's web address
 void init_overlay();
 void draw_overlay();
 void run_overlay_buttons();
+// What quitting now would lose, as the first line of the question, or false
+// when nothing would be lost.
+bool exit_would_lose(char *question, int size);
 bool overlay_button(const char *label, int cx, int cy);
 void draw_small_text(int x, int y, const char *text);
 void draw_small_text_centred(int cx, int y, const char *text);  // centred on cx

@@ -2,6 +2,7 @@
 #include "game/world_fixture.h"
 
 #include "app/pads.h"
+#include "ui/focus.h"
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -33,6 +34,8 @@ void clean_world()
     memset(mouse_x, 0, sizeof mouse_x);
     memset(mouse_y, 0, sizeof mouse_y);
     mouse_wheel = 0;
+    focus_enabled = false;
+    focus_index = NO_FOCUS;
     mouse_x[0] = 320;
     mouse_y[0] = 240;
     screen_number = SCREEN_MAIN_MENU;

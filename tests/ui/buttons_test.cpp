@@ -1,6 +1,11 @@
 // buttons_test.cpp -- hover, clicks and looks of box buttons, panels and gauges
+#include "app/artwork.h"
+#include "app/input.h"
 #include "support.h"
 #include "ui/buttons.h"
+#include "ui/focus.h"
+#include "ui/menus.h"
+#include "ui/screens.h"
 
 using ButtonTest = ScreenTest;
 
@@ -58,6 +63,59 @@ TEST_P(ButtonTest, BarsShowTheBrightPictureOverTheirFilledShare)
     expect_grey(display_surface, 100, 407, TEST_BRIGHT_GREY);
     expect_grey(display_surface, 100, 422, TEST_BRIGHT_GREY);
     expect_grey(display_surface, 100, 423, 0);
+}
+
+// One main-menu frame with `key` pressed in it.
+static void menu_frame(int key)
+{
+    if (key)
+        key_state[key] = KEY_PRESSED;
+    begin_focus_frame(screen_number);
+    main_menu_screen();
+    if (key)
+        key_state[key] = KEY_UP;
+}
+
+// Down and Up (Tab and Shift+Tab) walk the main menu's rows with one
+// highlight, from where the mouse was, wrapping at the ends; Return picks
+// the lit row; moving the pointer gives the lead back to the mouse.
+TEST_P(ButtonTest, TheKeyboardReachesAndPicksEveryMainMenuRow)
+{
+    const int rows = 7, quit = 6;
+    const int expected_screens[rows] = {
+        SCREEN_CHOOSE_MAP_TO_PLAY, SCREEN_MAIN_MENU, SCREEN_CHOOSE_MAP_TO_EDIT, SCREEN_CREDITS,
+        SCREEN_CHOOSE_MAP_TO_PLAY, SCREEN_COOP,      SCREEN_MAIN_MENU};
+    focus_enabled = true;
+    auto lit = [](int row) {
+        return read_pixel(display_surface, 600, MENU_LINE_HEIGHT * (MENU_FIRST_LINE + row) + 10) ==
+               read_pixel(background_bright_image, 600, 0);
+    };
+    for (int row = 0; row < rows; row++) {
+        screen_number = SCREEN_MAIN_MENU;
+        quit_requested = false;
+        point_at(700, 470, KEY_UP);  // off every row
+        menu_frame(0);
+        for (int step = 0; step <= row; step++)
+            menu_frame(step % 2 ? SDLK_DOWN : SDLK_TAB);
+        for (int other = 0; other < rows; other++)
+            EXPECT_EQ(lit(other), other == row) << row << " " << other;
+        menu_frame(SDLK_RETURN);
+        EXPECT_EQ(screen_number, expected_screens[row]) << row;
+        EXPECT_EQ(quit_requested, row == quit) << row;
+        focus_index = NO_FOCUS;
+    }
+    screen_number = SCREEN_MAIN_MENU;
+    quit_requested = false;
+    point_at(50, 155, KEY_UP);  // on "Single Player"
+    menu_frame(0);
+    menu_frame(SDLK_UP);  // from the mouse's row
+    menu_frame(SDLK_UP);  // wraps to the last
+    EXPECT_TRUE(lit(quit) && !lit(0));
+    point_at(50, 180, KEY_UP);  // the mouse leads again
+    menu_frame(0);
+    EXPECT_TRUE(lit(1) && !lit(quit));
+    focus_enabled = false;
+    focus_index = NO_FOCUS;
 }
 
 INSTANTIATE_AT_ONE_DEPTH(ButtonTest);

@@ -1,7 +1,10 @@
 // overlay_test.cpp -- the dashboard: small text and button frames
 #include "app/backdrop.h"
+#include "maps/edit_history.h"
+#include "maps/map_file.h"
 #include "support.h"
 #include "ui/overlay.h"
+#include "ui/screens.h"
 
 // Colours of the stand-in dashboard, 0xRRGGBB, every channel exact in 5-6-5:
 // small glyph k is a 10x16 block at (5, 2) of its cell; frame pieces are solid.
@@ -80,6 +83,48 @@ TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
          {SDL_Rect{149, 208, 0, 0}, {490, 208, 0, 0}, {170, 187, 0, 0}, {170, 243, 0, 0}})
         expect_grey(display_surface, p.x, p.y, 0);  // just outside the frame
     expect_text(300, 205, "Exit");                  // centred on the button, ten pixels a character
+}
+
+// "Exit" over a game in progress, paused or not, or over unsaved edits asks
+// once and quits on the second press; any other button takes the question
+// back. With nothing to lose it quits at once.
+TEST_P(OverlayTest, ExitAsksOnceWhereSomethingWouldBeLost)
+{
+    const struct {
+        int screen;
+        bool unsaved, asks;
+    } cases[] = {{SCREEN_GAME, false, true},       {SCREEN_GAME_MENU, false, true},
+                 {SCREEN_EDITOR, true, true},      {SCREEN_EDITOR, false, false},
+                 {SCREEN_MAIN_MENU, false, false}, {SCREEN_CHOOSE_MAP_TO_PLAY, false, false}};
+    overlay_open = true;
+    overlay_level = 100.0f;  // the buttons at 115, 165 and 215
+    strcpy(map_path, "Maps/Town.map");
+    for (const auto &c : cases) {
+        screen_number = c.screen;
+        clear_edit_history();
+        history_saved = c.unsaved ? -1 : 0;
+        quit_requested = exit_asked = false;
+        click(320, 165);
+        run_overlay_buttons();
+        EXPECT_EQ(quit_requested, !c.asks) << c.screen;
+        if (!c.asks)
+            continue;
+        char question[EXIT_QUESTION_SIZE];
+        ASSERT_TRUE(exit_would_lose(question, sizeof question));
+        EXPECT_STREQ(question, c.unsaved ? "Quit? Unsaved changes to Maps/Town.map will be lost."
+                                         : "Quit? The game since the last save will be lost.");
+        click(320, 215);  // "Save screenshot" takes the question back
+        run_overlay_buttons();
+        EXPECT_FALSE(exit_asked);
+        click(320, 165);
+        run_overlay_buttons();
+        click(320, 165);
+        run_overlay_buttons();
+        EXPECT_TRUE(quit_requested) << c.screen;
+    }
+    quit_requested = exit_asked = overlay_open = false;
+    overlay_level = 0.0f;
+    clear_edit_history();
 }
 
 INSTANTIATE_AT_ONE_DEPTH(OverlayTest);
