@@ -7,10 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <set>
 #include <vector>
 
 const int MAX_LINK_DEPTH = 40;    // as the kernel's own limit on nested links
@@ -169,9 +171,9 @@ bool is_temporary_name(const char *name)
 
 // Only our own pattern and only regular files: a player's file or folder
 // that happens to share the prefix is never touched.
-int remove_stale_temporaries(const char *folder)
+static int remove_stale_in(const std::string &folder)
 {
-    DIR *listing = opendir(folder);
+    DIR *listing = opendir(folder.c_str());
     if (!listing)
         return 0;
     int removed = 0;
@@ -179,7 +181,7 @@ int remove_stale_temporaries(const char *folder)
     while (const struct dirent *entry = readdir(listing)) {
         if (!is_temporary_name(entry->d_name))
             continue;
-        std::string path = std::string(folder) + "/" + entry->d_name;
+        std::string path = folder + "/" + entry->d_name;
         struct stat info;
         if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
             now - info.st_mtime < STALE_TEMP_SECONDS)
@@ -188,6 +190,35 @@ int remove_stale_temporaries(const char *folder)
             removed++;
     }
     closedir(listing);
+    return removed;
+}
+
+// A save through a link writes its temporary beside the link's target, so
+// the folders that the folder's links point into are cleaned as well, each
+// once.
+int remove_stale_temporaries(const char *folder)
+{
+    std::set<std::string> cleaned;
+    char real[PATH_MAX];
+    if (!realpath(folder, real))
+        return 0;
+    cleaned.insert(real);
+    int removed = remove_stale_in(folder);
+    DIR *listing = opendir(folder);
+    if (!listing)
+        return removed;
+    std::vector<std::string> targets;
+    while (const struct dirent *entry = readdir(listing)) {
+        std::string path = std::string(folder) + "/" + entry->d_name;
+        struct stat info;
+        if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+            targets.push_back(folder_of(link_target(path.c_str())));
+    }
+    closedir(listing);
+    for (const std::string &target : targets) {
+        if (realpath(target.empty() ? "." : target.c_str(), real) && cleaned.insert(real).second)
+            removed += remove_stale_in(real);
+    }
     return removed;
 }
 

@@ -21,8 +21,9 @@ int replace_file(const char *path, const std::string &contents);
 int read_regular_file(const char *path, std::string &contents);
 
 // Removes the regular files beginning with TEMP_NAME_PREFIX and older than
-// STALE_TEMP_SECONDS from the folder: saves that were killed half-way.
-// Returns how many were removed.
+// STALE_TEMP_SECONDS from the folder, and from every folder its symbolic
+// links point into: saves that were killed half-way. Returns how many were
+// removed.
 int remove_stale_temporaries(const char *folder);
 bool is_temporary_name(const char *name);
 

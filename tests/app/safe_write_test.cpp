@@ -79,4 +79,17 @@ TEST_F(SafeWrite,
     EXPECT_EQ(folder_listing("Saves"), ".rotwalk_dir\n.rotwalk_new123\na.dat\nfolder.dat\n"
                                        "game.dat\nok.dat\npipe.dat\nrotwalk_x\ntaken\n");
     EXPECT_EQ(remove_stale_temporaries("Missing"), 0);
+
+    // A save slot that is a link leaves its killed saves beside the target:
+    // they go too, and the target folder's other files stay.
+    mkdir("Elsewhere", 0777);
+    for (const char *name : {"Elsewhere/.rotwalk_old1", "Elsewhere/.rotwalk_old2",
+                             "Elsewhere/.rotwalk_new", "Elsewhere/real.dat"})
+        write_text_file(name, "x");
+    for (const char *name : {"Elsewhere/.rotwalk_old1", "Elsewhere/.rotwalk_old2"})
+        utimes(name, long_ago);
+    ASSERT_EQ(symlink("../Elsewhere/real.dat", "Saves/linked.dat"), 0);
+    ASSERT_EQ(symlink("../Elsewhere/real.dat", "Saves/twice.dat"), 0);
+    EXPECT_EQ(remove_stale_temporaries("Saves"), 2);
+    EXPECT_EQ(folder_listing("Elsewhere"), ".rotwalk_new\nreal.dat\n");
 }
