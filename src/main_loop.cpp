@@ -19,6 +19,7 @@
 #include "game/darkness.h"
 #include "game/world.h"
 #include "maps/map_list.h"
+#include "ui/controls_menu.h"
 #include "ui/coop.h"
 #include "ui/editor.h"
 #include "ui/focus.h"
@@ -28,6 +29,7 @@
 #include "ui/map_choice.h"
 #include "ui/menus.h"
 #include "ui/notice.h"
+#include "ui/options.h"
 #include "ui/overlay.h"
 
 // One row per screen number. The game and the editor take the speed factor;
@@ -50,6 +52,8 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
     {game_menu_screen, nullptr},           // SCREEN_GAME_MENU
     {game_over_screen, nullptr},           // SCREEN_GAME_OVER
     {coop_screen, nullptr},                // SCREEN_COOP
+    {options_screen, nullptr},             // SCREEN_OPTIONS
+    {controls_screen, nullptr},            // SCREEN_CONTROLS
 };
 
 void start_up()

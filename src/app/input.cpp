@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/frame_clock.h"
+#include "app/key_bindings.h"
 #include "app/pads.h"
 #include "app/window_scale.h"
 
@@ -189,11 +190,13 @@ int direction_of(bool up, bool down, bool left, bool right)
                              (right ? KEYS_RIGHT : 0)];
 }
 
+// The bound keys walk, and the arrow keys always walk as well.
 int keyboard_direction()
 {
-    return direction_of(
-        key_down(SDLK_w) || key_down(SDLK_UP), key_down(SDLK_s) || key_down(SDLK_DOWN),
-        key_down(SDLK_a) || key_down(SDLK_LEFT), key_down(SDLK_d) || key_down(SDLK_RIGHT));
+    return direction_of(action_down(ACTION_UP) || key_down(SDLK_UP),
+                        action_down(ACTION_DOWN) || key_down(SDLK_DOWN),
+                        action_down(ACTION_LEFT) || key_down(SDLK_LEFT),
+                        action_down(ACTION_RIGHT) || key_down(SDLK_RIGHT));
 }
 
 bool back_pressed()

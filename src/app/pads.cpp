@@ -55,7 +55,6 @@ static const PadSetting pad_settings[] = {
     {"padstart", &pad_button_override[PAD_START], PAD_BUTTON_COUNT},
     {"padback", &pad_button_override[PAD_BACK], PAD_BUTTON_COUNT},
 };
-const int MAX_DEAD_ZONE = 90;
 
 // A number out of range is no override, so a typo cannot leave a control dead.
 void read_pad_settings()

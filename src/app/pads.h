@@ -10,6 +10,7 @@ const int PAD_NAME_SIZE = 64;
 const int AXIS_FULL = 32767;
 const int AXIS_LOW = -32768;        // where Linux's drivers rest a trigger
 const int DEFAULT_DEAD_ZONE = 25;   // percent of a stick's travel
+const int MAX_DEAD_ZONE = 90;       // percent; a larger one in settings.ini is refused
 const float TRIGGER_PULLED = 0.3f;  // share of a trigger's travel that counts as pulled
 
 // What a layout names. The d-pad's four are buttons on some drivers and

@@ -128,7 +128,9 @@ int replace_file(const char *path, const std::string &contents)
 
 // Opened without blocking, so a pipe put where a map belongs cannot stall the
 // game before fstat shows that it is no regular file.
-int read_regular_file(const char *path, std::string &contents)
+// Up to `limit` bytes; a larger file is refused whole, or read only as far
+// as the limit when `cut` is set.
+static int read_regular(const char *path, long limit, bool cut, std::string &contents)
 {
     contents.clear();
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -142,10 +144,10 @@ int read_regular_file(const char *path, std::string &contents)
         error = EISDIR;
     else if (!S_ISREG(info.st_mode))
         error = EINVAL;
-    else if (info.st_size > MAX_READ_BYTES)
+    else if (info.st_size > limit && !cut)
         error = EFBIG;
     char buffer[4096];
-    while (!error) {
+    while (!error && (long)contents.size() < limit) {
         ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
@@ -153,15 +155,27 @@ int read_regular_file(const char *path, std::string &contents)
             error = errno;
         else if (n == 0)
             break;
-        else if ((long)(contents.size() + (size_t)n) > MAX_READ_BYTES)
-            error = EFBIG;  // grew while being read
-        else
+        else if ((long)(contents.size() + (size_t)n) <= limit)
             contents.append(buffer, (size_t)n);
+        else if (cut)
+            contents.append(buffer, (size_t)(limit - (long)contents.size()));
+        else
+            error = EFBIG;  // grew while being read
     }
     close(fd);
     if (error)
         contents.clear();
     return error;
+}
+
+int read_regular_file(const char *path, std::string &contents)
+{
+    return read_regular(path, MAX_READ_BYTES, false, contents);
+}
+
+int read_file_start(const char *path, long max_bytes, std::string &contents)
+{
+    return read_regular(path, max_bytes, true, contents);
 }
 
 bool is_temporary_name(const char *name)

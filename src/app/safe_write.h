@@ -19,6 +19,8 @@ int replace_file(const char *path, const std::string &contents);
 // folder, a device, a pipe), a file past MAX_READ_BYTES or a read error
 // gives the errno of the failure and leaves `contents` empty; 0 on success.
 int read_regular_file(const char *path, std::string &contents);
+// The first `max_bytes` of a regular file of any size, refused as above.
+int read_file_start(const char *path, long max_bytes, std::string &contents);
 
 // Removes the regular files beginning with TEMP_NAME_PREFIX and older than
 // STALE_TEMP_SECONDS from the folder, and from every folder its symbolic

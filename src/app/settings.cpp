@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/display.h"
+#include "app/key_bindings.h"
 #include "app/safe_write.h"
 #include "app/sound.h"
 
@@ -15,6 +16,7 @@ int settings_line_count = 0;
 bool setting_fullscreen = false;
 bool setting_show_cursor = false;
 int setting_scale = SCALE_ABSENT;
+int setting_color_depth = 0;
 int setting_music_volume = MUSIC_VOLUME_ABSENT;
 int setting_effects_volume = EFFECTS_VOLUME_ABSENT;
 
@@ -80,9 +82,10 @@ void read_settings_file()
 {
     settings_line_count = 0;
     memset(settings_lines, 0, sizeof settings_lines);
-    // A folder or a pipe where the file belongs counts as no file.
+    // A folder or a pipe where the file belongs counts as no file; of a huge
+    // one only the start that can hold the lines read is taken.
     std::string text;
-    if (read_regular_file(SETTINGS_FILE, text) != 0)
+    if (read_file_start(SETTINGS_FILE, SETTINGS_READ_BYTES, text) != 0)
         return;
     size_t pos = 0;
     bool more = true;
@@ -137,4 +140,6 @@ void load_settings()
     }
     setting_music_volume = clamp_volume(setting_music_volume);
     setting_effects_volume = clamp_volume(setting_effects_volume);
+    setting_color_depth = color_depth;  // the window may get another; this one is kept
+    read_key_bindings();
 }

@@ -139,6 +139,17 @@ void sound_groan(int chance, int volume)
     groan_quiet_ms = GROAN_SPACING_MS;
 }
 
+static void start_music()
+{
+    Mix_VolumeMusic(MIX_FULL * setting_music_volume / FULL_VOLUME);
+    music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());
+    if (!music_track) {
+        report_missing(MUSIC_FILE, Mix_GetError());
+        return;
+    }
+    Mix_PlayMusic(music_track, -1);
+}
+
 void open_audio()
 {
     // Zeros ask SDL for its default rate, format, channels and buffer. An
@@ -151,15 +162,32 @@ void open_audio()
     }
     audio_open = true;
     load_effects();
-    if (setting_music_volume == 0)
-        return;  // silence without loading anything
-    Mix_VolumeMusic(MIX_MAX_VOLUME * setting_music_volume / FULL_VOLUME);
-    music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());
-    if (!music_track) {
-        report_missing(MUSIC_FILE, Mix_GetError());
+    if (setting_music_volume > 0)
+        start_music();  // at 0, silence without loading anything
+}
+
+// Raising a volume from 0 loads what start-up left unloaded; other changes
+// are heard at once, the next effect at the new loudness.
+void apply_music_volume(int old_volume)
+{
+    if (!audio_open)
+        return;
+    if (!music_track && old_volume == 0 && setting_music_volume > 0) {
+        start_music();
         return;
     }
-    Mix_PlayMusic(music_track, -1);
+    Mix_VolumeMusic(MIX_FULL * setting_music_volume / FULL_VOLUME);
+}
+
+// Effects play at full loudness of their own in the menus, so every
+// channel that sounds now takes the new loudness, the click of the change too.
+void apply_effects_volume(int old_volume)
+{
+    if (!audio_open)
+        return;
+    if (old_volume == 0 && setting_effects_volume > 0)
+        load_effects();
+    Mix_Volume(-1, MIX_FULL * setting_effects_volume / FULL_VOLUME);
 }
 
 void close_audio()

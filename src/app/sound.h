@@ -45,6 +45,9 @@ int clamp_volume(int volume);
 // the music; without a device the game plays silently, and says so.
 void open_audio();
 void close_audio();
+// After the options changed a volume from `old_volume`: heard at once.
+void apply_music_volume(int old_volume);
+void apply_effects_volume(int old_volume);
 void load_effects();  // after the audio opened
 void free_effects();
 void play_effect(Effect effect, int volume);  // volume 0 to 100 of the effects' volume

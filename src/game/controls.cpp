@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/input.h"
+#include "app/key_bindings.h"
 #include "app/pads.h"
 #include "game/waves.h"
 
@@ -28,8 +29,8 @@ static bool pad_fires(int pad)
     return pad_down(pad, PAD_FIRE) || pad_trigger(pad, TRIGGER_FIRE) > TRIGGER_PULLED;
 }
 
-// The keyboard and mouse play as the design has them: the direction keys,
-// left Shift, the left button. A pad walks where its left stick points, at
+// The keyboard and mouse play with the bound keys: by default W A S D (and
+// always the arrows), left Shift, the left button. A pad walks where its left stick points, at
 // full pace out of the dead zone, or by its d-pad; nobody stands.
 void read_player_controls(int slot, PlayerControls &controls)
 {
@@ -38,8 +39,8 @@ void read_player_controls(int slot, PlayerControls &controls)
     controls.key_direction = NO_DIRECTION;
     if (controls.device == DEVICE_KEYBOARD) {
         controls.key_direction = keyboard_direction();
-        controls.sprint = key_down(SDLK_LSHIFT);
-        controls.fire = mouse_button_state[SDL_BUTTON_LEFT] != KEY_UP;
+        controls.sprint = action_down(ACTION_SPRINT);
+        controls.fire = action_down(ACTION_FIRE);
     } else if (controls.device >= 0) {
         int pad = controls.device;
         float x, y;

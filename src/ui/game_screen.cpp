@@ -2,6 +2,7 @@
 #include "ui/game_screen.h"
 
 #include "app/frame_clock.h"
+#include "app/key_bindings.h"
 #include "app/pads.h"
 #include "game/camera.h"
 #include "game/controls.h"
@@ -25,7 +26,8 @@
 static void pause_or_game_over()
 {
     if (player_health[0] != 0.0f) {
-        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START)) {
+        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START) ||
+            action_pressed(ACTION_PAUSE)) {
             screen_number = SCREEN_GAME_MENU;
             if (player_count > 1)
                 reopen_pads_keeping_players();  // a pause finds a pad plugged in to drop in

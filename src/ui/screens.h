@@ -14,7 +14,9 @@ enum {
     SCREEN_GAME_MENU = 8,
     SCREEN_GAME_OVER = 9,  // the summary after the horde won
     SCREEN_COOP = 10,      // the join screen of a game of several players
-    SCREEN_COUNT = 11
+    SCREEN_OPTIONS = 11,   // volumes, the window, the pointer, the colour depth
+    SCREEN_CONTROLS = 12,  // the keys of each action and the pad's dead zone
+    SCREEN_COUNT = 13
 };
 
 // Per frame
