@@ -156,6 +156,8 @@ void run_current_screen()
     float speed_factor = compute_speed_factor(frames_per_second);
     if (screen_number < 0 || screen_number >= SCREEN_COUNT)
         return;
+    screen_opened = screen_number != last_screen_number;
+    last_screen_number = screen_number;
     const ScreenEntry &entry = screen_table[screen_number];
     if (entry.run)
         entry.run();

@@ -78,12 +78,13 @@ void write_map_rows(std::ostream &out, const int tiles[MAP_SIZE][MAP_SIZE])
 // not give properly becomes floor kind 0.
 // Anything that is not a readable regular file (a folder, a pipe) counts as
 // missing, never as a crash.
-void load_map()
+int load_map()
 {
     std::string contents;
-    read_regular_file(map_path, contents);
+    int error = read_regular_file(map_path, contents);
     std::istringstream text(contents);
     read_map_rows(text, map_tiles);
+    return error;
 }
 
 int save_map()

@@ -34,7 +34,7 @@ extern char map_path[MAP_PATH_SIZE];       // "Maps/" and the file name of the c
 
 const char NEW_MAP_PATH_FORMAT[] = "Maps/Map %d.map";  // new maps take the first free number from 1
 
-void load_map();
+int load_map();  // 0, or the errno of a file that could not be read: the grid is then floor 0
 int save_map();  // 0, or the errno of the failure; the old file then stays
 // Writes Maps/Map N.map of floor 0, lists it and makes it map_path; `path`
 // gets its name either way. Returns 0 or the errno of the failure.

@@ -20,8 +20,9 @@ int map_record_count = 0;
 // One line per map, mode and player count: its name, a tab, the kills, a
 // tab, the seconds; then tagged pairs, each a tab, a tag, a tab and a number:
 // "waves" and the best wave on a Waves line, "players" and the count on a
-// line of several players. A tab never appears in a file name the game
-// lists, while blanks do.
+// line of several players. Blanks may stand in a name, control characters
+// never: a name that holds a tab or a line end gets no record. A name may
+// begin with '#', so a line is a comment only when it is no record.
 static const char RECORDS_HEADER[] =
     "# Rotwalk bests: map, most kills, longest survival in seconds\n";
 const size_t FIXED_FIELDS = 3;
@@ -94,7 +95,7 @@ void read_records()
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         MapRecord record;
-        if (!line.empty() && line[0] != '#' && parse_record_line(line, record))
+        if (!line.empty() && parse_record_line(line, record))
             map_records[map_record_count++] = record;
     }
 }
@@ -129,6 +130,8 @@ void enter_game_record(const char *name, int mode, int players, int kills, int s
                        MapRecord &before)
 {
     memset(&before, 0, sizeof before);
+    if (!is_plain_name(name))
+        return;
     MapRecord *record = find_record(name, mode, players);
     if (!record) {
         if (map_record_count >= MAX_RECORDS)

@@ -33,6 +33,7 @@ int write_records();
 // The map's record in that mode and player count, or null.
 MapRecord *find_record(const char *name, int mode, int players = 1);
 // Enters a finished game: the record keeps the better of each figure. The
-// record as it was before is copied to `before` (zeros for a new map).
+// record as it was before is copied to `before` (zeros for a new map). A
+// name that is not plain (is_plain_name) gets no record.
 void enter_game_record(const char *name, int mode, int players, int kills, int seconds, int wave,
                        MapRecord &before);

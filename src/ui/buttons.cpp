@@ -89,14 +89,21 @@ void draw_bar(int y, int width, float fraction)
 
 // A row spans the whole width; hover bands of neighbouring rows leave a gap,
 // so at most one row is ever lit.
-bool draw_menu_row(const char *label)
+bool draw_menu_row(const char *label, bool &lit)
 {
     int y = MENU_LINE_HEIGHT * menu_line;
-    bool hovered = y < mouse_y[0] && mouse_y[0] < y + MENU_ROW_HEIGHT, lit = hovered;
+    bool hovered = y < mouse_y[0] && mouse_y[0] < y + MENU_ROW_HEIGHT;
+    lit = hovered;
     bool picked = focus_control(hovered, lit);
     if (lit)
         copy_background_area(true, 0, y, VIEW_W, MENU_ROW_HEIGHT);
     draw_text(MENU_TEXT_X, y, label, TEXT_LEFT);
     menu_line++;
     return clicked((hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED) || picked);
+}
+
+bool draw_menu_row(const char *label)
+{
+    bool lit;
+    return draw_menu_row(label, lit);
 }

@@ -22,3 +22,4 @@ bool draw_back_button();
 void draw_panel(int x, int y, int w, int h);
 void draw_bar(int y, int width, float fraction);  // a gauge, filled to `fraction` of its width
 bool draw_menu_row(const char *label);
+bool draw_menu_row(const char *label, bool &lit);  // `lit` tells whether it was drawn lit

@@ -15,6 +15,7 @@
 #include "maps/map_file.h"
 #include "maps/tile_names.h"
 #include "ui/buttons.h"
+#include "ui/map_choice.h"
 #include "ui/notice.h"
 #include "ui/overlay.h"
 #include "ui/save_notices.h"
@@ -69,8 +70,9 @@ static void reset_view()
 // first frame runs: it must not paint.
 void enter_editor()
 {
+    if (!open_chosen_map(SCREEN_CHOOSE_MAP_TO_EDIT))
+        return;
     selected_tile_kind = 0;
-    load_map();
     render_world_surface();
     reset_view();
     clear_edit_history();

@@ -3,3 +3,5 @@
 
 int screen_number = SCREEN_MAIN_MENU;
 bool quit_requested = false;
+bool screen_opened = true;
+int last_screen_number = -1;  // none yet: the first screen opens

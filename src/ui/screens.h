@@ -22,3 +22,6 @@ enum {
 // Per frame
 extern int screen_number;    // current screen, read once per frame
 extern bool quit_requested;  // window closed or "Exit" clicked; nothing clears it
+// Set by the dispatcher before a screen runs
+extern bool screen_opened;      // screen_number differs from the last frame's: shown anew
+extern int last_screen_number;  // the screen the dispatcher ran last
