@@ -1,4 +1,4 @@
-// records_test.cpp -- bests that survive the names a map may have, and the files written before
+// records_test.cpp -- bests that survive the names a map may have
 #include "game/world_fixture.h"
 #include "maps/map_list.h"
 #include "maps/records.h"
@@ -39,19 +39,4 @@ TEST_F(Records, EveryNameTheListAcceptsKeepsItsBestsAndNoOtherNameAppears)
     }
     for (const char *phantom : {"Tab", "Town\t", "End", "Line", "Cr"})
         EXPECT_EQ(find_record(phantom, MODE_CLASSIC), nullptr) << phantom;
-}
-
-// A file as the game has always written it reads as before: the heading is
-// no record, and every line keeps its mode and players.
-TEST_F(Records, AFileOfEarlierRunsReadsAsItAlwaysDid)
-{
-    ASSERT_EQ(mkdir("Saves", 0755), 0);
-    write_text_file(RECORDS_FILE,
-                    "# Rotwalk bests: map, most kills, longest survival in seconds\nFarm\t40\t30\n"
-                    "Farm\t200\t300\twaves\t7\nFarm\t9\t0\tplayers\t2\n# a note\n");
-    read_records();
-    ASSERT_EQ(map_record_count, 3);
-    EXPECT_EQ(find_record("Farm", MODE_CLASSIC)->kills, 40);
-    EXPECT_EQ(find_record("Farm", MODE_WAVES)->wave, 7);
-    EXPECT_EQ(find_record("Farm", MODE_CLASSIC, 2)->kills, 9);
 }
