@@ -259,7 +259,8 @@ const int FOLDER_ENTRIES = 2;  // "." and ".."
 
 // The bytes are file names separated by line feeds, slashes or zero bytes;
 // the ones the file system takes are made as empty files in Maps/. Without
-// the folder there are no names; a second scan replaces the first.
+// the folder there are no names; a second scan replaces the first. The
+// names are in the list's order.
 static void fuzz_map_list(const std::string &input)
 {
     scan_map_folder();
@@ -279,7 +280,8 @@ static void fuzz_map_list(const std::string &input)
     std::set<std::string> listed;
     for (int i = 0; i < map_name_count; i++)
         FUZZ_CHECK(strlen(map_names[i]) <= (size_t)MAP_NAME_MAX &&
-                   !is_temporary_name(map_names[i]) && listed.insert(map_names[i]).second);
+                   !is_temporary_name(map_names[i]) && listed.insert(map_names[i]).second &&
+                   (i == 0 || map_name_before(map_names[i - 1], map_names[i])));
     if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES) {  // room for all: none is missing
         FUZZ_CHECK(listed.count(".") && listed.count(".."));
         for (const std::string &name : made)
