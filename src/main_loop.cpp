@@ -94,13 +94,15 @@ static void drain_events()
 }
 
 // The keyboard walks the menus and the overlay; in play, in the editor and
-// on the join screen its keys mean other things.
+// on the join screen its keys mean other things, and while the controls
+// screen waits for a key, Up, Down, Tab and Return are keys to bind.
 static void begin_menu_focus()
 {
     bool overlay = overlay_level != 0.0f;
     int s = screen_number;
+    bool binding = s == SCREEN_CONTROLS && binding_action != NO_ACTION_WAITING;
     focus_enabled = overlay || !(s == SCREEN_GAME || s == SCREEN_EDITOR || s == SCREEN_COOP ||
-                                 s == SCREEN_START_GAME || s == SCREEN_START_EDITOR);
+                                 s == SCREEN_START_GAME || s == SCREEN_START_EDITOR || binding);
     begin_focus_frame(overlay ? SCREEN_COUNT + s : s);
 }
 

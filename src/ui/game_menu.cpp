@@ -1,4 +1,4 @@
-// game_menu.cpp -- the pause screen of a game: the frozen scene, resume, save, exit
+// game_menu.cpp -- the pause screen of a game: the frozen scene, resume, save, exit, options
 #include "ui/game_menu.h"
 
 #include "app/pads.h"
@@ -8,6 +8,7 @@
 #include "maps/map_file.h"
 #include "ui/buttons.h"
 #include "ui/hud.h"
+#include "ui/options.h"
 #include "ui/save_notices.h"
 #include "ui/screens.h"
 
@@ -35,4 +36,8 @@ void game_menu_screen()
         end_game();
         screen_number = SCREEN_MAIN_MENU;
     }
+    // Drawn last and only while this menu stands, so a click above that
+    // ended the game leaves no button for the same frame.
+    if (screen_number == SCREEN_GAME_MENU && game_menu_button(OPTIONS_Y, "Options"))
+        open_options_screen(SCREEN_GAME_MENU);
 }

@@ -6,6 +6,7 @@
 #include "game/world.h"
 #include "ui/buttons.h"
 #include "ui/coop.h"
+#include "ui/options.h"
 #include "ui/save_notices.h"
 #include "ui/screens.h"
 #include "ui/text.h"
@@ -40,6 +41,11 @@ static void resume_saved_game()
     load_game_with_notice();
 }
 
+static void show_options()
+{
+    open_options_screen(SCREEN_MAIN_MENU);
+}
+
 static void show_credits()
 {
     screen_number = SCREEN_CREDITS;
@@ -64,6 +70,7 @@ static const MenuEntry main_menu_entries[] = {
     {"Credits", show_credits},
     {"Waves", start_waves},
     {"Co-op", start_coop},
+    {"Options", show_options},
     {"Quit", quit_game},
 };
 

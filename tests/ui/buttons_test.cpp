@@ -81,10 +81,15 @@ static void menu_frame(int key)
 // the lit row; moving the pointer gives the lead back to the mouse.
 TEST_P(ButtonTest, TheKeyboardReachesAndPicksEveryMainMenuRow)
 {
-    const int rows = 7, quit = 6;
-    const int expected_screens[rows] = {
-        SCREEN_CHOOSE_MAP_TO_PLAY, SCREEN_MAIN_MENU, SCREEN_CHOOSE_MAP_TO_EDIT, SCREEN_CREDITS,
-        SCREEN_CHOOSE_MAP_TO_PLAY, SCREEN_COOP,      SCREEN_MAIN_MENU};
+    const int rows = 8, quit = 7;
+    const int expected_screens[rows] = {SCREEN_CHOOSE_MAP_TO_PLAY,
+                                        SCREEN_MAIN_MENU,
+                                        SCREEN_CHOOSE_MAP_TO_EDIT,
+                                        SCREEN_CREDITS,
+                                        SCREEN_CHOOSE_MAP_TO_PLAY,
+                                        SCREEN_COOP,
+                                        SCREEN_OPTIONS,
+                                        SCREEN_MAIN_MENU};
     focus_enabled = true;
     auto lit = [](int row) {
         return read_pixel(display_surface, 600, MENU_LINE_HEIGHT * (MENU_FIRST_LINE + row) + 10) ==
