@@ -134,6 +134,9 @@ void run_frame()
 // Everything start-up made, so a shut-down leaves nothing behind.
 void shut_down()
 {
+    // A window closed over the options keeps their changes, as "Back" would.
+    if (screen_number == SCREEN_OPTIONS || screen_number == SCREEN_CONTROLS)
+        save_settings_with_notice();
     close_pads();
     close_audio();
     release_artwork();

@@ -1,10 +1,9 @@
 // map_list.cpp -- listing the entries of Maps/
 #include "maps/map_list.h"
 
-#include <dirent.h>
-#include <strings.h>
-
+#include <cctype>
 #include <cstring>
+#include <dirent.h>
 
 #include "app/owned_list.h"
 #include "app/safe_write.h"
@@ -20,9 +19,53 @@ void clear_map_names()
     clear_list(map_names, map_name_count);
 }
 
+static bool is_digit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A run of digits against another by its value: leading zeros aside, the
+// longer run is the larger, and runs of one length compare digit by digit.
+static int compare_numbers(const unsigned char *&a, const unsigned char *&b)
+{
+    while (*a == '0' && is_digit(a[1]))
+        a++;
+    while (*b == '0' && is_digit(b[1]))
+        b++;
+    size_t length_a = 0, length_b = 0;
+    while (is_digit(a[length_a]))
+        length_a++;
+    while (is_digit(b[length_b]))
+        length_b++;
+    int order = length_a != length_b ? (length_a < length_b ? -1 : 1) : memcmp(a, b, length_a);
+    a += length_a;
+    b += length_b;
+    return order;
+}
+
+// Letters with case aside and numbers by their value, so "Map 2" comes
+// before "Map 10" as a map maker counts them.
+static int compare_names(const char *name_a, const char *name_b)
+{
+    const unsigned char *a = (const unsigned char *)name_a, *b = (const unsigned char *)name_b;
+    while (*a && *b) {
+        int order;
+        if (is_digit(*a) && is_digit(*b)) {
+            order = compare_numbers(a, b);
+        } else {
+            order = tolower(*a) - tolower(*b);
+            a++;
+            b++;
+        }
+        if (order != 0)
+            return order;
+    }
+    return (*a != 0) - (*b != 0);
+}
+
 bool map_name_before(const char *a, const char *b)
 {
-    int order = strcasecmp(a, b);
+    int order = compare_names(a, b);
     return order != 0 ? order < 0 : strcmp(a, b) < 0;
 }
 

@@ -53,6 +53,8 @@ static void draw_hint()
         snprintf(hint, sizeof hint, "Press a key for %s, Escape to cancel.",
                  ACTION_NAMES[binding_action]);
     draw_text(TITLE_X, MENU_LINE_HEIGHT * CONTROLS_HINT_LINE, hint, TEXT_CENTER);
+    draw_text(TITLE_X, MENU_LINE_HEIGHT * (CONTROLS_HINT_LINE + 1),
+              "The arrow keys always walk too.", TEXT_CENTER);
 }
 
 static void action_rows()
@@ -89,8 +91,6 @@ static void pad_rows()
              shown_pad_button(PAD_FIRE), shown_pad_button(PAD_SPRINT), shown_pad_button(PAD_START),
              shown_pad_button(PAD_BACK));
     draw_text(MENU_TEXT_X, MENU_LINE_HEIGHT * menu_line++, line, TEXT_LEFT);
-    draw_text(MENU_TEXT_X, MENU_LINE_HEIGHT * menu_line++, "The arrow keys always walk too.",
-              TEXT_LEFT);
 }
 
 void controls_screen()
