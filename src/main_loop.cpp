@@ -100,7 +100,7 @@ static void begin_menu_focus()
 {
     bool overlay = overlay_level != 0.0f;
     int s = screen_number;
-    bool binding = s == SCREEN_CONTROLS && binding_action != NO_ACTION_WAITING;
+    bool binding = s == SCREEN_CONTROLS && controls_waiting();
     focus_enabled = overlay || !(s == SCREEN_GAME || s == SCREEN_EDITOR || s == SCREEN_COOP ||
                                  s == SCREEN_START_GAME || s == SCREEN_START_EDITOR || binding);
     begin_focus_frame(overlay ? SCREEN_COUNT + s : s);

@@ -30,12 +30,16 @@ void use_bindings(const int *preset)
         key_bindings[i] = preset[i];
 }
 
-// Escape belongs to the overlay and can never be bound.
+// Escape belongs to the overlay and can never be bound, and the arrow keys
+// always walk, so another action on one would fight its walking.
 bool is_bindable(int action, int symbol)
 {
     if (symbol == BOUND_TO_LEFT_BUTTON)
         return action == ACTION_FIRE;
-    return symbol > 0 && symbol < SDLK_LAST && symbol < KEY_STATE_SIZE && symbol != SDLK_ESCAPE;
+    bool arrow =
+        symbol == SDLK_UP || symbol == SDLK_DOWN || symbol == SDLK_LEFT || symbol == SDLK_RIGHT;
+    return symbol > 0 && symbol < SDLK_LAST && symbol < KEY_STATE_SIZE && symbol != SDLK_ESCAPE &&
+           !arrow;
 }
 
 void read_key_bindings()

@@ -28,8 +28,8 @@ extern int key_bindings[ACTION_COUNT];  // SDL key symbols, or BOUND_TO_LEFT_BUT
 void use_bindings(const int *preset);
 // Every action from its settings key; a number that is no key keeps the default.
 void read_key_bindings();
-// Whether `symbol` may be bound to `action`: any key of the table, and the
-// left button only for firing.
+// Whether `symbol` may be bound to `action`: any key of the table but Escape
+// and the arrows, and the left button only for firing.
 bool is_bindable(int action, int symbol);
 // Binds the key; an action that had it takes this action's old key, so no
 // key does two things.

@@ -5,13 +5,6 @@
 
 const int W = 640, H = 480;
 
-TEST(BackdropFade, SnapshotAlphaIsTruncatedFromTheLevel)
-{
-    EXPECT_EQ((std::vector<int>{backdrop_fade_alpha(5.0f), backdrop_fade_alpha(50.0f),
-                                backdrop_fade_alpha(95.0f), backdrop_fade_alpha(100.0f)}),
-              (std::vector<int>{242, 127, 12, 0}));
-}
-
 // The backdrop surfaces come from the overlay's start-up; closed at level 0.
 class BlurTest : public ScreenTest {
 protected:

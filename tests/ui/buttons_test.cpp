@@ -82,14 +82,10 @@ static void menu_frame(int key)
 TEST_P(ButtonTest, TheKeyboardReachesAndPicksEveryMainMenuRow)
 {
     const int rows = 8, quit = 7;
-    const int expected_screens[rows] = {SCREEN_CHOOSE_MAP_TO_PLAY,
-                                        SCREEN_MAIN_MENU,
-                                        SCREEN_CHOOSE_MAP_TO_EDIT,
-                                        SCREEN_CREDITS,
-                                        SCREEN_CHOOSE_MAP_TO_PLAY,
-                                        SCREEN_COOP,
-                                        SCREEN_OPTIONS,
-                                        SCREEN_MAIN_MENU};
+    const int play = SCREEN_CHOOSE_MAP_TO_PLAY, menu = SCREEN_MAIN_MENU;
+    const int expected_screens[rows] = {play,           menu, SCREEN_CHOOSE_MAP_TO_EDIT,
+                                        SCREEN_CREDITS, play, SCREEN_COOP,
+                                        SCREEN_OPTIONS, menu};
     focus_enabled = true;
     auto lit = [](int row) {
         return read_pixel(display_surface, 600, MENU_LINE_HEIGHT * (MENU_FIRST_LINE + row) + 10) ==

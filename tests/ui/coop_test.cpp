@@ -21,11 +21,9 @@ static void coop_frame()
 
 static void release_all_pads()
 {
-    for (int pad = 0; pad < 4; pad++) {
-        for (int button = 0; button < 8; button++) {
+    for (int pad = 0; pad < 4; pad++)
+        for (int button = 0; button < 8; button++)
             push_pad(SDL_JOYBUTTONUP, pad, button);
-        }
-    }
     coop_frame();
 }
 

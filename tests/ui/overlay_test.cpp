@@ -90,6 +90,10 @@ TEST_P(OverlayTest, ButtonFrameLightsUpInsideAStrictHoverBoxAndOnlyAPressClicks)
 // back. With nothing to lose it quits at once.
 TEST_P(OverlayTest, ExitAsksOnceWhereSomethingWouldBeLost)
 {
+    auto press = [](int y) {  // "Exit" at 165, "Save screenshot" at 215
+        click(320, y);
+        run_overlay_buttons();
+    };
     const struct {
         int screen;
         bool unsaved, asks;
@@ -97,15 +101,14 @@ TEST_P(OverlayTest, ExitAsksOnceWhereSomethingWouldBeLost)
                  {SCREEN_EDITOR, true, true},      {SCREEN_EDITOR, false, false},
                  {SCREEN_MAIN_MENU, false, false}, {SCREEN_CHOOSE_MAP_TO_PLAY, false, false}};
     overlay_open = true;
-    overlay_level = 100.0f;  // the buttons at 115, 165 and 215
+    overlay_level = 100.0f;
     strcpy(map_path, "Maps/Town.map");
     for (const auto &c : cases) {
         screen_number = c.screen;
         clear_edit_history();
         history_saved = c.unsaved ? -1 : 0;
         quit_requested = exit_asked = false;
-        click(320, 165);
-        run_overlay_buttons();
+        press(165);
         EXPECT_EQ(quit_requested, !c.asks) << c.screen;
         if (!c.asks)
             continue;
@@ -113,13 +116,10 @@ TEST_P(OverlayTest, ExitAsksOnceWhereSomethingWouldBeLost)
         ASSERT_TRUE(exit_would_lose(question, sizeof question));
         EXPECT_STREQ(question, c.unsaved ? "Quit? Unsaved changes to Maps/Town.map will be lost."
                                          : "Quit? The game since the last save will be lost.");
-        click(320, 215);  // "Save screenshot" takes the question back
-        run_overlay_buttons();
+        press(215);  // "Save screenshot" takes the question back
         EXPECT_FALSE(exit_asked);
-        click(320, 165);
-        run_overlay_buttons();
-        click(320, 165);
-        run_overlay_buttons();
+        press(165);
+        press(165);
         EXPECT_TRUE(quit_requested) << c.screen;
     }
     quit_requested = exit_asked = overlay_open = false;
