@@ -29,9 +29,11 @@
 #include "maps/map_file.h"
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
+#include "ui/editor.h"
 #include "ui/game_screen.h"
 #include "ui/map_choice.h"
 #include "ui/overlay.h"
+#include "ui/screens.h"
 
 #include "bench_rows.h"
 
@@ -79,6 +81,35 @@ static void run_composite()
 static void run_world_view()
 {
     draw_world_view();
+}
+
+// The editor's whole frame, its controls and all, with the pointer resting
+// over the world, no key down and the button up: nothing is painted.
+static void prepare_editor_frame()
+{
+    memset(key_state, 0, sizeof key_state);
+    mouse_button_state[SDL_BUTTON_LEFT] = KEY_UP;
+    mouse_x[0] = VIEW_CENTER_X;
+    mouse_y[0] = VIEW_CENTER_Y;
+}
+
+static void run_editor_frame()
+{
+    editor_screen(1.0f);
+}
+
+// The editor opened on the map the game rows loaded, at its entry view.
+static void bench_editor_frame(int depth, int repetitions, double blit_us)
+{
+    prepare_editor_frame();
+    enter_editor();
+    if (screen_number != SCREEN_EDITOR) {
+        fprintf(stderr, "bench: the editor could not open %s\n", map_path);
+        return;
+    }
+    print_row("editor frame", depth, measure(repetitions, prepare_editor_frame, run_editor_frame),
+              blit_us);
+    screen_number = SCREEN_MAIN_MENU;
 }
 
 static void run_blur()
@@ -183,6 +214,7 @@ static void bench_depth(int depth, int repetitions, const char *map_name)
         snprintf(name, sizeof name, "editor world view scale %g", scale);
         print_row(name, depth, measure(repetitions, nullptr, run_world_view), blit.median_us);
     }
+    bench_editor_frame(depth, repetitions, blit.median_us);
     print_row("overlay blur (once per opening)", depth, measure(repetitions, nullptr, run_blur),
               blit.median_us);
     print_row("overlay frame at level 50", depth,
