@@ -50,6 +50,16 @@ bool draw_button(int x, int y, int w, int h, const char *label)
     return clicked((hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED) || picked);
 }
 
+// Clicked as draw_button is, and lit also while `on`: the editor's tools.
+bool draw_toggle_button(int x, int y, int w, int h, const char *label, bool on)
+{
+    bool hovered = box_hovered(x, y, w, h), lit = hovered;
+    bool picked = focus_control(hovered, lit);
+    draw_frame(x, y, w, h, lit || on);
+    draw_text(x + w / 2, y - BUTTON_LABEL_RISE, label, TEXT_CENTER);
+    return clicked((hovered && mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED) || picked);
+}
+
 // Reports every frame while the left button is down over it (the zoom buttons).
 bool draw_hold_button(int x, int y, int w, int h, const char *label)
 {

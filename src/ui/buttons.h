@@ -17,6 +17,7 @@ extern int menu_line;  // row counter of the current menu screen
 bool clicked(bool click);  // passes a click on, with its sound
 bool draw_button(int x, int y, int w, int h, const char *label);
 bool draw_hold_button(int x, int y, int w, int h, const char *label);
+bool draw_toggle_button(int x, int y, int w, int h, const char *label, bool on);
 bool draw_corner_button(const char *label);
 bool draw_back_button();
 void draw_panel(int x, int y, int w, int h);

@@ -7,6 +7,7 @@
 #include "game/world.h"
 #include "maps/map_file.h"
 #include "ui/buttons.h"
+#include "ui/editor.h"
 #include "ui/hud.h"
 #include "ui/options.h"
 #include "ui/save_notices.h"
@@ -32,9 +33,12 @@ void game_menu_screen()
         save_game_with_notice();
         screen_number = SCREEN_GAME;
     }
-    if (game_menu_button(EXIT_Y, "Main menu")) {
+    if (game_menu_button(EXIT_Y, playtest_active ? "Editor" : "Main menu")) {
         end_game();
-        screen_number = SCREEN_MAIN_MENU;
+        if (playtest_active)
+            return_to_editor();
+        else
+            screen_number = SCREEN_MAIN_MENU;
     }
     // Drawn last and only while this menu stands, so a click above that
     // ended the game leaves no button for the same frame.

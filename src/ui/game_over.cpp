@@ -9,6 +9,7 @@
 #include "game/waves.h"
 #include "game/world.h"
 #include "ui/buttons.h"
+#include "ui/editor.h"
 #include "ui/menus.h"
 #include "ui/notice.h"
 #include "ui/screens.h"
@@ -119,9 +120,14 @@ void game_over_screen()
     draw_summary_line(1, text);
     if (game_map_name[0])
         draw_bests(2);
+    // A play-test started in the editor goes back there.
     if (draw_button(MAIN_MENU_BUTTON_X, MAIN_MENU_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H,
-                    "Main menu"))
-        screen_number = SCREEN_MAIN_MENU;
+                    playtest_active ? "Editor" : "Main menu")) {
+        if (playtest_active)
+            return_to_editor();
+        else
+            screen_number = SCREEN_MAIN_MENU;
+    }
     // A loaded game does not know its map: it cannot be played again.
     if (game_map_name[0] && draw_button(MAIN_MENU_BUTTON_X, PLAY_AGAIN_BUTTON_Y, MAIN_MENU_BUTTON_W,
                                         MAIN_MENU_BUTTON_H, "Play again"))

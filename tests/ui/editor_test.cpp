@@ -4,9 +4,12 @@
 #include "game/world_fixture.h"
 #include "main_loop.h"
 #include "maps/edit_history.h"
+#include "maps/editor_camera.h"
 #include "maps/editor_view.h"
 #include "maps/map_file.h"
 #include "ui/editor.h"
+#include "ui/editor_panel.h"
+#include "ui/game_over.h"
 
 const int CELL_HOLE = 40, CELL_HOLE_SIZE = 20;  // every cell of the test tile sheet is keyed there
 
@@ -71,7 +74,7 @@ protected:
 
 // Entry centres the world at scale 4 with kind 0; the direction keys scroll
 // 7.5 screen pixels of 4 world pixels per frame, one move for both keys of a
-// direction, none for opposite ones.
+// direction, none for opposite ones. Home shows the whole map.
 TEST_P(Editor, EntryCentresTheWorldAndTheDirectionKeysScrollIt)
 {
     EXPECT_EQ((std::vector<float>{(float)screen_number, camera_x, camera_y, view_scale,
@@ -99,9 +102,9 @@ TEST_P(Editor, EntryCentresTheWorldAndTheDirectionKeysScrollIt)
     }
     memset(key_state, 0, sizeof key_state);
     view_scale = 0.3f;
-    key_frame(SDLK_HOME, KMOD_NONE);
-    EXPECT_EQ((std::vector<float>{camera_x, camera_y, view_scale}),
-              (std::vector<float>{2180, 2260, 4}));
+    key_frame(SDLK_HOME, KMOD_NONE);  // the whole map, as tall as the view
+    EXPECT_TRUE(camera_x == 2180 && camera_y == 2260);
+    EXPECT_NEAR(view_scale * 480, 5000, 0.01);
 }
 
 TEST_P(Editor, ZoomButtonsActWhileDownAndTileChoiceWrapsWithThePreviewFollowing)
@@ -229,6 +232,116 @@ TEST_P(Editor, BackOverUnsavedEditsAsksFirstUntilAPaintUndoOrSaveCancels)
     }
     enter_editor();  // the saved file, without the undone stroke
     EXPECT_EQ((std::vector<int>{map_tiles[25][25], map_tiles[26][25]}), (std::vector<int>{6, 0}));
+}
+
+// The screen point over the middle of tile (x, y) at the entry's view.
+static int tile_screen_x(int tile)
+{
+    return 332 + 25 * (tile - 25);
+}
+static int tile_screen_y(int tile)
+{
+    return 252 + 25 * (tile - 25);
+}
+
+// One drag of the left button from tile (x0, y0) to (x1, y1) with the tool.
+static void drag_tiles(int tool, int x0, int y0, int x1, int y1)
+{
+    editor_tool = tool;
+    point_at(tile_screen_x(x0), tile_screen_y(y0), KEY_PRESSED);
+    editor_screen(1.0f);
+    for (int state : {KEY_HELD, KEY_UP}) {
+        point_at(tile_screen_x(x1), tile_screen_y(y1), state);
+        editor_screen(1.0f);
+    }
+}
+
+// A room walls its border with the kinds facing out and keeps its inside;
+// a fill takes the inside up to the walls; a rectangle fills its span;
+// each is one undo step; the right button picks the kind under it.
+TEST_P(Editor, RoomFillAndRectangleAreOneUndoStepEachAndTheRightButtonPicks)
+{
+    map_tiles[23][22] = 5;
+    drag_tiles(TOOL_ROOM, 27, 25, 20, 20);  // dragged up and left: the span is the same
+    const int walls[][3] = {{20, 20, TILE_WALL_LEFT_TOP},
+                            {23, 20, TILE_WALL_TOP},
+                            {27, 20, TILE_WALL_RIGHT_TOP},
+                            {20, 22, TILE_WALL_LEFT},
+                            {27, 22, TILE_WALL_RIGHT},
+                            {20, 25, TILE_WALL_LEFT_BOTTOM},
+                            {23, 25, TILE_WALL_BOTTOM},
+                            {27, 25, TILE_WALL_RIGHT_BOTTOM},
+                            {23, 22, 5},
+                            {24, 23, 0},
+                            {28, 22, 0}};
+    for (const auto &w : walls)
+        EXPECT_EQ(map_tiles[w[0]][w[1]], w[2]) << w[0] << "," << w[1];
+    selected_tile_kind = 3;
+    drag_tiles(TOOL_FILL, 22, 23, 22, 23);
+    int inside = 0;
+    for (int x = 21; x <= 26; x++)
+        for (int y = 21; y <= 24; y++)
+            inside += map_tiles[x][y] == 3;
+    EXPECT_EQ(inside, 23);  // all but the 5
+    EXPECT_EQ(map_tiles[30][30], 0);
+    drag_tiles(TOOL_RECTANGLE, 30, 30, 31, 32);
+    EXPECT_TRUE(map_tiles[31][32] == 3 && map_tiles[32][32] == 0 && map_tiles[31][33] == 0);
+    const int undone[][3] = {{30, 30, 0}, {22, 23, 0}, {20, 20, 0}};  // one step each
+    for (const auto &u : undone) {
+        key_frame(SDLK_z, KMOD_LCTRL);
+        EXPECT_EQ(map_tiles[u[0]][u[1]], u[2]) << u[0];
+        EXPECT_EQ(map_tiles[23][22], 5);
+    }
+    map_tiles[24][24] = 9;
+    mouse_button_state[SDL_BUTTON_RIGHT] = KEY_PRESSED;
+    frame_at(tile_screen_x(24), tile_screen_y(24), KEY_UP);
+    EXPECT_EQ(selected_tile_kind, 9);
+}
+
+// The wheel zooms about the pointer between a tile of 400 pixels and the
+// map as tall as the view; scrolling stops with half the map across in view.
+TEST_P(Editor, TheWheelZoomsAboutThePointerAndTheViewKeepsTheMapInSight)
+{
+    point_at(100, 60, KEY_UP);
+    float x0, y0, x1, y1;
+    screen_to_world(100, 60, x0, y0);
+    mouse_wheel = -2;  // up: closer
+    editor_screen(1.0f);
+    screen_to_world(100, 60, x1, y1);
+    EXPECT_NEAR(view_scale, 4.0 / 1.15 / 1.15, 1e-4);
+    EXPECT_TRUE(std::fabs(x1 - x0) < 0.05f && std::fabs(y1 - y0) < 0.05f);
+    for (int wheel : {-60, 60}) {
+        mouse_wheel = wheel;
+        editor_screen(1.0f);
+        EXPECT_FLOAT_EQ(view_scale, wheel < 0 ? EDITOR_MIN_SCALE : EDITOR_MAX_SCALE);
+    }
+    mouse_wheel = 0;
+    view_scale = 4.0f;
+    key_state[SDLK_d] = key_state[SDLK_s] = KEY_HELD;
+    for (int frame = 0; frame < 200; frame++)
+        editor_screen(1.0f);
+    EXPECT_FLOAT_EQ(camera_x + 320 - 320 * 4, 2500);  // 2560 wide: half the map stays
+    EXPECT_FLOAT_EQ(camera_y + 240 - 240 * 4, 3080);  // 1920 high: all of it on the map
+}
+
+// "Play" over unsaved edits asks, then saves and starts a Classic game;
+// the summary's button goes back to the same map and view, undo intact.
+TEST_P(Editor, PlayAsksSavesAndTheGamesEndComesBackToTheEditor)
+{
+    selected_tile_kind = 6;
+    frame_at(320, 240, KEY_PRESSED);
+    camera_x = 1000.0f;
+    for (int press = 0; press < 2; press++)
+        frame_at(550, 260, KEY_PRESSED);
+    EXPECT_TRUE(screen_number == SCREEN_START_GAME && playtest_active && game_mode == MODE_CLASSIC);
+    EXPECT_EQ(read_file("Maps/plain.map")[51 * 25 + 25], '!' + 6);
+    camera_x = 7.0f;
+    screen_number = SCREEN_GAME_OVER;
+    click(320, 370);
+    game_over_screen();
+    EXPECT_TRUE(screen_number == SCREEN_EDITOR && camera_x == 1000.0f && !playtest_active);
+    key_frame(SDLK_z, KMOD_LCTRL);
+    EXPECT_EQ(map_tiles[25][25], 0);
 }
 
 INSTANTIATE_AT_ONE_DEPTH(Editor);
