@@ -219,7 +219,9 @@ static void use_tool()
     bool free = paint_armed && !over_controls && on_map;
     if (mouse_button_state[SDL_BUTTON_RIGHT] == KEY_PRESSED && !over_controls && on_map)
         selected_tile_kind = map_tiles[tx][ty];
-    if (editor_tool == TOOL_RECTANGLE || editor_tool == TOOL_ROOM)
+    bool shaping = editor_tool == TOOL_RECTANGLE || editor_tool == TOOL_ROOM;
+    drag_active = drag_active && shaping;  // a tool changed by key mid-drag drops the shape
+    if (shaping)
         drag_shape(paint_armed ? button : KEY_HELD, on_map && !over_controls, tx, ty);
     else if (editor_tool == TOOL_FILL && free && button == KEY_PRESSED &&
              flood_fill(tx, ty, selected_tile_kind))
