@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -94,24 +95,38 @@ int save_map()
     return replace_file(map_path, text.str());
 }
 
-// The first number from 1 that no entry of the folder has taken, not even
-// a broken link.
-static void find_new_map_path(char path[MAP_PATH_SIZE])
+bool map_file_path(const char *name, char path[MAP_PATH_SIZE])
 {
+    int length = snprintf(path, MAP_PATH_SIZE, "%s/%s.map", MAP_FOLDER, name);
+    return length < MAP_PATH_SIZE;
+}
+
+bool map_name_taken(const char *name)
+{
+    char path[MAP_PATH_SIZE];
     struct stat entry;
+    return map_file_path(name, path) && lstat(path, &entry) == 0;
+}
+
+void first_free_map_name(char *name, int size)
+{
     for (int number = 1;; number++) {
-        snprintf(path, MAP_PATH_SIZE, NEW_MAP_PATH_FORMAT, number);
-        if (lstat(path, &entry) != 0)
+        snprintf(name, (size_t)size, NEW_MAP_NAME_FORMAT, number);
+        if (!map_name_taken(name))
             return;
     }
 }
 
-int create_new_map(char path[MAP_PATH_SIZE])
+// Taken names are refused, not replaced: a new map or a copy never costs
+// the player another map.
+int create_map_file(const char *name, const int tiles[MAP_SIZE][MAP_SIZE], char path[MAP_PATH_SIZE])
 {
-    find_new_map_path(path);
-    int floor[MAP_SIZE][MAP_SIZE] = {};
+    if (!map_file_path(name, path))
+        return ENAMETOOLONG;
+    if (map_name_taken(name))
+        return EEXIST;
     std::ostringstream rows;
-    write_map_rows(rows, floor);
+    write_map_rows(rows, tiles);
     mkdir(MAP_FOLDER, NEW_FOLDER_MODE);
     int error = replace_file(path, rows.str());
     if (error)

@@ -32,13 +32,20 @@ enum {
 extern int map_tiles[MAP_SIZE][MAP_SIZE];  // [x][y]: a kind 0 to 21 per tile
 extern char map_path[MAP_PATH_SIZE];       // "Maps/" and the file name of the current map
 
-const char NEW_MAP_PATH_FORMAT[] = "Maps/Map %d.map";  // new maps take the first free number from 1
+const char NEW_MAP_NAME_FORMAT[] = "Map %d";  // new maps are offered the first free number from 1
 
 int load_map();  // 0, or the errno of a file that could not be read: the grid is then floor 0
 int save_map();  // 0, or the errno of the failure; the old file then stays
-// Writes Maps/Map N.map of floor 0, lists it and makes it map_path; `path`
-// gets its name either way. Returns 0 or the errno of the failure.
-int create_new_map(char path[MAP_PATH_SIZE]);
+// "Maps/<name>.map"; false when it does not fit map_path.
+bool map_file_path(const char *name, char path[MAP_PATH_SIZE]);
+// Any entry of Maps/ has that file name, even a broken link.
+bool map_name_taken(const char *name);
+void first_free_map_name(char *name, int size);
+// Writes `tiles` to Maps/<name>.map, lists it and makes it map_path; `path`
+// gets the file's path either way. Returns 0 or the errno of the failure:
+// EEXIST when the name is taken, ENAMETOOLONG when the path would not fit.
+int create_map_file(const char *name, const int tiles[MAP_SIZE][MAP_SIZE],
+                    char path[MAP_PATH_SIZE]);
 void render_world_surface();
 void draw_tile(int x, int y);
 // Wall kinds' overlays onto the game view over the people, so they walk

@@ -14,12 +14,14 @@
 #include "ui/buttons.h"
 #include "ui/map_preview.h"
 #include "ui/menus.h"
+#include "ui/name_field.h"
 #include "ui/notice.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 
 const char MAPS_PREFIX[] = "Maps/";
 const char NEW_MAP_LABEL[] = "New map";
+const char NEW_MAP_QUESTION[] = "Name of the new map:";
 const char MORE_LABEL[] = "More...";
 const char PREVIOUS_LABEL[] = "Previous...";
 const char CLIP_MARK[] = "...";
@@ -98,22 +100,37 @@ static void scroll_map_list(int listed)
 }
 
 // Maps/ as it is now: maps added, renamed or removed since are shown so.
+// A name half typed when the choice was left is forgotten.
 static void open_map_choice()
 {
     scan_map_folder();
     read_records();
     forget_map_preview();
     map_list_top = 0;
+    close_name_field();
 }
 
-// A new map is opened in the editor at once; one that cannot be written is told.
-static bool make_new_map()
+// Return alone takes the first free "Map N".
+static void ask_new_map_name()
 {
+    char name[NAME_FIELD_SIZE];
+    first_free_map_name(name, sizeof name);
+    open_name_field(NEW_MAP_QUESTION, name);
+}
+
+// A new map is floor 0, opened in the editor at once; one that cannot be
+// written is told and the choice stays.
+static void run_new_map_field()
+{
+    if (run_name_field() != NAME_ACCEPTED)
+        return;
     char path[MAP_PATH_SIZE];
-    int error = create_new_map(path);
+    int floor[MAP_SIZE][MAP_SIZE] = {};
+    int error = create_map_file(accepted_name, floor, path);
     if (error)
         report_failure("Could not save %s: %s", path, strerror(error));
-    return error == 0;
+    else
+        screen_number = SCREEN_START_EDITOR;
 }
 
 // The mode a pick will start, with the players of a co-op game.
@@ -172,11 +189,17 @@ static void draw_lit_map(int target, const char *name)
 
 // Ten rows at most, paged past that. "Back" is tested last, so a click on
 // a row under it picks the map and then goes back. For editing, a row after
-// the maps makes a new map and opens it.
+// the maps asks for a new map's name; while it is typed, only the field shows.
 void map_choice_screen(int target)
 {
     if (screen_opened)
         open_map_choice();
+    if (name_field_open) {
+        draw_menu_background();
+        draw_title(true);
+        run_new_map_field();
+        return;
+    }
     int listed[MAX_MAP_NAMES];
     int count = list_maps(listed);
     scroll_map_list(count);
@@ -187,8 +210,8 @@ void map_choice_screen(int target)
     const char *lit_name = draw_map_rows(target, listed, count);
     if (lit_name)
         draw_lit_map(target, lit_name);
-    if (target == SCREEN_START_EDITOR && draw_menu_row(NEW_MAP_LABEL) && make_new_map())
-        screen_number = target;
+    if (target == SCREEN_START_EDITOR && draw_menu_row(NEW_MAP_LABEL))
+        ask_new_map_name();
     if (draw_back_button())
         screen_number = SCREEN_MAIN_MENU;
 }

@@ -7,6 +7,7 @@
 #include "ui/editor.h"
 #include "ui/map_choice.h"
 #include "ui/map_preview.h"
+#include "ui/name_field.h"
 #include "ui/notice.h"
 
 class MapChoice : public ScreenTest {
@@ -31,6 +32,7 @@ protected:
         mouse_wheel = 0;
         forget_map_preview();
         tile_preview_colors_ready = false;
+        close_name_field();
     }
     static void set_map_names(const std::vector<std::string> &names)
     {
@@ -52,7 +54,7 @@ protected:
 // Names holding ".map" or ".MAP" that are plain and fit map_path, in list
 // order, one row each from y 144, labelled without their last 4
 // characters. Ten maps take ten rows and no paging row; a click on the
-// editor's "New map" under "Back" makes the map and then goes back.
+// editor's "New map" under "Back" asks for its name and then goes back.
 TEST_P(MapChoice, OnlyMapNamesAreListedInListOrderWithoutGapsAndBackIsTestedLast)
 {
     std::vector<std::string> names = {
@@ -76,7 +78,7 @@ TEST_P(MapChoice, OnlyMapNamesAreListedInListOrderWithoutGapsAndBackIsTestedLast
     EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_PLAY);
     ASSERT_EQ(mkdir("Maps", 0755), 0);
     pick(550, 402, SCREEN_START_EDITOR);
-    EXPECT_STREQ(map_path, "Maps/Map 1.map");
+    EXPECT_STREQ(name_field_text, "Map 1");
     EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
 }
 
@@ -176,9 +178,10 @@ TEST_P(MapChoice, AMapGoneWhenPickedIsToldAndItsChoiceComesBack)
     }
 }
 
-// Only for editing, after the maps: the first number no entry of Maps/ has
-// taken, a file of floor 0, listed at once in its place for playing too.
-TEST_P(MapChoice, NewMapTakesTheFirstFreeNumberAndJoinsTheListAtOnce)
+// Only for editing, after the maps: the name is asked first, offering the
+// first number no entry of Maps/ has taken. Return makes a file of floor 0,
+// listed at once in its place for playing too, and opens the editor.
+TEST_P(MapChoice, NewMapIsNamedFirstThenMadeOfFloorAndJoinsTheListAtOnce)
 {
     ASSERT_EQ(mkdir("Maps", 0755), 0);
     write_text_file("Maps/Map 1.map", "");
@@ -187,6 +190,8 @@ TEST_P(MapChoice, NewMapTakesTheFirstFreeNumberAndJoinsTheListAtOnce)
     set_map_names({"Map 1.map", "Map 4.map"});
     pick(630, 200, SCREEN_START_EDITOR);
     expect_test_glyph(display_surface, 20, 192, 'N');
+    key_state[SDLK_RETURN] = KEY_PRESSED;
+    pick(630, 10, SCREEN_START_EDITOR);
     EXPECT_EQ(screen_number, SCREEN_START_EDITOR);
     EXPECT_STREQ(map_path, "Maps/Map 3.map");
     std::string floor;
@@ -195,12 +200,12 @@ TEST_P(MapChoice, NewMapTakesTheFirstFreeNumberAndJoinsTheListAtOnce)
     EXPECT_EQ(read_file("Maps/Map 3.map"), floor);
     pick(630, 176);  // in its place, between Map 1 and Map 4
     EXPECT_STREQ(map_path, "Maps/Map 3.map");
-    pick(630, 224);
-    EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_PLAY);
 
     ASSERT_EQ(rename("Maps", "Old"), 0);  // a file where the folder should be
     write_text_file("Maps", "");
     pick(630, 224, SCREEN_START_EDITOR);
+    key_state[SDLK_RETURN] = KEY_PRESSED;
+    pick(630, 10, SCREEN_START_EDITOR);
     EXPECT_EQ(screen_number, SCREEN_CHOOSE_MAP_TO_EDIT);
     EXPECT_STREQ(notice_text, "Could not save Maps/Map 1.map: Not a directory");
     EXPECT_EQ(map_name_count, 3);
