@@ -19,8 +19,10 @@
 #include "ui/editor_marks.h"
 #include "ui/editor_panel.h"
 #include "ui/map_choice.h"
+#include "ui/name_field.h"
 #include "ui/notice.h"
 #include "ui/overlay.h"
+#include "ui/save_as.h"
 #include "ui/save_notices.h"
 #include "ui/screens.h"
 #include "ui/text.h"
@@ -35,6 +37,7 @@ bool playtest_active = false;
 EditorView playtest_view;
 
 const EditorRect PLAY_BUTTON = {500, 250, 100, 20};
+const EditorRect SAVE_AS_BUTTON = {500, 280, 100, 20};
 const EditorRect ZOOM_IN_BUTTON = {500, 310, 100, 20};
 const EditorRect ZOOM_OUT_BUTTON = {500, 340, 100, 20};
 const EditorRect SAVE_BUTTON = {500, 370, 100, 20};
@@ -47,8 +50,8 @@ const EditorRect QUESTION_BOX = {20, 425, 600, 20};
 const int QUESTION_TEXT_Y = 427;
 
 static const EditorRect *const editor_controls[] = {
-    &LAST_TILE_BUTTON, &PREVIEW_BOX, &NEXT_TILE_BUTTON, &PLAY_BUTTON, &ZOOM_IN_BUTTON,
-    &ZOOM_OUT_BUTTON,  &SAVE_BUTTON, &BACK_BUTTON,      &STATUS_BOX,
+    &LAST_TILE_BUTTON, &PREVIEW_BOX,     &NEXT_TILE_BUTTON, &PLAY_BUTTON, &SAVE_AS_BUTTON,
+    &ZOOM_IN_BUTTON,   &ZOOM_OUT_BUTTON, &SAVE_BUTTON,      &BACK_BUTTON, &STATUS_BOX,
 };
 
 static void reset_view()
@@ -76,6 +79,7 @@ void enter_editor()
     reset_view();
     clear_edit_history();
     reset_session();
+    close_name_field();
     playtest_active = false;
     screen_number = SCREEN_EDITOR;
 }
@@ -263,6 +267,10 @@ static void draw_view_column()
         else
             start_playtest();
     }
+    if (editor_button(SAVE_AS_BUTTON, "Save as")) {
+        open_save_as();
+        leave_asked = play_asked = false;
+    }
     if (editor_hold_button(ZOOM_IN_BUTTON, "Zoom in"))
         zoom_view_about(VIEW_CENTER_X, VIEW_CENTER_Y, 1.0 - ZOOM_STEP);
     if (editor_hold_button(ZOOM_OUT_BUTTON, "Zoom out"))
@@ -301,17 +309,33 @@ static void draw_status_line()
     }
 }
 
+// While "Save as" asks for a name the map stands still under the field,
+// and the controls drawn around it take no click and no pad's B. A copy
+// saved is the map being edited, with nothing unsaved.
 void editor_screen(float speed_factor)
 {
+    bool asking = name_field_open, pads_point = pads_drive_pointer;
+    int left = mouse_button_state[SDL_BUTTON_LEFT];
     blit_at(0, 0, background_image, display_surface, nullptr);
-    scroll_view(speed_factor);
-    editor_keys();
+    if (!asking) {
+        scroll_view(speed_factor);
+        editor_keys();
+    }
     draw_world_view();
-    use_tool();
-    draw_marks();
+    if (!asking) {
+        use_tool();
+        draw_marks();
+    } else {
+        mouse_button_state[SDL_BUTTON_LEFT] = KEY_UP;
+        pads_drive_pointer = false;
+    }
     draw_tile_column();
     draw_palette();
     draw_tool_row();
     draw_view_column();
     draw_status_line();
+    mouse_button_state[SDL_BUTTON_LEFT] = left;
+    pads_drive_pointer = pads_point;
+    if (asking && run_save_as())
+        mark_history_saved();
 }
