@@ -1,6 +1,9 @@
 // pixels.cpp -- every pixel layout the game knows: raw access at any depth, 5-6-5 and masked channels
 #include "app/pixels.h"
 
+#include <algorithm>
+#include <cstring>
+
 Uint32 read_raw_pixel(const Uint8 *p, int bytes_per_pixel)
 {
     switch (bytes_per_pixel) {
@@ -99,4 +102,35 @@ void shade_run_masked(Uint32 *out, const Uint32 *source, const Sint16 *darkness,
         out[i] = ((Uint32)red >> f->Rloss) << f->Rshift | ((Uint32)green >> f->Gloss) << f->Gshift |
                  ((Uint32)blue >> f->Bloss) << f->Bshift;
     }
+}
+
+bool same_layout(const SDL_PixelFormat *a, const SDL_PixelFormat *b)
+{
+    return a->BytesPerPixel == b->BytesPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
+           a->Bmask == b->Bmask && a->Amask == b->Amask && !a->palette && !b->palette;
+}
+
+// Rows copied with memcpy: SDL 1.2's own copy is many times slower for
+// small rectangles at 16 bits (the editor's palette spent 0.3 ms a frame).
+void copy_pixels(SDL_Surface *source, SDL_Rect from, SDL_Surface *destination, int x, int y)
+{
+    if (!source || !destination ||
+        source->format->BytesPerPixel != destination->format->BytesPerPixel)
+        return;
+    int left = std::max({0, (int)from.x, (int)from.x - x}),
+        top = std::max({0, (int)from.y, (int)from.y - y});
+    int right = std::min({source->w, from.x + from.w, from.x + destination->w - x});
+    int bottom = std::min({source->h, from.y + from.h, from.y + destination->h - y});
+    if (right <= left || bottom <= top)
+        return;
+    int bytes = source->format->BytesPerPixel;
+    SDL_LockSurface(source);
+    SDL_LockSurface(destination);
+    for (int row = top; row < bottom; row++)
+        memcpy((Uint8 *)destination->pixels + (row - from.y + y) * destination->pitch +
+                   (left - from.x + x) * bytes,
+               (const Uint8 *)source->pixels + row * source->pitch + left * bytes,
+               (size_t)((right - left) * bytes));
+    SDL_UnlockSurface(destination);
+    SDL_UnlockSurface(source);
 }

@@ -8,6 +8,11 @@ Uint32 read_raw_pixel(const Uint8 *p, int bytes_per_pixel);
 void write_raw_pixel(Uint8 *p, int bytes_per_pixel, Uint32 value);
 Uint32 read_surface_pixel(SDL_Surface *surface, int x, int y);
 void write_surface_pixel(SDL_Surface *surface, int x, int y, Uint32 value);
+// Same bytes per pixel and channel masks: pixels copy across raw.
+bool same_layout(const SDL_PixelFormat *a, const SDL_PixelFormat *b);
+// The rectangle `from` of one surface to (x, y) of another of the same
+// pixel size, raw, clipped to both.
+void copy_pixels(SDL_Surface *source, SDL_Rect from, SDL_Surface *destination, int x, int y);
 
 // The channels by the format's masks, shifts and losses: the low bits a
 // 16-bit format lacks stay 0, so 5-bit white reads as 248. A palette format

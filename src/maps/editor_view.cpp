@@ -315,6 +315,17 @@ template <typename Pixel> static void copy_view(const ViewSamples &v)
     }
 }
 
+bool world_view_fills_display()
+{
+    if (!world_surface ||
+        world_surface->format->BytesPerPixel != display_surface->format->BytesPerPixel)
+        return false;
+    ViewSamples samples;
+    find_view_samples(samples, view_scale);
+    return samples.first == 0 && samples.end == VIEW_W && samples.row[0] >= 0 &&
+           samples.row[VIEW_H - 1] >= 0;
+}
+
 void draw_world_view()
 {
     if (!world_surface ||

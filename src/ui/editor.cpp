@@ -316,7 +316,8 @@ void editor_screen(float speed_factor)
 {
     bool asking = name_field_open, pads_point = pads_drive_pointer;
     int left = mouse_button_state[SDL_BUTTON_LEFT];
-    blit_at(0, 0, background_image, display_surface, nullptr);
+    if (!world_view_fills_display())
+        blit_at(0, 0, background_image, display_surface, nullptr);
     if (!asking) {
         scroll_view(speed_factor);
         editor_keys();

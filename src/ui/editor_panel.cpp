@@ -45,27 +45,6 @@ static Uint32 picture_pixel(int kind, int x, int y)
     return pixel;
 }
 
-// tile_image has the display's format, so its pixels copy across raw.
-void make_palette_pictures()
-{
-    SDL_FreeSurface(palette_pictures);
-    palette_pictures = nullptr;
-    if (!tile_image || !display_surface)
-        return;
-    const SDL_PixelFormat *f = display_surface->format;
-    palette_pictures = SDL_CreateRGBSurface(SDL_SWSURFACE, PALETTE_COLUMNS * PALETTE_PICTURE,
-                                            PALETTE_ROWS * PALETTE_PICTURE, f->BitsPerPixel,
-                                            f->Rmask, f->Gmask, f->Bmask, 0);
-    if (!palette_pictures)
-        return;
-    for (int kind = 0; kind < TILE_KIND_COUNT; kind++)
-        for (int y = 0; y < PALETTE_PICTURE; y++)
-            for (int x = 0; x < PALETTE_PICTURE; x++)
-                write_surface_pixel(palette_pictures, kind % PALETTE_COLUMNS * PALETTE_PICTURE + x,
-                                    kind / PALETTE_COLUMNS * PALETTE_PICTURE + y,
-                                    picture_pixel(kind, x, y));
-}
-
 static_assert(TILE_NAME_COUNT == TILE_KIND_COUNT, "every tile kind has a name");
 
 static bool editor_button(const EditorRect &r, const char *label)
@@ -120,6 +99,29 @@ static void fill_rect(int x, int y, int w, int h, Uint32 color)
     SDL_FillRect(display_surface, &r, color);
 }
 
+// The panel with every picture, drawn once on the display and kept: a
+// frame copies it back whole. tile_image has the display's format, so its
+// pixels copy across raw.
+void make_palette_pictures()
+{
+    SDL_FreeSurface(palette_pictures);
+    palette_pictures = nullptr;
+    if (!tile_image || !display_surface)
+        return;
+    palette_pictures = create_display_like_surface(PALETTE_PANEL_W, PALETTE_PANEL_H);
+    if (!palette_pictures)
+        return;
+    draw_panel(PALETTE_PANEL_X, PALETTE_PANEL_Y, PALETTE_PANEL_W, PALETTE_PANEL_H);
+    for (int kind = 0; kind < TILE_KIND_COUNT; kind++) {
+        SDL_Rect at = picture_rect(kind);
+        for (int y = 0; y < PALETTE_PICTURE; y++)
+            for (int x = 0; x < PALETTE_PICTURE; x++)
+                write_surface_pixel(display_surface, at.x + x, at.y + y, picture_pixel(kind, x, y));
+    }
+    SDL_Rect panel = {PALETTE_PANEL_X, PALETTE_PANEL_Y, PALETTE_PANEL_W, PALETTE_PANEL_H};
+    copy_pixels(display_surface, panel, palette_pictures, 0, 0);
+}
+
 bool pointer_over_palette()
 {
     return PALETTE_PANEL_X < mouse_x[0] && mouse_x[0] < PALETTE_PANEL_X + PALETTE_PANEL_W &&
@@ -137,20 +139,18 @@ static int kind_under_pointer()
     return kind < TILE_KIND_COUNT ? kind : -1;
 }
 
+// The selected picture is copied again over its frame.
 void draw_palette()
 {
-    draw_panel(PALETTE_PANEL_X, PALETTE_PANEL_Y, PALETTE_PANEL_W, PALETTE_PANEL_H);
+    SDL_Rect panel = {0, 0, PALETTE_PANEL_W, PALETTE_PANEL_H};
+    copy_pixels(palette_pictures, panel, display_surface, PALETTE_PANEL_X, PALETTE_PANEL_Y);
     SDL_Rect chosen = picture_rect(selected_tile_kind);
     fill_rect(chosen.x - PALETTE_FRAME, chosen.y - PALETTE_FRAME,
               PALETTE_PICTURE + 2 * PALETTE_FRAME, PALETTE_PICTURE + 2 * PALETTE_FRAME,
               SDL_MapRGB(display_surface->format, 255, 208, 64));
-    for (int kind = 0; kind < TILE_KIND_COUNT && palette_pictures; kind++) {
-        SDL_Rect source = {(Sint16)(kind % PALETTE_COLUMNS * PALETTE_PICTURE),
-                           (Sint16)(kind / PALETTE_COLUMNS * PALETTE_PICTURE), PALETTE_PICTURE,
-                           PALETTE_PICTURE};
-        SDL_Rect at = picture_rect(kind);
-        SDL_BlitSurface(palette_pictures, &source, display_surface, &at);
-    }
+    SDL_Rect inside = {(Sint16)(chosen.x - PALETTE_PANEL_X), (Sint16)(chosen.y - PALETTE_PANEL_Y),
+                       PALETTE_PICTURE, PALETTE_PICTURE};
+    copy_pixels(palette_pictures, inside, display_surface, chosen.x, chosen.y);
     int kind = pointer_over_palette() ? kind_under_pointer() : -1;
     if (kind >= 0 && clicked(mouse_button_state[SDL_BUTTON_LEFT] == KEY_PRESSED))
         selected_tile_kind = kind;

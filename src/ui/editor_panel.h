@@ -35,7 +35,8 @@ const int TILE_NAME_LINE_CHARS = 11;  // 110 pixels of 10-pixel characters
 // Per editing session
 extern int editor_tool;  // what the left button does on the map
 extern bool grid_shown;  // tile edges drawn over the map
-// Made when the editor opens, in the display's format
+// Made when the editor opens, in the display's format: the palette's panel
+// with every kind's picture
 extern SDL_Surface *palette_pictures;
 
 void make_palette_pictures();

@@ -53,11 +53,17 @@ void draw_large_text_centred(int cx, int y, const char *text)
 
 // Copies an area of the plain or bright menu background to the same place
 // of the display: every control shows the background through itself.
+// A picture in the display's own layout is copied row by row, much faster
+// than SDL's blit for the small areas of buttons; any other goes through SDL.
 void copy_background_area(bool bright, int x, int y, int w, int h)
 {
     if (w <= 0 || h <= 0)
         return;
+    SDL_Surface *picture = bright ? background_bright_image : background_image;
     SDL_Rect area = {(Sint16)x, (Sint16)y, (Uint16)w, (Uint16)h};
-    blit_at((Sint16)x, (Sint16)y, bright ? background_bright_image : background_image,
-            display_surface, &area);
+    if (picture && same_layout(picture->format, display_surface->format) &&
+        !(picture->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)))
+        copy_pixels(picture, area, display_surface, x, y);
+    else
+        blit_at((Sint16)x, (Sint16)y, picture, display_surface, &area);
 }
