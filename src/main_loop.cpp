@@ -13,6 +13,7 @@
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/pads.h"
+#include "app/random.h"
 #include "app/safe_write.h"
 #include "app/settings.h"
 #include "app/sound.h"
@@ -62,7 +63,7 @@ void start_up()
     read_pad_settings();
     if (option_fullscreen != FULLSCREEN_FROM_SETTINGS)
         setting_fullscreen = option_fullscreen != 0;  // for this run only
-    srand((unsigned)time(nullptr));
+    seed_random((unsigned)time(nullptr));
     init_display();
     init_overlay();
     // Temporaries of saves that a crash or a kill interrupted.

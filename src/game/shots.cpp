@@ -8,6 +8,7 @@
 #include "app/display.h"
 #include "app/input.h"
 #include "app/pixels.h"
+#include "app/random.h"
 #include "app/sound.h"
 #include "app/sprite_tables.h"
 #include "game/collision.h"
@@ -111,7 +112,7 @@ static void kill_zombie(int index)
     Zombie &zombie = *zombies[index];
     kill_count++;
     sound_zombie_death();
-    int frame = rand() % FACING_COUNT;
+    int frame = game_random() % FACING_COUNT;
     blit_at((Sint16)((int)zombie.x - CORPSE_OFFSET), (Sint16)((int)zombie.y - CORPSE_OFFSET),
             people_image, world_surface, &corpse_frames[frame]);
     bleed(zombie.x, zombie.y, SPLATS_PER_KILL, SPLAT_SPREAD_KILL);
@@ -226,7 +227,7 @@ void fire_weapons()
         read_player_controls(i, controls);
         if (!cooled_down(i, controls.fire))
             continue;
-        int spread = rand() % FIRE_SPREAD - FIRE_SPREAD_HALF;
+        int spread = game_random() % FIRE_SPREAD - FIRE_SPREAD_HALF;
         float angle = (float)(player_angle[i] + spread * FIRE_SPREAD_UNIT);
         sound_shot();
         fire_shot((int)(player_x[i] - camera_x), (int)(player_y[i] - camera_y), angle);

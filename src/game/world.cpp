@@ -6,6 +6,7 @@
 #include "app/artwork.h"
 #include "app/display.h"
 #include "app/owned_list.h"
+#include "app/random.h"
 #include "app/sprite_tables.h"
 #include "game/controls.h"
 #include "game/game_clock.h"
@@ -93,7 +94,7 @@ void end_game()
 }
 
 // With one player no random number is drawn for the target: the order of
-// rand() draws is part of the game's behaviour.
+// the random draws is part of the game's behaviour.
 int spawn_zombie(float x, float y)
 {
     if (zombie_count >= MAX_ZOMBIES)
@@ -103,7 +104,7 @@ int spawn_zombie(float x, float y)
     zombie->y = y;
     zombie->angle = 0.0f;
     zombie->health = 100.0f;
-    zombie->target_player = player_count == 1 ? 0 : rand() % player_count;
+    zombie->target_player = player_count == 1 ? 0 : game_random() % player_count;
     zombies[zombie_count++] = zombie;
     return zombie_count;
 }
@@ -135,9 +136,9 @@ void clear_wall_rects()
 // `spread` pixels of (x, y) on each axis.
 void paint_blood_splat(float x, float y, int spread)
 {
-    int frame = rand() % BLOOD_SPLAT_COUNT;
-    int y_offset = rand() % (2 * spread + 1);
-    int x_offset = rand() % (2 * spread + 1);
+    int frame = game_random() % BLOOD_SPLAT_COUNT;
+    int y_offset = game_random() % (2 * spread + 1);
+    int x_offset = game_random() % (2 * spread + 1);
     int left = (int)(x + x_offset - spread) - SPLAT_OFFSET;
     int top = (int)(y + y_offset - spread) - SPLAT_OFFSET;
     blit_at((Sint16)left, (Sint16)top, blood_image, world_surface, &blood_frames[frame]);

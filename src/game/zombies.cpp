@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/random.h"
 #include "app/sound.h"
 #include "game/collision.h"
 #include "game/paths.h"
@@ -14,7 +15,7 @@
 // 360 integers scatter over the whole circle in no particular order.
 void ring_point(float &x, float &y)
 {
-    int r = rand() % SPAWN_DIRECTIONS;
+    int r = game_random() % SPAWN_DIRECTIONS;
     x = (float)(player_x[0] + SPAWN_RING_RADIUS * std::sin((double)r));
     y = (float)(player_y[0] + SPAWN_RING_RADIUS * std::cos((double)r));
 }
