@@ -8,6 +8,7 @@
 #include "app/sound.h"
 #include "game/waves.h"
 #include "game/world.h"
+#include "maps/replay_tape.h"
 #include "ui/buttons.h"
 #include "ui/editor.h"
 #include "ui/menus.h"
@@ -62,7 +63,7 @@ void finish_game()
     game_over_seconds = game_time_ms / MS_PER_SECOND;
     game_over_wave = game_mode == MODE_WAVES ? wave_number : 0;
     memset(&game_over_before, 0, sizeof game_over_before);
-    if (game_map_name[0]) {
+    if (game_map_name[0] && !playing_replay) {  // a replay is not a new best
         read_records();
         enter_game_record(game_map_name, game_mode, player_count, game_over_kills,
                           game_over_seconds, game_over_wave, game_over_before);
@@ -71,6 +72,7 @@ void finish_game()
             report_failure("Could not save the records: %s", strerror(error));
     }
     end_game();
+    recording_game = playing_replay = false;
     screen_number = SCREEN_GAME_OVER;
 }
 

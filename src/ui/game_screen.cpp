@@ -15,6 +15,7 @@
 #include "game/world.h"
 #include "game/zombies.h"
 #include "maps/map_file.h"
+#include "maps/replay_tape.h"
 #include "ui/buttons.h"
 #include "ui/game_over.h"
 #include "ui/hud.h"
@@ -26,8 +27,10 @@
 static void pause_or_game_over()
 {
     if (player_health[0] != 0.0f) {
-        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START) ||
-            action_pressed(ACTION_PAUSE)) {
+        // A replay does not pause where its game paused: the pause changed nothing.
+        bool pause = draw_corner_button("Pause") || any_pad_pressed(PAD_START) ||
+                     action_pressed(ACTION_PAUSE);
+        if (pause && !playing_replay) {
             screen_number = SCREEN_GAME_MENU;
             if (player_count > 1)
                 reopen_pads_keeping_players();  // a pause finds a pad plugged in to drop in
@@ -37,8 +40,22 @@ static void pause_or_game_over()
     }
 }
 
+// A game being watched takes each frame's input and speed from its tape and
+// stops where the tape ends; any other game is recorded as it is played.
 void game_frame(float speed_factor)
 {
+    bool watched = playing_replay;
+    if (watched)
+        hold_real_input();
+    if (watched && !play_input(speed_factor)) {
+        give_back_real_input();
+        playing_replay = false;
+        end_game();
+        screen_number = SCREEN_MAIN_MENU;
+        return;
+    }
+    if (recording_game)
+        record_input(speed_factor);
     set_frame_scale(speed_factor);
     count_game_time(frame_ms);  // the summary's clock; pauses do not count
     update_horde_sounds(frame_ms);
@@ -58,4 +75,6 @@ void game_frame(float speed_factor)
     composite_game_view();  // health zoom, border darkness, hurt tint
     draw_hud();
     pause_or_game_over();
+    if (watched)
+        give_back_real_input();
 }

@@ -11,6 +11,7 @@
 #include "maps/map_list.h"
 #include "maps/map_prepare.h"
 #include "maps/records.h"
+#include "maps/replay_tape.h"
 #include "ui/buttons.h"
 #include "ui/map_preview.h"
 #include "ui/menus.h"
@@ -252,5 +253,6 @@ void start_game_screen()
     reset_world_for_new_game(name);
     prepare_map();
     render_world_surface();
+    begin_recording(name, "");
     screen_number = SCREEN_GAME;
 }

@@ -6,6 +6,7 @@
 #include "app/pads.h"
 #include "game/controls.h"
 #include "maps/map_file.h"
+#include "maps/replay_tape.h"
 #include "maps/save_game.h"
 #include "ui/notice.h"
 #include "ui/screens.h"
@@ -49,6 +50,7 @@ bool load_game_with_notice()
     case LOAD_DONE:
         screen_number = SCREEN_GAME;
         seat_loaded_players();
+        begin_recording("", saved_game_text());
         return true;
     case LOAD_NO_SAVE:
         screen_number = SCREEN_MAIN_MENU;

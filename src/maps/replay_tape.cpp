@@ -1,0 +1,182 @@
+// replay_tape.cpp -- a game's recording: how it began, then the input of every game frame as it changed
+#include "maps/replay_tape.h"
+
+#include <cstring>
+
+#include "app/frame_clock.h"
+#include "app/input.h"
+#include "app/random.h"
+#include "game/controls.h"
+#include "maps/map_prepare.h"
+#include "maps/save_game.h"
+
+ReplayTape recorded_tape;
+bool recording_game = false;
+ReplayTape playback_tape;
+bool playing_replay = false;
+std::vector<int> tape_input;
+size_t tape_position = 0;
+int tape_frame = 0;
+
+// One pad's part of a row: whether it is there, its layout, its raw axes
+// and their rests, its buttons and hat, and whether it was touched.
+const int PAD_ROW = 3 + 2 * PAD_AXIS_COUNT + PAD_BUTTON_COUNT + 4;
+const int TAPE_ROW =
+    2 + KEY_STATE_SIZE + MOUSE_BUTTON_COUNT + 2 * POINTER_SLOTS + 3 + MAX_PADS * PAD_ROW;
+
+// Every number the game reads of a frame's input, in one order for both ways.
+template <typename Visit> static void visit_input(Visit visit)
+{
+    int speed_bits = 0;
+    static_assert(sizeof speed_bits == sizeof(float), "a float fits an int");
+    visit(frame_ms);
+    visit(speed_bits);
+    for (int &k : key_state)
+        visit(k);
+    for (int &b : mouse_button_state)
+        visit(b);
+    for (int i = 0; i < POINTER_SLOTS; i++)
+        visit(mouse_x[i]), visit(mouse_y[i]);
+    visit(mouse_wheel);
+    visit(active_device);
+    int touched = keyboard_touched;
+    visit(touched);
+    keyboard_touched = touched != 0;
+    for (Pad &pad : pads) {
+        int present = pad.present, pad_touched = pad.touched;
+        visit(present);
+        visit(pad.layout);
+        visit(pad_touched);
+        pad.present = present != 0, pad.touched = pad_touched != 0;
+        for (int i = 0; i < PAD_AXIS_COUNT; i++)
+            visit(pad.axis[i]), visit(pad.trigger_rest[i]);
+        for (int &b : pad.button)
+            visit(b);
+        for (int &h : pad.hat_button)
+            visit(h);
+    }
+}
+
+static void capture_row(std::vector<int> &row, float speed_factor)
+{
+    row.clear();
+    int at = 0;
+    visit_input([&](int &value) {
+        if (at++ == 1)
+            memcpy(&value, &speed_factor, sizeof value);
+        row.push_back(value);
+    });
+}
+
+// Writes the row into the tables; returns the speed factor it holds.
+static float apply_row(const std::vector<int> &row)
+{
+    size_t at = 0;
+    float speed_factor = 0.0f;
+    visit_input([&](int &value) {
+        if (at == 1)
+            memcpy(&speed_factor, &row[at], sizeof speed_factor);
+        value = row[at++];
+    });
+    return speed_factor;
+}
+
+void begin_recording(const char *map_name, const std::string &save_text)
+{
+    ReplayStart &s = recorded_tape.start;
+    memcpy(s.tiles, map_tiles, sizeof s.tiles);
+    snprintf(s.map_name, sizeof s.map_name, "%s", map_name);
+    s.save_text = save_text;
+    s.mode = game_mode;
+    s.players = player_count;
+    memcpy(s.devices, player_device, sizeof s.devices);
+    s.seed = random_seed;
+    s.draws = random_draws;
+    memcpy(s.bindings, key_bindings, sizeof s.bindings);
+    memcpy(s.pad_axes, pad_axis_override, sizeof s.pad_axes);
+    memcpy(s.pad_buttons, pad_button_override, sizeof s.pad_buttons);
+    s.dead_zone = pad_dead_zone;
+    recorded_tape.changes.clear();
+    recorded_tape.frames = 0;
+    tape_input.assign(TAPE_ROW, 0);
+    recording_game = true;
+}
+
+void record_input(float speed_factor)
+{
+    std::vector<int> row;
+    capture_row(row, speed_factor);
+    size_t count_at = recorded_tape.changes.size();
+    recorded_tape.changes.push_back(0);
+    for (int i = 0; i < TAPE_ROW; i++)
+        if (row[i] != tape_input[i]) {
+            recorded_tape.changes.push_back(i);
+            recorded_tape.changes.push_back(row[i]);
+            recorded_tape.changes[count_at]++;
+        }
+    tape_input.swap(row);
+    recorded_tape.frames++;
+}
+
+// A loaded game begins as its save; a new one as the start of a game
+// makes it, from the recorded grid instead of the map's file.
+bool begin_playback(const ReplayTape &tape)
+{
+    const ReplayStart &s = tape.start;
+    recording_game = playing_replay = false;
+    if (!s.save_text.empty()) {
+        if (!load_game_from_text(s.save_text))
+            return false;
+    } else {
+        memcpy(map_tiles, s.tiles, sizeof map_tiles);
+        player_count = s.players;
+        game_mode = s.mode;
+        reset_world_for_new_game(s.map_name);
+        prepare_map();
+        render_world_surface();
+    }
+    memcpy(player_device, s.devices, sizeof player_device);
+    use_bindings(s.bindings);
+    memcpy(pad_axis_override, s.pad_axes, sizeof pad_axis_override);
+    memcpy(pad_button_override, s.pad_buttons, sizeof pad_button_override);
+    pad_dead_zone = s.dead_zone;
+    seed_random(s.seed);
+    skip_random(s.draws);
+    tape_input.assign(TAPE_ROW, 0);
+    tape_position = 0;
+    tape_frame = 0;
+    if (&tape != &playback_tape)
+        playback_tape = tape;
+    playing_replay = true;
+    return true;
+}
+
+bool play_input(float &speed_factor)
+{
+    const ReplayTape &tape = playback_tape;
+    if (tape_frame >= tape.frames || tape_position >= tape.changes.size())
+        return false;
+    int count = tape.changes[tape_position++];
+    for (int i = 0; i < count && tape_position + 1 < tape.changes.size(); i++) {
+        int index = tape.changes[tape_position], value = tape.changes[tape_position + 1];
+        tape_position += 2;
+        if (index >= 0 && index < TAPE_ROW)
+            tape_input[index] = value;
+    }
+    speed_factor = apply_row(tape_input);
+    tape_frame++;
+    return true;
+}
+
+std::vector<int> real_input;
+
+void hold_real_input()
+{
+    capture_row(real_input, 0.0f);
+}
+
+void give_back_real_input()
+{
+    if (real_input.size() == (size_t)TAPE_ROW)
+        apply_row(real_input);
+}
