@@ -17,6 +17,8 @@ bool playing_replay = false;
 std::vector<int> tape_input;
 size_t tape_position = 0;
 int tape_frame = 0;
+long tape_elapsed_ms = 0;
+long tape_total_ms = 0;
 
 // One pad's part of a row: whether it is there, its layout, its raw axes
 // and their rests, its buttons and hat, and whether it was touched.
@@ -118,6 +120,23 @@ void record_input(float speed_factor)
     recorded_tape.frames++;
 }
 
+// The frame's length is the row's first entry: the sum of its values as
+// the tape sets them.
+long recorded_length_ms(const ReplayTape &tape)
+{
+    long total = 0;
+    int length = 0;
+    size_t at = 0;
+    for (int frame = 0; frame < tape.frames && at < tape.changes.size(); frame++) {
+        int count = tape.changes[at++];
+        for (int i = 0; i < count && at + 1 < tape.changes.size(); i++, at += 2)
+            if (tape.changes[at] == 0)
+                length = tape.changes[at + 1];
+        total += length;
+    }
+    return total;
+}
+
 // A loaded game begins as its save; a new one as the start of a game
 // makes it, from the recorded grid instead of the map's file.
 bool begin_playback(const ReplayTape &tape)
@@ -145,6 +164,8 @@ bool begin_playback(const ReplayTape &tape)
     tape_input.assign(TAPE_ROW, 0);
     tape_position = 0;
     tape_frame = 0;
+    tape_elapsed_ms = 0;
+    tape_total_ms = recorded_length_ms(tape);
     if (&tape != &playback_tape)
         playback_tape = tape;
     playing_replay = true;
@@ -164,6 +185,7 @@ bool play_input(float &speed_factor)
             tape_input[index] = value;
     }
     speed_factor = apply_row(tape_input);
+    tape_elapsed_ms += frame_ms;
     tape_frame++;
     return true;
 }

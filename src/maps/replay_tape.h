@@ -14,7 +14,7 @@
 struct ReplayStart {
     int tiles[MAP_SIZE][MAP_SIZE];
     char map_name[GAME_MAP_NAME_SIZE];  // empty for a loaded game
-    std::string save_text;            // a loaded game's save, or empty
+    std::string save_text;              // a loaded game's save, or empty
     int mode, players;
     int devices[MAX_PLAYERS];
     unsigned seed;  // the stream's seed and its draws before the game's first
@@ -41,12 +41,16 @@ extern bool playing_replay;
 extern std::vector<int> tape_input;  // the last frame's row, recording or playing
 extern size_t tape_position;         // playback: the next frame's entries
 extern int tape_frame;               // playback: frames played
+extern long tape_elapsed_ms;         // playback: the game time played
+extern long tape_total_ms;           // playback: the game time of the whole tape
 extern std::vector<int> real_input;  // playback: the player's own input, kept aside for the frame
 
 // The start from the world as a game has just begun it.
 void begin_recording(const char *map_name, const std::string &save_text);
 // Appends this game frame's input.
 void record_input(float speed_factor);
+// The game time the tape holds, by the frames' recorded lengths.
+long recorded_length_ms(const ReplayTape &tape);
 // Playback: the recorded start made the world's, the tape kept as the one
 // watched, and its input from frame 0. False when the start is refused.
 bool begin_playback(const ReplayTape &tape);

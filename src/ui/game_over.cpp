@@ -13,6 +13,7 @@
 #include "ui/editor.h"
 #include "ui/menus.h"
 #include "ui/notice.h"
+#include "ui/replay_view.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 
@@ -63,7 +64,12 @@ void finish_game()
     game_over_seconds = game_time_ms / MS_PER_SECOND;
     game_over_wave = game_mode == MODE_WAVES ? wave_number : 0;
     memset(&game_over_before, 0, sizeof game_over_before);
-    if (game_map_name[0] && !playing_replay) {  // a replay is not a new best
+    if (game_map_name[0] && playing_replay) {  // a replay shows the bests and enters nothing
+        read_records();
+        const MapRecord *best = find_record(game_map_name, game_mode, player_count);
+        if (best)
+            game_over_before = *best;
+    } else if (game_map_name[0]) {
         read_records();
         enter_game_record(game_map_name, game_mode, player_count, game_over_kills,
                           game_over_seconds, game_over_wave, game_over_before);
@@ -130,6 +136,10 @@ void game_over_screen()
         else
             screen_number = SCREEN_MAIN_MENU;
     }
+    if (recorded_tape.frames > 0 &&
+        draw_button(WATCH_REPLAY_BUTTON_X, MAIN_MENU_BUTTON_Y, WATCH_REPLAY_BUTTON_W,
+                    MAIN_MENU_BUTTON_H, "Watch replay"))
+        watch_last_game();
     // A loaded game does not know its map: it cannot be played again.
     if (game_map_name[0] && draw_button(MAIN_MENU_BUTTON_X, PLAY_AGAIN_BUTTON_Y, MAIN_MENU_BUTTON_W,
                                         MAIN_MENU_BUTTON_H, "Play again"))

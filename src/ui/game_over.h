@@ -14,6 +14,8 @@ const int MAIN_MENU_BUTTON_X = 250, MAIN_MENU_BUTTON_Y = 360, MAIN_MENU_BUTTON_W
           MAIN_MENU_BUTTON_H = 20;
 // "Play again" stands above "Main menu", which keeps the design's place
 const int PLAY_AGAIN_BUTTON_Y = MAIN_MENU_BUTTON_Y - 32;
+// Beside "Main menu", to its left
+const int WATCH_REPLAY_BUTTON_X = 80, WATCH_REPLAY_BUTTON_W = 160;
 const int DURATION_TEXT_SIZE = 32;
 const int MS_PER_SECOND = 1000;
 

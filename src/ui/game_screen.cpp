@@ -20,17 +20,19 @@
 #include "ui/game_over.h"
 #include "ui/hud.h"
 #include "ui/notice.h"
+#include "ui/replay_view.h"
 #include "ui/screens.h"
 
 // The check uses health after this frame's clamp: the frame in which it
-// reaches 0 still moves, fires and draws.
-static void pause_or_game_over()
+// reaches 0 still moves, fires and draws. A replay has no "Pause" of its own
+// and does not pause where its game paused: the pause changed nothing.
+static void pause_or_game_over(bool watched)
 {
     if (player_health[0] != 0.0f) {
-        // A replay does not pause where its game paused: the pause changed nothing.
-        bool pause = draw_corner_button("Pause") || any_pad_pressed(PAD_START) ||
-                     action_pressed(ACTION_PAUSE);
-        if (pause && !playing_replay) {
+        if (watched)
+            return;
+        if (draw_corner_button("Pause") || any_pad_pressed(PAD_START) ||
+            action_pressed(ACTION_PAUSE)) {
             screen_number = SCREEN_GAME_MENU;
             if (player_count > 1)
                 reopen_pads_keeping_players();  // a pause finds a pad plugged in to drop in
@@ -40,22 +42,8 @@ static void pause_or_game_over()
     }
 }
 
-// A game being watched takes each frame's input and speed from its tape and
-// stops where the tape ends; any other game is recorded as it is played.
-void game_frame(float speed_factor)
+void run_game_step(float speed_factor, bool watched)
 {
-    bool watched = playing_replay;
-    if (watched)
-        hold_real_input();
-    if (watched && !play_input(speed_factor)) {
-        give_back_real_input();
-        playing_replay = false;
-        end_game();
-        screen_number = SCREEN_MAIN_MENU;
-        return;
-    }
-    if (recording_game)
-        record_input(speed_factor);
     set_frame_scale(speed_factor);
     count_game_time(frame_ms);  // the summary's clock; pauses do not count
     update_horde_sounds(frame_ms);
@@ -74,7 +62,18 @@ void game_frame(float speed_factor)
     draw_wall_overlays();   // over anyone walking beneath them
     composite_game_view();  // health zoom, border darkness, hurt tint
     draw_hud();
-    pause_or_game_over();
-    if (watched)
-        give_back_real_input();
+    pause_or_game_over(watched);
+}
+
+// A game being watched takes its input from its tape; any other game is
+// recorded as it is played.
+void game_frame(float speed_factor)
+{
+    if (playing_replay) {
+        watch_replay_frame();
+        return;
+    }
+    if (recording_game)
+        record_input(speed_factor);
+    run_game_step(speed_factor, false);
 }

@@ -2,3 +2,5 @@
 #pragma once
 
 void game_frame(float speed_factor);
+// One step of the world and its picture; a watched step has no "Pause".
+void run_game_step(float speed_factor, bool watched);

@@ -11,8 +11,10 @@
 #include "app/input.h"
 #include "maps/edit_history.h"
 #include "maps/map_file.h"
+#include "maps/replay_tape.h"
 #include "ui/buttons.h"
 #include "ui/focus.h"
+#include "ui/replay_view.h"
 #include "ui/screens.h"
 #include "ui/screenshot.h"
 
@@ -176,6 +178,12 @@ bool exit_would_lose(char *question, int size)
 static void exit_pressed()
 {
     char question[EXIT_QUESTION_SIZE];
+    if (playing_replay) {  // Exit ends the replay, not the game
+        stop_replay();
+        overlay_open = false;
+        exit_asked = false;
+        return;
+    }
     if (exit_asked || !exit_would_lose(question, sizeof question))
         quit_requested = true;
     else

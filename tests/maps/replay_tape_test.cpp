@@ -9,6 +9,7 @@
 #include "main_loop.h"
 #include "maps/replay_tape.h"
 #include "replay/replay_support.h"
+#include "ui/replay_view.h"
 #include "ui/save_notices.h"
 
 using RecordedGame = ScratchFolderTest;
@@ -84,6 +85,7 @@ TEST_F(RecordedGame, PlaysBackToTheSameWorldFromANewGameAndFromALoadedSave)
         scripted_frame_ms = 20;
         seed_random(7);
         ASSERT_TRUE(begin_playback(tape));
+        replay_speed = loaded ? REPLAY_FASTEST : 1;  // four game frames a drawn frame
         screen_number = SCREEN_GAME;
         while (screen_number == SCREEN_GAME && tape_frame < tape.frames) {
             run_frame();
@@ -91,8 +93,11 @@ TEST_F(RecordedGame, PlaysBackToTheSameWorldFromANewGameAndFromALoadedSave)
             EXPECT_EQ(key_state[SDLK_d] + mouse_button_state[SDL_BUTTON_LEFT], KEY_UP);
         }
         EXPECT_EQ(tape_frame, tape.frames);
-        EXPECT_TRUE(played == recorded);
+        EXPECT_GE(played.size(), loaded ? 2u : recorded.size());
+        for (const auto &p : played)
+            EXPECT_TRUE(p.second == recorded[p.first]) << "frame " << p.first;
         playing_replay = false;
+        replay_speed = 1;
         scripted_frame_ms = REPLAY_FRAME_MS;
     }
     shut_down();
