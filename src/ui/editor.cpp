@@ -248,11 +248,6 @@ static void draw_marks()
         frame_tiles({tx, ty, tx, ty});
 }
 
-static bool editor_button(const EditorRect &r, const char *label)
-{
-    return draw_button(r.x, r.y, r.w, r.h, label);
-}
-
 static bool editor_hold_button(const EditorRect &r, const char *label)
 {
     return draw_hold_button(r.x, r.y, r.w, r.h, label);

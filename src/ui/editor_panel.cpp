@@ -47,7 +47,7 @@ static Uint32 picture_pixel(int kind, int x, int y)
 
 static_assert(TILE_NAME_COUNT == TILE_KIND_COUNT, "every tile kind has a name");
 
-static bool editor_button(const EditorRect &r, const char *label)
+bool editor_button(const EditorRect &r, const char *label)
 {
     return draw_button(r.x, r.y, r.w, r.h, label);
 }

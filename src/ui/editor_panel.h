@@ -39,6 +39,8 @@ extern bool grid_shown;  // tile edges drawn over the map
 // with every kind's picture
 extern SDL_Surface *palette_pictures;
 
+// A box button at a layout rectangle.
+bool editor_button(const EditorRect &r, const char *label);
 void make_palette_pictures();
 // "Last tile", the preview, "Next tile" and the kind's name: "Last tile"
 // shows in the preview in the same frame, "Next tile" in the next.
