@@ -6,6 +6,7 @@ get_filename_component(ROTWALK_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 find_package(SDL REQUIRED)
 find_package(SDL_image REQUIRED)
 find_package(SDL_mixer REQUIRED)
+find_package(ZLIB REQUIRED)
 find_path(LODEPNG_INCLUDE_DIR lodepng.h REQUIRED)
 find_library(LODEPNG_LIBRARY lodepng REQUIRED)
 
@@ -20,5 +21,5 @@ function(add_core_library name)
   target_include_directories(${name} SYSTEM PUBLIC
     ${SDL_INCLUDE_DIR} ${SDL_IMAGE_INCLUDE_DIRS} ${SDL_MIXER_INCLUDE_DIRS} ${LODEPNG_INCLUDE_DIR})
   target_link_libraries(${name} PUBLIC
-    ${SDL_MIXER_LIBRARIES} ${SDL_IMAGE_LIBRARIES} ${SDL_LIBRARY} ${LODEPNG_LIBRARY} m)
+    ${SDL_MIXER_LIBRARIES} ${SDL_IMAGE_LIBRARIES} ${SDL_LIBRARY} ${LODEPNG_LIBRARY} ZLIB::ZLIB m)
 endfunction()

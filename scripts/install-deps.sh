@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
-  liblodepng-dev libgtest-dev gcovr clang-format-14
+  liblodepng-dev zlib1g-dev libgtest-dev gcovr clang-format-14
   libfreetype-dev fonts-dejavu-core
   libogg-dev libvorbis-dev
   desktop-file-utils appstream

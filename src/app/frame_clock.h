@@ -4,7 +4,10 @@
 #include <SDL.h>
 #include <ctime>
 
-const int MIN_FRAME_MS = 16;  // shortest frame: at most 62.5 frames per second
+const int MIN_FRAME_MS = 16;              // shortest frame: at most 62.5 frames per second
+const double SPEED_REFERENCE_FPS = 30.0;  // frame rate at which speed_factor is 1
+const float MIN_SPEED_FACTOR = 0.2f;
+const float MAX_SPEED_FACTOR = 2.0f;
 const int CLOCK_TEXT_SIZE = 256;
 
 // Per frame

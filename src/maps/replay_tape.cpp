@@ -1,12 +1,14 @@
 // replay_tape.cpp -- a game's recording: how it began, then the input of every game frame as it changed
 #include "maps/replay_tape.h"
 
+#include <climits>
 #include <cstring>
 
 #include "app/frame_clock.h"
 #include "app/input.h"
 #include "app/random.h"
 #include "game/controls.h"
+#include "game/world_hash.h"
 #include "maps/map_prepare.h"
 #include "maps/save_game.h"
 
@@ -23,48 +25,52 @@ long tape_total_ms = 0;
 // One pad's part of a row: whether it is there, its layout, its raw axes
 // and their rests, its buttons and hat, and whether it was touched.
 const int PAD_ROW = 3 + 2 * PAD_AXIS_COUNT + PAD_BUTTON_COUNT + 4;
-const int TAPE_ROW =
-    2 + KEY_STATE_SIZE + MOUSE_BUTTON_COUNT + 2 * POINTER_SLOTS + 3 + MAX_PADS * PAD_ROW;
+const int TAPE_ROW = 2 + KEY_STATE_SIZE + MOUSE_BUTTON_COUNT + 2 * POINTER_SLOTS + 3 + MAX_PLAYERS +
+                     MAX_PADS * PAD_ROW;
+const int SPEED_ENTRY = 1;  // the speed factor's bits, after the frame's length
 
-// Every number the game reads of a frame's input, in one order for both ways.
+// Every number the game reads of a frame's input, in one order for all
+// uses, each with the values a tape may give it.
 template <typename Visit> static void visit_input(Visit visit)
 {
     int speed_bits = 0;
     static_assert(sizeof speed_bits == sizeof(float), "a float fits an int");
-    visit(frame_ms);
-    visit(speed_bits);
+    visit(frame_ms, 0, MAX_TAPE_FRAME_MS);
+    visit(speed_bits, INT_MIN, INT_MAX);
     for (int &k : key_state)
-        visit(k);
+        visit(k, KEY_UP, KEY_PRESSED);
     for (int &b : mouse_button_state)
-        visit(b);
+        visit(b, KEY_UP, KEY_PRESSED);
     for (int i = 0; i < POINTER_SLOTS; i++)
-        visit(mouse_x[i]), visit(mouse_y[i]);
-    visit(mouse_wheel);
-    visit(active_device);
+        visit(mouse_x[i], AXIS_LOW, AXIS_FULL), visit(mouse_y[i], AXIS_LOW, AXIS_FULL);
+    visit(mouse_wheel, -MAX_TAPE_WHEEL, MAX_TAPE_WHEEL);
+    visit(active_device, DEVICE_KEYBOARD, MAX_PADS - 1);
     int touched = keyboard_touched;
-    visit(touched);
+    visit(touched, 0, 1);
     keyboard_touched = touched != 0;
+    for (int &device : player_device)  // a pause can hand a slot to a pad plugged in
+        visit(device, DEVICE_NONE, MAX_PADS - 1);
     for (Pad &pad : pads) {
         int present = pad.present, pad_touched = pad.touched;
-        visit(present);
-        visit(pad.layout);
-        visit(pad_touched);
+        visit(present, 0, 1);
+        visit(pad.layout, 0, pad_layout_count - 1);
+        visit(pad_touched, 0, 1);
         pad.present = present != 0, pad.touched = pad_touched != 0;
         for (int i = 0; i < PAD_AXIS_COUNT; i++)
-            visit(pad.axis[i]), visit(pad.trigger_rest[i]);
+            visit(pad.axis[i], AXIS_LOW, AXIS_FULL),
+                visit(pad.trigger_rest[i], AXIS_LOW, AXIS_FULL);
         for (int &b : pad.button)
-            visit(b);
+            visit(b, KEY_UP, KEY_PRESSED);
         for (int &h : pad.hat_button)
-            visit(h);
+            visit(h, KEY_UP, KEY_PRESSED);
     }
 }
 
 static void capture_row(std::vector<int> &row, float speed_factor)
 {
     row.clear();
-    int at = 0;
-    visit_input([&](int &value) {
-        if (at++ == 1)
+    visit_input([&](int &value, int, int) {
+        if (row.size() == (size_t)SPEED_ENTRY)
             memcpy(&value, &speed_factor, sizeof value);
         row.push_back(value);
     });
@@ -75,12 +81,30 @@ static float apply_row(const std::vector<int> &row)
 {
     size_t at = 0;
     float speed_factor = 0.0f;
-    visit_input([&](int &value) {
-        if (at == 1)
+    visit_input([&](int &value, int, int) {
+        if (at == (size_t)SPEED_ENTRY)
             memcpy(&speed_factor, &row[at], sizeof speed_factor);
         value = row[at++];
     });
     return speed_factor;
+}
+
+bool tape_value_ok(int index, int value)
+{
+    if (index < 0 || index >= TAPE_ROW)
+        return false;
+    if (index == SPEED_ENTRY) {
+        float speed_factor;
+        memcpy(&speed_factor, &value, sizeof speed_factor);
+        return speed_factor >= MIN_SPEED_FACTOR && speed_factor <= MAX_SPEED_FACTOR;  // NaN fails
+    }
+    int at = 0;
+    bool ok = false;
+    visit_input([&](int &, int low, int high) {
+        if (at++ == index)
+            ok = value >= low && value <= high;
+    });
+    return ok;
 }
 
 void begin_recording(const char *map_name, const std::string &save_text)
@@ -99,6 +123,7 @@ void begin_recording(const char *map_name, const std::string &save_text)
     memcpy(s.pad_buttons, pad_button_override, sizeof s.pad_buttons);
     s.dead_zone = pad_dead_zone;
     recorded_tape.changes.clear();
+    recorded_tape.hashes.clear();
     recorded_tape.frames = 0;
     tape_input.assign(TAPE_ROW, 0);
     recording_game = true;
@@ -106,6 +131,8 @@ void begin_recording(const char *map_name, const std::string &save_text)
 
 void record_input(float speed_factor)
 {
+    if (recorded_tape.frames > 0 && recorded_tape.frames % REPLAY_HASH_FRAMES == 0)
+        recorded_tape.hashes.push_back(world_hash());  // the state the frames so far made
     std::vector<int> row;
     capture_row(row, speed_factor);
     size_t count_at = recorded_tape.changes.size();
@@ -172,11 +199,16 @@ bool begin_playback(const ReplayTape &tape)
     return true;
 }
 
-bool play_input(float &speed_factor)
+int play_input(float &speed_factor)
 {
     const ReplayTape &tape = playback_tape;
     if (tape_frame >= tape.frames || tape_position >= tape.changes.size())
-        return false;
+        return TAPE_ENDED;
+    if (tape_frame > 0 && tape_frame % REPLAY_HASH_FRAMES == 0) {
+        size_t checkpoint = (size_t)(tape_frame / REPLAY_HASH_FRAMES - 1);
+        if (checkpoint < tape.hashes.size() && tape.hashes[checkpoint] != world_hash())
+            return TAPE_DIFFERS;
+    }
     int count = tape.changes[tape_position++];
     for (int i = 0; i < count && tape_position + 1 < tape.changes.size(); i++) {
         int index = tape.changes[tape_position], value = tape.changes[tape_position + 1];
@@ -187,7 +219,7 @@ bool play_input(float &speed_factor)
     speed_factor = apply_row(tape_input);
     tape_elapsed_ms += frame_ms;
     tape_frame++;
-    return true;
+    return TAPE_FRAME;
 }
 
 std::vector<int> real_input;

@@ -1,6 +1,7 @@
 // replay_tape.h -- a game's recording: how it began, then the input of every game frame as it changed
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,16 @@ struct ReplayTape {
     ReplayStart start;
     std::vector<int> changes;
     int frames;
+    std::vector<uint64_t> hashes;  // the world's hash after every REPLAY_HASH_FRAMES frames
 };
+
+const int REPLAY_HASH_FRAMES = 300;
+const int MAX_TAPE_FRAME_MS = 3600000;  // a frame an hour long is no game's
+const int MAX_TAPE_WHEEL = 1000;        // wheel steps in one frame
+extern const int TAPE_ROW;              // numbers in a frame's row
+
+// What play_input found
+enum { TAPE_FRAME, TAPE_ENDED, TAPE_DIFFERS };
 
 // Set while a game is recorded or played back
 extern ReplayTape recorded_tape;  // the game running, or the last one
@@ -54,9 +64,12 @@ long recorded_length_ms(const ReplayTape &tape);
 // Playback: the recorded start made the world's, the tape kept as the one
 // watched, and its input from frame 0. False when the start is refused.
 bool begin_playback(const ReplayTape &tape);
-// The next frame's input written into the input tables and the frame clock;
-// false when the tape is done.
-bool play_input(float &speed_factor);
+// The next frame's input written into the input tables and the frame clock:
+// TAPE_FRAME; TAPE_ENDED when the tape is done; TAPE_DIFFERS, with nothing
+// written, when the world is not the one the recording saw at this frame.
+int play_input(float &speed_factor);
+// Whether a tape may set the row's entry `index` to `value`.
+bool tape_value_ok(int index, int value);
 // Around a frame played back: the player's own keys, mouse and pads are
 // kept aside and given back, so Escape and the menus answer the player.
 void hold_real_input();

@@ -14,6 +14,7 @@
 #include "ui/game_screen.h"
 #include "ui/hud.h"
 #include "ui/menus.h"
+#include "ui/notice.h"
 #include "ui/screens.h"
 #include "ui/text.h"
 
@@ -54,7 +55,7 @@ static void replay_keys()
 
 static void draw_replay_line()
 {
-    char elapsed[DURATION_TEXT_SIZE], total[DURATION_TEXT_SIZE], line[64];
+    char elapsed[DURATION_TEXT_SIZE], total[DURATION_TEXT_SIZE], line[96];
     format_duration(elapsed, sizeof elapsed, (int)(tape_elapsed_ms / MS_PER_SECOND));
     format_duration(total, sizeof total, (int)(tape_total_ms / MS_PER_SECOND));
     if (replay_paused)
@@ -82,11 +83,13 @@ void watch_replay_frame()
     for (int step = 0; !replay_paused && step < replay_speed; step++) {
         hold_real_input();
         float speed_factor;
-        bool more = play_input(speed_factor);
-        if (more)
+        int played = play_input(speed_factor);
+        if (played == TAPE_FRAME)
             run_game_step(speed_factor, true);
         give_back_real_input();
-        if (!more) {
+        if (played == TAPE_DIFFERS)
+            report_failure("%s", REPLAY_DIFFERS_TEXT);
+        if (played != TAPE_FRAME) {
             stop_replay();
             return;
         }

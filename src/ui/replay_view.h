@@ -3,6 +3,7 @@
 
 const int REPLAY_LINE_Y = 8;  // "Replay 0:12 / 1:05" at the top, centred
 const int REPLAY_FASTEST = 4;
+const char REPLAY_DIFFERS_TEXT[] = "This replay does not match this version of Rotwalk";
 
 // Per playback
 extern bool replay_paused;
