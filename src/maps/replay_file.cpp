@@ -167,19 +167,28 @@ static size_t hash_count(int frames)
     return frames > 0 ? (size_t)((frames - 1) / REPLAY_HASH_FRAMES) : 0;
 }
 
-// A frame's changes are written with each index as its step from the one before.
+// A frame's changes are written with each index as its step from the one
+// before and each value as how its step from the entry's last value differs
+// from the step before: a stick swept by a thumb or a frame length that
+// wavers takes a byte or two.
 static void put_tape(std::string &out, const ReplayTape &tape)
 {
     put(out, TAPE_ROW);
     put(out, tape.frames);
+    std::vector<int> row(TAPE_ROW, 0);
+    std::vector<long long> step(TAPE_ROW, 0);
     size_t at = 0;
     for (int frame = 0; frame < tape.frames; frame++) {
         int count = tape.changes[at++];
         put(out, count);
         for (int i = 0, next = 0; i < count; i++, at += 2) {
-            put(out, tape.changes[at] - next);
-            put(out, tape.changes[at + 1]);
-            next = tape.changes[at] + 1;
+            int index = tape.changes[at], value = tape.changes[at + 1];
+            put(out, index - next);
+            long long this_step = (long long)value - row[index];
+            put(out, this_step - step[index]);
+            step[index] = this_step;
+            row[index] = value;
+            next = index + 1;
         }
     }
     for (uint64_t hash : tape.hashes)
@@ -190,15 +199,26 @@ static void take_tape(Unpacker &in, ReplayTape &tape)
 {
     tape.frames = (int)take(in, 1, INT_MAX);
     tape.changes.clear();
+    std::vector<int> row(TAPE_ROW, 0);
+    std::vector<long long> step(TAPE_ROW, 0);
     for (int frame = 0; frame < tape.frames && in.ok; frame++) {
         int count = (int)take(in, 0, TAPE_ROW);
         tape.changes.push_back(count);
         for (int i = 0, next = 0; i < count && in.ok; i++) {
             int index = next + (int)take(in, 0, TAPE_ROW - 1 - next);
-            int value = (int)take(in, INT_MIN, INT_MAX);
-            in.ok = in.ok && tape_value_ok(index, value);
+            in.ok = in.ok && index < TAPE_ROW;  // no room after the frame's last entry
+            if (!in.ok)
+                break;
+            long long this_step = step[index] + take(in, -4LL * INT_MAX, 4LL * INT_MAX);
+            long long value = row[index] + this_step;
+            in.ok =
+                in.ok && value >= INT_MIN && value <= INT_MAX && tape_value_ok(index, (int)value);
+            if (!in.ok)
+                break;
+            row[index] = (int)value;
+            step[index] = this_step;
             tape.changes.push_back(index);
-            tape.changes.push_back(value);
+            tape.changes.push_back(row[index]);
             next = index + 1;
         }
     }
