@@ -7,6 +7,22 @@
 #include "app/command_line.h"
 #include "app/folders.h"
 #include "main_loop.h"
+#include "maps/replay_file.h"
+#include "ui/replay_view.h"
+
+// A replay named on the command line is read before the folders move the
+// current folder, so a relative path means what the player typed. A file
+// refused is told on stderr and nothing starts.
+static bool read_replay_to_play()
+{
+    ReplaySummary summary;
+    int error = 0;
+    int result = load_replay_file(option_play, recorded_tape, summary, error);
+    if (result == REPLAY_READ)
+        return true;
+    fprintf(stderr, "rotwalk: %s\n", replay_refusal(option_play, result, error).c_str());
+    return false;
+}
 
 // SDL 1.2's main wrapper calls this where the platform needs it.
 int main(int argc, char *argv[])
@@ -14,12 +30,19 @@ int main(int argc, char *argv[])
     int command = read_command_line(argc, argv);
     if (command != COMMAND_PLAY)
         return command == COMMAND_DONE ? 0 : EXIT_USAGE;
+    if (option_play && !read_replay_to_play())
+        return 1;
     std::string problem = settle_folders(option_data, option_game_folder);
     if (!problem.empty()) {
         fprintf(stderr, "rotwalk: %s\n", problem.c_str());
         return 1;
     }
     start_up();
+    if (option_play && !watch_replay(recorded_tape, REPLAY_FROM_COMMAND)) {
+        fprintf(stderr, "rotwalk: %s\n", replay_refusal(option_play, REPLAY_DAMAGED, 0).c_str());
+        shut_down();
+        return 1;
+    }
     for (long frame = 1; !quit_requested; frame++) {
         run_frame();
         if (frame == option_frames)

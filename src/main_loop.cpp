@@ -20,6 +20,7 @@
 #include "game/darkness.h"
 #include "game/world.h"
 #include "maps/map_list.h"
+#include "maps/replay_file.h"
 #include "ui/controls_menu.h"
 #include "ui/coop.h"
 #include "ui/editor.h"
@@ -32,6 +33,7 @@
 #include "ui/notice.h"
 #include "ui/options.h"
 #include "ui/overlay.h"
+#include "ui/replay_menu.h"
 
 // One row per screen number. The game and the editor take the speed factor;
 // a row with neither function is a screen not built into this program: the
@@ -55,6 +57,7 @@ static const ScreenEntry screen_table[SCREEN_COUNT] = {
     {coop_screen, nullptr},                // SCREEN_COOP
     {options_screen, nullptr},             // SCREEN_OPTIONS
     {controls_screen, nullptr},            // SCREEN_CONTROLS
+    {replay_menu_screen, nullptr},         // SCREEN_REPLAYS
 };
 
 void start_up()
@@ -69,6 +72,7 @@ void start_up()
     // Temporaries of saves that a crash or a kill interrupted.
     remove_stale_temporaries(MAP_FOLDER);
     remove_stale_temporaries(SAVE_FOLDER);
+    remove_stale_temporaries(REPLAY_FOLDER);
     scan_map_folder();
     load_artwork();
     create_world_surface();

@@ -12,6 +12,7 @@ const char *option_data = nullptr;
 const char *option_game_folder = nullptr;
 int option_fullscreen = FULLSCREEN_FROM_SETTINGS;
 long option_frames = 0;
+const char *option_play = nullptr;
 
 static const char USAGE[] =
     "Usage: rotwalk [options]\n"
@@ -22,6 +23,7 @@ static const char USAGE[] =
     "  --windowed          play in a window this time\n"
     "  --fullscreen        play full screen this time\n"
     "  --frames N          quit after N frames\n"
+    "  --play FILE         watch a replay, then quit\n"
     "  --help              show this text and the folders the game would use\n"
     "  --version           show the version\n";
 
@@ -70,7 +72,7 @@ int read_command_line(int argc, char **argv)
         } else if (strcmp(option, "--fullscreen") == 0) {
             option_fullscreen = 1;
         } else if (strcmp(option, "--data") == 0 || strcmp(option, "--game-folder") == 0 ||
-                   strcmp(option, "--frames") == 0) {
+                   strcmp(option, "--frames") == 0 || strcmp(option, "--play") == 0) {
             if (!has_value)
                 return bad_option("missing value for", option);
             const char *value = argv[++i];
@@ -78,6 +80,8 @@ int read_command_line(int argc, char **argv)
                 option_data = value;
             else if (strcmp(option, "--game-folder") == 0)
                 option_game_folder = value;
+            else if (strcmp(option, "--play") == 0)
+                option_play = value;
             else if (!read_frame_count(value))
                 return bad_option("not a frame count", value);
         } else {

@@ -203,3 +203,33 @@ bool back_pressed()
 {
     return pads_drive_pointer && any_pad_pressed(PAD_B);
 }
+
+bool any_press()
+{
+    for (int i = 0; i < KEY_STATE_SIZE; i++)
+        if (key_state[i] == KEY_PRESSED)
+            return true;
+    for (int i = 1; i < MOUSE_BUTTON_COUNT; i++)
+        if (i != SDL_BUTTON_WHEELUP && i != SDL_BUTTON_WHEELDOWN &&
+            mouse_button_state[i] == KEY_PRESSED)
+            return true;
+    for (const Pad &pad : pads) {
+        for (int button : pad.button)
+            if (button == KEY_PRESSED)
+                return true;
+        for (int button : pad.hat_button)
+            if (button == KEY_PRESSED)
+                return true;
+    }
+    return false;
+}
+
+void swallow_presses()
+{
+    settle_pressed(key_state, KEY_STATE_SIZE);
+    settle_pressed(mouse_button_state, MOUSE_BUTTON_COUNT);
+    for (Pad &pad : pads) {
+        settle_pressed(pad.button, PAD_BUTTON_COUNT);
+        settle_pressed(pad.hat_button, (int)(sizeof pad.hat_button / sizeof *pad.hat_button));
+    }
+}

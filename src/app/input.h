@@ -55,3 +55,7 @@ int direction_of(bool up, bool down, bool left, bool right);
 int keyboard_direction();
 // A pad's B, read where a screen has a way back.
 bool back_pressed();
+// Whether any key, mouse button (the wheel aside) or pad button went down this frame.
+bool any_press();
+// This frame's presses answered: no screen or menu after sees them.
+void swallow_presses();

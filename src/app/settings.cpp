@@ -19,6 +19,7 @@ int setting_scale = SCALE_ABSENT;
 int setting_color_depth = 0;
 int setting_music_volume = MUSIC_VOLUME_ABSENT;
 int setting_effects_volume = EFFECTS_VOLUME_ABSENT;
+bool setting_attract = true;
 
 // How a setting's number is stored: exactly one target is set per row.
 struct SettingKey {
@@ -39,6 +40,7 @@ static const SettingKey setting_keys[] = {
     {"scale", nullptr, &setting_scale, nullptr, (float)SCALE_ABSENT},
     {"musicvolume", nullptr, &setting_music_volume, nullptr, (float)MUSIC_VOLUME_ABSENT},
     {"effectsvolume", nullptr, &setting_effects_volume, nullptr, (float)EFFECTS_VOLUME_ABSENT},
+    {"attract", nullptr, nullptr, &setting_attract, 1.0f},
 };
 
 // Reads one line from text at pos into `line` (at most 255 characters, line

@@ -21,6 +21,7 @@ extern bool setting_show_cursor;    // the system pointer; ours is always drawn
 extern int setting_scale;           // 0 fits the desktop, 1, 2, 3 ... ask for that multiple
 extern int setting_music_volume;    // 0 to 100; 0 loads no music
 extern int setting_effects_volume;  // 0 to 100; 0 loads no effects
+extern bool setting_attract;        // the main menu plays a shipped replay when left alone
 extern int setting_color_depth;     // screenbpp as asked: 0, 16, 32; the window's is color_depth
 
 void read_settings_file();

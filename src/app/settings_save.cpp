@@ -26,6 +26,7 @@ static const SettingSource setting_sources[] = {
     {"showcursor", nullptr, &setting_show_cursor},
     {"musicvolume", &setting_music_volume, nullptr},
     {"effectsvolume", &setting_effects_volume, nullptr},
+    {"attract", nullptr, &setting_attract},
     {"padmovex", &pad_axis_override[STICK_MOVE_X], nullptr},
     {"padmovey", &pad_axis_override[STICK_MOVE_Y], nullptr},
     {"padaimx", &pad_axis_override[STICK_AIM_X], nullptr},

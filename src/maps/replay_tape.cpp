@@ -21,6 +21,7 @@ size_t tape_position = 0;
 int tape_frame = 0;
 long tape_elapsed_ms = 0;
 long tape_total_ms = 0;
+HeldControls held_controls;
 
 // One pad's part of a row: whether it is there, its layout, its raw axes
 // and their rests, its buttons and hat, and whether it was touched.
@@ -169,7 +170,17 @@ long recorded_length_ms(const ReplayTape &tape)
 bool begin_playback(const ReplayTape &tape)
 {
     const ReplayStart &s = tape.start;
-    recording_game = playing_replay = false;
+    if (!playing_replay) {
+        HeldControls &h = held_controls;
+        memcpy(h.bindings, key_bindings, sizeof h.bindings);
+        memcpy(h.pad_axes, pad_axis_override, sizeof h.pad_axes);
+        memcpy(h.pad_buttons, pad_button_override, sizeof h.pad_buttons);
+        h.dead_zone = pad_dead_zone;
+        h.seed = random_seed;
+        h.draws = random_draws;
+    }
+    end_playback();
+    recording_game = false;
     if (!s.save_text.empty()) {
         if (!load_game_from_text(s.save_text))
             return false;
@@ -197,6 +208,20 @@ bool begin_playback(const ReplayTape &tape)
         playback_tape = tape;
     playing_replay = true;
     return true;
+}
+
+void end_playback()
+{
+    if (!playing_replay)
+        return;
+    playing_replay = false;
+    const HeldControls &h = held_controls;
+    use_bindings(h.bindings);
+    memcpy(pad_axis_override, h.pad_axes, sizeof pad_axis_override);
+    memcpy(pad_button_override, h.pad_buttons, sizeof pad_button_override);
+    pad_dead_zone = h.dead_zone;
+    seed_random(h.seed);
+    skip_random(h.draws);
 }
 
 int play_input(float &speed_factor)

@@ -43,6 +43,14 @@ extern const int TAPE_ROW;              // numbers in a frame's row
 // What play_input found
 enum { TAPE_FRAME, TAPE_ENDED, TAPE_DIFFERS };
 
+// What a playback changes that is the player's own, kept aside until it ends
+struct HeldControls {
+    int bindings[ACTION_COUNT];
+    int pad_axes[AXIS_ROLE_COUNT], pad_buttons[PAD_ROLE_COUNT], dead_zone;
+    unsigned seed;  // the stream's place, so watching leaves the next game's draws alone
+    long draws;
+};
+
 // Set while a game is recorded or played back
 extern ReplayTape recorded_tape;  // the game running, or the last one
 extern bool recording_game;
@@ -54,6 +62,7 @@ extern int tape_frame;               // playback: frames played
 extern long tape_elapsed_ms;         // playback: the game time played
 extern long tape_total_ms;           // playback: the game time of the whole tape
 extern std::vector<int> real_input;  // playback: the player's own input, kept aside for the frame
+extern HeldControls held_controls;   // playback: the player's bindings, pad settings and stream
 
 // The start from the world as a game has just begun it.
 void begin_recording(const char *map_name, const std::string &save_text);
@@ -68,6 +77,9 @@ bool begin_playback(const ReplayTape &tape);
 // TAPE_FRAME; TAPE_ENDED when the tape is done; TAPE_DIFFERS, with nothing
 // written, when the world is not the one the recording saw at this frame.
 int play_input(float &speed_factor);
+// The playback over: the player's bindings, pad settings and random stream
+// as they were before it began. Nothing when no tape plays.
+void end_playback();
 // Whether a tape may set the row's entry `index` to `value`.
 bool tape_value_ok(int index, int value);
 // Around a frame played back: the player's own keys, mouse and pads are

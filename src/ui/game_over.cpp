@@ -8,6 +8,7 @@
 #include "app/sound.h"
 #include "game/waves.h"
 #include "game/world.h"
+#include "maps/replay_file.h"
 #include "maps/replay_tape.h"
 #include "ui/buttons.h"
 #include "ui/editor.h"
@@ -22,6 +23,8 @@ int game_over_kills = 0;
 int game_over_seconds = 0;
 int game_over_wave = 0;
 MapRecord game_over_before;
+bool game_over_replay_saved = false;
+bool game_over_watched_from_list = false;
 
 const int SECONDS_PER_MINUTE = 60, SECONDS_PER_HOUR = 3600;
 
@@ -58,6 +61,13 @@ static void keep_last_scene()
 // A loaded game does not know its map, so it enters no record.
 void finish_game()
 {
+    if (playing_replay && !replay_shows_summary()) {
+        if (replay_origin == REPLAY_FROM_COMMAND)
+            printf("The replay ended: %d zombies killed in %d s.\n", kill_count,
+                   (int)(game_time_ms / MS_PER_SECOND));
+        stop_replay();
+        return;
+    }
     sound_player_death();
     keep_last_scene();
     game_over_kills = kill_count;
@@ -78,8 +88,25 @@ void finish_game()
             report_failure("Could not save the records: %s", strerror(error));
     }
     end_game();
-    recording_game = playing_replay = false;
+    game_over_watched_from_list = playing_replay && replay_origin == REPLAY_FROM_LIST;
+    if (!playing_replay)
+        game_over_replay_saved = false;  // a new game's; watching one kept changes nothing
+    recording_game = false;
+    end_playback();
     screen_number = SCREEN_GAME_OVER;
+}
+
+// Once saved, the button goes: a second press would only write a copy.
+static void save_replay_with_notice()
+{
+    std::string path;
+    int error = save_replay(recorded_tape, game_over_kills, path);
+    if (error) {
+        report_failure("Could not save the replay: %s", strerror(error));
+        return;
+    }
+    report_saved("Saved %s", path.c_str());
+    game_over_replay_saved = true;
 }
 
 static void draw_summary_line(int line, const char *text)
@@ -128,20 +155,31 @@ void game_over_screen()
     draw_summary_line(1, text);
     if (game_map_name[0])
         draw_bests(2);
-    // A play-test started in the editor goes back there.
+    // A play-test started in the editor goes back there, a replay picked
+    // from the list back to the list.
+    const char *back = playtest_active               ? "Editor"
+                       : game_over_watched_from_list ? "Replays"
+                                                     : "Main menu";
     if (draw_button(MAIN_MENU_BUTTON_X, MAIN_MENU_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H,
-                    playtest_active ? "Editor" : "Main menu")) {
+                    back)) {
         if (playtest_active)
             return_to_editor();
         else
-            screen_number = SCREEN_MAIN_MENU;
+            screen_number = game_over_watched_from_list ? SCREEN_REPLAYS : SCREEN_MAIN_MENU;
     }
     if (recorded_tape.frames > 0 &&
         draw_button(WATCH_REPLAY_BUTTON_X, MAIN_MENU_BUTTON_Y, WATCH_REPLAY_BUTTON_W,
                     MAIN_MENU_BUTTON_H, "Watch replay"))
-        watch_last_game();
-    // A loaded game does not know its map: it cannot be played again.
-    if (game_map_name[0] && draw_button(MAIN_MENU_BUTTON_X, PLAY_AGAIN_BUTTON_Y, MAIN_MENU_BUTTON_W,
-                                        MAIN_MENU_BUTTON_H, "Play again"))
+        watch_replay(recorded_tape,
+                     game_over_watched_from_list ? REPLAY_FROM_LIST : REPLAY_OF_LAST_GAME);
+    if (recorded_tape.frames > 0 && !game_over_replay_saved &&
+        draw_button(SAVE_REPLAY_BUTTON_X, MAIN_MENU_BUTTON_Y, WATCH_REPLAY_BUTTON_W,
+                    MAIN_MENU_BUTTON_H, "Save replay"))
+        save_replay_with_notice();
+    // A loaded game does not know its map: it cannot be played again. Nor
+    // is another's game from the list the player's own to play again.
+    if (game_map_name[0] && !game_over_watched_from_list &&
+        draw_button(MAIN_MENU_BUTTON_X, PLAY_AGAIN_BUTTON_Y, MAIN_MENU_BUTTON_W, MAIN_MENU_BUTTON_H,
+                    "Play again"))
         screen_number = SCREEN_START_GAME;
 }

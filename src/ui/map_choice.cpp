@@ -76,28 +76,28 @@ MapPage map_page(int top, int listed)
 }
 
 // Back to the page that ends just above this one; near the top, the top.
-static int previous_page_top(int top)
+int previous_page_top(int top)
 {
     int previous = top - (MAP_LIST_ROWS - 2);
     return previous <= 1 ? 0 : previous;
 }
 
-static int clamped_top(int top, int listed)
+int clamped_list_top(int top, int listed)
 {
     int last = last_map_list_top(listed);
     return top < 0 ? 0 : (top > last ? last : top);
 }
 
-// The wheel moves a map a step; Page Up and Page Down turn whole pages.
-static void scroll_map_list(int listed)
+// The wheel moves a row a step; Page Up and Page Down turn whole pages.
+int scrolled_list_top(int top, int listed)
 {
-    MapPage page = map_page(map_list_top, listed);
-    int top = map_list_top + mouse_wheel;
+    MapPage page = map_page(top, listed);
+    top += mouse_wheel;
     if (key_state[SDLK_PAGEDOWN] == KEY_PRESSED)
         top = page.first + page.count;
     if (key_state[SDLK_PAGEUP] == KEY_PRESSED)
         top = previous_page_top(top);
-    map_list_top = clamped_top(top, listed);
+    return clamped_list_top(top, listed);
 }
 
 // Maps/ as it is now: maps added, renamed or removed since are shown so.
@@ -174,7 +174,7 @@ static const char *draw_map_rows(int target, const int listed[], int count)
             lit_name = name;
     }
     if (page.more && draw_menu_row(MORE_LABEL))
-        map_list_top = clamped_top(page.first + page.count, count);
+        map_list_top = clamped_list_top(page.first + page.count, count);
     return lit_name;
 }
 
@@ -203,7 +203,7 @@ void map_choice_screen(int target)
     }
     int listed[MAX_MAP_NAMES];
     int count = list_maps(listed);
-    scroll_map_list(count);
+    map_list_top = scrolled_list_top(map_list_top, count);
     draw_menu_background();
     draw_title(true);
     if (target == SCREEN_START_GAME)

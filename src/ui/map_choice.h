@@ -13,6 +13,7 @@ const int MAX_ROW_LABEL_CHARS = 34;  // longer names are cut with "...", clear o
 const char *const MODE_NAMES[MODE_COUNT] = {"Single Player", "Waves"};
 // and as a game of several players names them
 const char *const COOP_MODE_NAMES[MODE_COUNT] = {"Classic", "Waves"};
+extern const char MORE_LABEL[], PREVIOUS_LABEL[], CLIP_MARK[];
 
 // What one page of the list shows: listed maps first to first + count - 1,
 // with a row above to page back and one below to page on where there are more.
@@ -31,6 +32,10 @@ void start_game_screen();
 bool is_listed_map(const char *name);
 MapPage map_page(int top, int listed);
 int last_map_list_top(int listed);  // the top that shows the last map on the last row
+int previous_page_top(int top);
+int clamped_list_top(int top, int listed);
+// A list's top after this frame's wheel and Page Up or Page Down.
+int scrolled_list_top(int top, int listed);
 // Loads map_path; a map that cannot be read is told and its choice screen
 // comes back. True when it loaded.
 bool open_chosen_map(int choice_screen);

@@ -4,9 +4,11 @@
 #include "app/artwork.h"
 #include "app/display.h"
 #include "game/world.h"
+#include "ui/attract.h"
 #include "ui/buttons.h"
 #include "ui/coop.h"
 #include "ui/options.h"
+#include "ui/replay_menu.h"
 #include "ui/save_notices.h"
 #include "ui/screens.h"
 #include "ui/text.h"
@@ -71,6 +73,7 @@ static const MenuEntry main_menu_entries[] = {
     {"Waves", start_waves},
     {"Co-op", start_coop},
     {"Options", show_options},
+    {"Replays", open_replay_menu},
     {"Quit", quit_game},
 };
 
@@ -101,6 +104,8 @@ void main_menu_screen()
         if (draw_menu_row(entry.label))
             entry.action();
     }
+    if (screen_number == SCREEN_MAIN_MENU)
+        count_attract_idle();
 }
 
 // Plain lines without highlight; the empty line still takes its row.

@@ -102,6 +102,12 @@ static void pointer_row()
     }
 }
 
+static void attract_row()
+{
+    if (draw_menu_row(setting_attract ? "Title screen replay: On" : "Title screen replay: Off"))
+        setting_attract = !setting_attract;
+}
+
 // The window keeps its depth until the game starts again.
 static void depth_row()
 {
@@ -136,6 +142,7 @@ void options_screen()
     fullscreen_row();
     scale_row();
     pointer_row();
+    attract_row();
     depth_row();
     if (draw_menu_row("Controls"))
         screen_number = SCREEN_CONTROLS;

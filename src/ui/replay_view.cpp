@@ -9,6 +9,7 @@
 #include "game/view.h"
 #include "game/world.h"
 #include "maps/replay_tape.h"
+#include "ui/attract.h"
 #include "ui/buttons.h"
 #include "ui/game_over.h"
 #include "ui/game_screen.h"
@@ -20,23 +21,40 @@
 
 bool replay_paused = false;
 int replay_speed = 1;
+int replay_origin = REPLAY_OF_LAST_GAME;
 
-bool watch_last_game()
+bool watch_replay(const ReplayTape &tape, int origin)
 {
-    if (recorded_tape.frames == 0 || !begin_playback(recorded_tape))
+    if (tape.frames == 0 || !begin_playback(tape))
         return false;
     replay_paused = false;
     replay_speed = 1;
+    replay_origin = origin;
     screen_number = SCREEN_GAME;
     return true;
 }
 
+bool watch_last_game()
+{
+    return watch_replay(recorded_tape, REPLAY_OF_LAST_GAME);
+}
+
+bool replay_shows_summary()
+{
+    return replay_origin == REPLAY_OF_LAST_GAME || replay_origin == REPLAY_FROM_LIST;
+}
+
 void stop_replay()
 {
-    playing_replay = false;
+    end_playback();
     replay_paused = false;
     end_game();
-    screen_number = SCREEN_MAIN_MENU;
+    if (replay_origin == REPLAY_FROM_LIST)
+        screen_number = SCREEN_REPLAYS;
+    else
+        screen_number = SCREEN_MAIN_MENU;
+    if (replay_origin == REPLAY_FROM_COMMAND)
+        quit_requested = true;
 }
 
 // The keys are the player's own: the tape's input is written only while a
@@ -72,7 +90,13 @@ static void draw_replay_line()
 // ends with the game shows its summary.
 void watch_replay_frame()
 {
-    replay_keys();
+    bool attract = replay_origin == REPLAY_ATTRACT;
+    if (attract && attract_interrupted()) {
+        stop_replay();
+        return;
+    }
+    if (!attract)
+        replay_keys();
     if (replay_paused) {
         draw_zombies();
         draw_players();
@@ -95,6 +119,10 @@ void watch_replay_frame()
         }
         if (screen_number != SCREEN_GAME)
             return;  // the game ended: its summary follows
+    }
+    if (attract) {
+        draw_text(TITLE_X, REPLAY_LINE_Y, ATTRACT_TEXT, TEXT_CENTER);
+        return;
     }
     draw_replay_line();
     if (draw_corner_button("Back") || clicked(back_pressed()))

@@ -16,7 +16,8 @@ enum {
     SCREEN_COOP = 10,      // the join screen of a game of several players
     SCREEN_OPTIONS = 11,   // volumes, the window, the pointer, the colour depth
     SCREEN_CONTROLS = 12,  // the keys of each action and the pad's dead zone
-    SCREEN_COUNT = 13
+    SCREEN_REPLAYS = 13,   // the saved replays, newest first
+    SCREEN_COUNT = 14
 };
 
 // Per frame

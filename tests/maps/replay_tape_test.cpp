@@ -7,8 +7,10 @@
 #include "fuzz/fuzz_targets.h"
 #include "game/world_fixture.h"
 #include "main_loop.h"
+#include "maps/replay_file.h"
 #include "maps/replay_tape.h"
 #include "replay/replay_support.h"
+#include "ui/notice.h"
 #include "ui/replay_view.h"
 #include "ui/save_notices.h"
 
@@ -46,7 +48,7 @@ static void note_world(std::map<int, std::string> &worlds, int frames)
         worlds[frames] = world_dump(false);
 }
 
-// A new game and a loaded save, each recorded for 300 frames with a pause
+// A new game and a loaded save, each recorded for 330 frames with a pause
 // in them, then played back at another frame length, from another place in
 // the random stream, with no input: the same world at every note, and the
 // player's own keys back in the tables after each frame.
@@ -69,12 +71,12 @@ TEST_F(RecordedGame, PlaysBackToTheSameWorldFromANewGameAndFromALoadedSave)
         }
         std::map<int, std::string> recorded, played;
         scripted_frame_ms = REPLAY_FRAME_MS;
-        for (int frame = 0; frame < 300 && screen_number != SCREEN_GAME_OVER; frame++) {
+        for (int frame = 0; frame < 330 && screen_number != SCREEN_GAME_OVER; frame++) {
             feed_script(frame);
             run_frame();
             note_world(recorded, recorded_tape.frames);
         }
-        ASSERT_GT(recorded_tape.frames, 250);
+        ASSERT_GT(recorded_tape.frames, REPLAY_HASH_FRAMES);
         ASSERT_GT(recorded.size(), 5u);
         ReplayTape tape = recorded_tape;
         for (int key : {SDLK_d, SDLK_s, SDLK_a, SDLK_w})
@@ -96,6 +98,27 @@ TEST_F(RecordedGame, PlaysBackToTheSameWorldFromANewGameAndFromALoadedSave)
         EXPECT_GE(played.size(), loaded ? 2u : recorded.size());
         for (const auto &p : played)
             EXPECT_TRUE(p.second == recorded[p.first]) << "frame " << p.first;
+        if (!loaded) {
+            // Through its file, with the player moved a pixel half-way: the
+            // check at frame 300 stops it and says why.
+            ReplayTape read;
+            ReplaySummary summary;
+            ASSERT_EQ(
+                read_replay_text(replay_file_text(tape, replay_summary(tape, 0, 0)), read, summary),
+                REPLAY_READ);
+            ASSERT_EQ(read.hashes.size(), 1u);
+            ASSERT_TRUE(begin_playback(read));
+            screen_number = SCREEN_GAME;
+            replay_speed = 1;
+            while (screen_number == SCREEN_GAME && tape_frame < read.frames) {
+                if (tape_frame == 150)
+                    player_x[0] += 1.0f;
+                run_frame();
+            }
+            EXPECT_EQ(tape_frame, REPLAY_HASH_FRAMES);
+            EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
+            EXPECT_STREQ(notice_text, REPLAY_DIFFERS_TEXT);
+        }
         playing_replay = false;
         replay_speed = 1;
         scripted_frame_ms = REPLAY_FRAME_MS;

@@ -81,11 +81,11 @@ static void menu_frame(int key)
 // the lit row; moving the pointer gives the lead back to the mouse.
 TEST_P(ButtonTest, TheKeyboardReachesAndPicksEveryMainMenuRow)
 {
-    const int rows = 8, quit = 7;
+    const int rows = 9, quit = 8;
     const int play = SCREEN_CHOOSE_MAP_TO_PLAY, menu = SCREEN_MAIN_MENU;
-    const int expected_screens[rows] = {play,           menu, SCREEN_CHOOSE_MAP_TO_EDIT,
-                                        SCREEN_CREDITS, play, SCREEN_COOP,
-                                        SCREEN_OPTIONS, menu};
+    const int expected_screens[rows] = {play,           menu,           SCREEN_CHOOSE_MAP_TO_EDIT,
+                                        SCREEN_CREDITS, play,           SCREEN_COOP,
+                                        SCREEN_OPTIONS, SCREEN_REPLAYS, menu};
     focus_enabled = true;
     auto lit = [](int row) {
         return read_pixel(display_surface, 600, MENU_LINE_HEIGHT * (MENU_FIRST_LINE + row) + 10) ==

@@ -34,14 +34,16 @@ TEST_P(OptionsTest, TheButtonsChangeTheValuesAndBackWritesThemIntoThePlayersFile
     write_text_file(SETTINGS_FILE, "# mine\nmusicvolume = 100\n");
     load_settings();
     open_options_screen(SCREEN_GAME_MENU);
-    // Music + at 100, music -, effects +, the system pointer, the colour depth, "Back".
-    for (auto c : {std::pair{540, 155}, {420, 155}, {540, 179}, {50, 250}, {50, 274}, {550, 405}})
+    // Music + at 100, music -, effects +, the system pointer, the title
+    // screen's replay, the colour depth, "Back".
+    for (auto c :
+         {std::pair{540, 155}, {420, 155}, {540, 179}, {50, 250}, {50, 274}, {50, 298}, {550, 405}})
         click_frame(options_screen, c.first, c.second);
     EXPECT_EQ(screen_number, SCREEN_GAME_MENU);
     EXPECT_EQ(read_file(SETTINGS_FILE).substr(0, 24), "# mine\nmusicvolume = 90\n");
     load_settings();
     EXPECT_TRUE(setting_music_volume == 90 && setting_effects_volume == 90 && setting_show_cursor &&
-                setting_color_depth == 16);
+                !setting_attract && setting_color_depth == 16);
     ASSERT_TRUE(remove(SETTINGS_FILE) == 0 && mkdir(SETTINGS_FILE, 0755) == 0);
     open_options_screen(SCREEN_MAIN_MENU);
     click_frame(options_screen, 550, 405);
