@@ -36,7 +36,7 @@ check_layout() {
 # build/fuzz/work/<target>/artifacts.
 run_fuzz_targets() {
   local seconds=$1 failed=0 target work status runs
-  for target in settings map save map_list; do
+  for target in settings map save map_list replay; do
     work="$ROOT/build/fuzz/work/$target"
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/artifacts"

@@ -237,8 +237,9 @@ std::string replay_file_text(const ReplayTape &tape, const ReplaySummary &summar
     put_tape(body, tape);
     uLongf packed_size = compressBound((uLong)body.size());
     std::string packed(packed_size, '\0');
-    compress2((Bytef *)&packed[0], &packed_size, (const Bytef *)body.data(), (uLong)body.size(),
-              Z_BEST_COMPRESSION);
+    if (compress2((Bytef *)&packed[0], &packed_size, (const Bytef *)body.data(),
+                  (uLong)body.size(), Z_BEST_COMPRESSION) != Z_OK)
+        return "";  // out of memory: nothing is written
     packed.resize(packed_size);
     char header[MAX_REPLAY_HEADER];
     snprintf(header, sizeof header, "%s %d, made by %s\n", REPLAY_HEADER, REPLAY_FORMAT_VERSION,
@@ -351,8 +352,11 @@ int save_replay(const ReplayTape &tape, int kills, std::string &path)
             return EEXIST;
         path = base + " (" + std::to_string(n) + ")" + REPLAY_EXTENSION;
     }
+    std::string text = replay_file_text(tape, summary);
+    if (text.empty())
+        return ENOMEM;
     mkdir(REPLAY_FOLDER, NEW_FOLDER_MODE);
-    return replace_file(path.c_str(), replay_file_text(tape, summary));
+    return replace_file(path.c_str(), text);
 }
 
 int load_replay_file(const char *path, ReplayTape &tape, ReplaySummary &summary, int &error)

@@ -32,7 +32,7 @@ enum { REPLAY_READ, REPLAY_DAMAGED, REPLAY_FOREIGN, REPLAY_OTHER_VERSION };
 // players and length by the tape, with the kills it ended with.
 ReplaySummary replay_summary(const ReplayTape &tape, int kills, long long saved_time);
 // The whole file: the header line, then the summary, the start, the frames
-// and the world's hashes, as numbers packed by zlib.
+// and the world's hashes, as numbers packed by zlib; empty when zlib fails.
 std::string replay_file_text(const ReplayTape &tape, const ReplaySummary &summary);
 // A file's bytes read back, every value checked. Anything but REPLAY_READ
 // leaves the tape and the summary as they were.

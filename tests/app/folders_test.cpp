@@ -64,7 +64,10 @@ TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
         int result;
         const char *data, *game;
         int fullscreen, frames;
+        const char *play = nullptr;
     } cases[] = {
+        {{"--play", "Best.rwr"}, COMMAND_PLAY, nullptr, nullptr, SETTINGS, 0, "Best.rwr"},
+        {{"--play"}, COMMAND_BAD, nullptr, nullptr, SETTINGS, 0},
         {{"--data", "d", "--game-folder", "g", "--windowed"}, COMMAND_PLAY, "d", "g", 0, 0},
         {{"--frames", "30"}, COMMAND_PLAY, nullptr, nullptr, SETTINGS, 30},
         {{"--fullscreen"}, COMMAND_PLAY, nullptr, nullptr, 1, 0},
@@ -77,6 +80,7 @@ TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
         option_data = option_game_folder = nullptr;
         option_fullscreen = SETTINGS;
         option_frames = 0;
+        option_play = nullptr;
         std::vector<char *> argv = {(char *)"rotwalk"};
         for (const char *arg : c.args)
             argv.push_back((char *)arg);
@@ -84,5 +88,6 @@ TEST(CommandLine, OptionsAreReadAndAnythingElseIsRefused)
         EXPECT_STREQ(option_data, c.data) << c.args[0];
         EXPECT_STREQ(option_game_folder, c.game) << c.args[0];
         EXPECT_TRUE(option_fullscreen == c.fullscreen && option_frames == c.frames) << c.args[0];
+        EXPECT_STREQ(option_play, c.play) << c.args[0];
     }
 }

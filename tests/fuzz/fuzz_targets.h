@@ -15,7 +15,7 @@ struct FuzzTarget {
     const char *name;  // also the name of its corpus folder
     void (*run)(const std::string &input);
 };
-const int FUZZ_TARGET_COUNT = 4;
+const int FUZZ_TARGET_COUNT = 5;
 extern const FuzzTarget fuzz_targets[FUZZ_TARGET_COUNT];
 
 // Every value of the world to the bit, the screen and the overlay included; with_records

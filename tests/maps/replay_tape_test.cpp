@@ -86,6 +86,7 @@ TEST_F(RecordedGame, PlaysBackToTheSameWorldFromANewGameAndFromALoadedSave)
         end_game();
         scripted_frame_ms = 20;
         seed_random(7);
+        use_bindings(AZERTY_BINDINGS);  // the watcher's own, which the tape's replace
         ASSERT_TRUE(begin_playback(tape));
         replay_speed = loaded ? REPLAY_FASTEST : 1;  // four game frames a drawn frame
         screen_number = SCREEN_GAME;
@@ -118,8 +119,12 @@ TEST_F(RecordedGame, PlaysBackToTheSameWorldFromANewGameAndFromALoadedSave)
             EXPECT_EQ(tape_frame, REPLAY_HASH_FRAMES);
             EXPECT_EQ(screen_number, SCREEN_MAIN_MENU);
             EXPECT_STREQ(notice_text, REPLAY_DIFFERS_TEXT);
+            // The watcher's keys and place in the random stream are theirs again.
+            EXPECT_TRUE(!playing_replay && random_seed == 7 && random_draws == 0 &&
+                        key_bindings[0] == AZERTY_BINDINGS[0]);
         }
-        playing_replay = false;
+        end_playback();
+        use_bindings(DEFAULT_BINDINGS);
         replay_speed = 1;
         scripted_frame_ms = REPLAY_FRAME_MS;
     }
