@@ -17,6 +17,11 @@ assemble_game_folder() {
   if [[ -d "$ROOT/data/Maps" ]]; then
     cp -n "$ROOT"/data/Maps/* "$game/Maps/" 2>/dev/null || true
   fi
+  # The title screen's replays; the player's own saved beside them stay.
+  if [[ -d "$ROOT/data/Replays" ]]; then
+    mkdir -p "$game/Replays"
+    cp "$ROOT"/data/Replays/*.rwr "$game/Replays/"
+  fi
   if [[ -d "$ROOT/build/release/Media" ]]; then
     rm -rf "$game/Media"
     cp -r "$ROOT/build/release/Media" "$game/Media"

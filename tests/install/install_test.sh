@@ -46,6 +46,7 @@ fi
   echo share/rotwalk/settings.ini
   list_files "$build/Media" | sed 's#^#share/rotwalk/Media/#'
   list_files "$source/data/Maps" | grep '\.map$' | sed 's#^#share/rotwalk/Maps/#'
+  list_files "$source/data/Replays" | grep '\.rwr$' | sed 's#^#share/rotwalk/Replays/#'
   echo "share/applications/$id.desktop"
   echo "share/metainfo/$id.metainfo.xml"
   for size in "${icon_sizes[@]}"; do

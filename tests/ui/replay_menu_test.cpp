@@ -1,6 +1,8 @@
 // replay_menu_test.cpp -- the Replays list, the title screen's replay and the way each one ends
 #include <sys/stat.h>
 
+#include <sstream>
+
 #include "app/backdrop.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
@@ -124,5 +126,30 @@ TEST_F(ReplayMenu, ListsNewestFirstPlaysThePickAndTheTitleScreenPlaysOneUntilAKe
     for (int frame = 0; frame < 60 && !quit_requested; frame++)
         run_frame();
     EXPECT_TRUE(quit_requested && !playing_replay);
+    shut_down();
+}
+
+// Each title screen replay as shipped: a Waves game of minutes on a shipped
+// map, which this build plays as it was recorded past its first two checks.
+TEST_F(ReplayMenu, TheShippedReplaysPlayAsRecorded)
+{
+    start_fresh_game_folder();
+    start_up();
+    std::istringstream names(folder_listing(SHIPPED_REPLAYS_DIR));
+    int played = 0;
+    for (std::string name; std::getline(names, name); played++) {
+        ReplayTape tape;
+        ReplaySummary summary;
+        int error = 0;
+        std::string path = std::string(SHIPPED_REPLAYS_DIR) + "/" + name;
+        ASSERT_EQ(load_replay_file(path.c_str(), tape, summary, error), REPLAY_READ) << name;
+        EXPECT_TRUE(summary.mode == MODE_WAVES && summary.length_ms > 5 * 60 * 1000) << name;
+        ASSERT_TRUE(watch_replay(tape, REPLAY_ATTRACT));
+        while (screen_number == SCREEN_GAME && tape_frame <= 2 * REPLAY_HASH_FRAMES)
+            run_frame();
+        EXPECT_TRUE(screen_number == SCREEN_GAME && notice_text[0] == '\0') << name << notice_text;
+        stop_replay();
+    }
+    EXPECT_GT(played, 0);
     shut_down();
 }
