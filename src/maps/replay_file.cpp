@@ -237,8 +237,8 @@ std::string replay_file_text(const ReplayTape &tape, const ReplaySummary &summar
     put_tape(body, tape);
     uLongf packed_size = compressBound((uLong)body.size());
     std::string packed(packed_size, '\0');
-    if (compress2((Bytef *)&packed[0], &packed_size, (const Bytef *)body.data(),
-                  (uLong)body.size(), Z_BEST_COMPRESSION) != Z_OK)
+    if (compress2((Bytef *)&packed[0], &packed_size, (const Bytef *)body.data(), (uLong)body.size(),
+                  Z_BEST_COMPRESSION) != Z_OK)
         return "";  // out of memory: nothing is written
     packed.resize(packed_size);
     char header[MAX_REPLAY_HEADER];
