@@ -56,9 +56,16 @@ inline std::string depth_name(const ::testing::TestParamInfo<int> &info)
     INSTANTIATE_TEST_SUITE_P(Depth, fixture, ::testing::Values(32), depth_name)
 
 // Pixel access on any surface, through its format.
+// A pixel's colour bits, and its alpha where the format has one: the unused
+// byte of a 32-bit pixel is 0 after classic SDL's blits and 255 after
+// sdl12-compat's, and is no part of the picture.
+inline Uint32 picture_bits(const SDL_PixelFormat *f, Uint32 pixel)
+{
+    return pixel & (f->Rmask | f->Gmask | f->Bmask | f->Amask);
+}
 inline Uint32 read_pixel(SDL_Surface *surface, int x, int y)
 {
-    return read_surface_pixel(surface, x, y);
+    return picture_bits(surface->format, read_surface_pixel(surface, x, y));
 }
 inline void write_pixel(SDL_Surface *surface, int x, int y, Uint32 value)
 {

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/artwork.h"
 #include "app/folders.h"
@@ -51,27 +52,81 @@ static void check_color_depth()
     color_depth = 0;
 }
 
-// Left to itself, SDL falls back from a missing X display to drawing with
-// text characters in the terminal. Unless the player chose a driver, only
-// drivers that show pictures are tried; without one the game stops at once.
-static void open_video_driver()
+bool sdl_is_compat()
 {
-    if (getenv(VIDEO_DRIVER_VARIABLE))
-        return;
-    char x_error[VIDEO_ERROR_SIZE] = "";
+    const SDL_version *v = SDL_Linked_Version();
+    return v->major == 1 && v->minor == 2 && v->patch >= COMPAT_FIRST_PATCH;
+}
+
+static bool is_set(const char *variable)
+{
+    return variable && variable[0];
+}
+
+std::string no_display_reason(bool compat, const char *wayland_display, const char *x_display,
+                              const char *error)
+{
+    char reason[2 * VIDEO_ERROR_SIZE];
+    if (!compat && !is_set(x_display))
+        snprintf(reason, sizeof reason, "DISPLAY is not set");
+    else if (!compat)
+        snprintf(reason, sizeof reason, "cannot open the X display %s (%s)", x_display, error);
+    else if (!is_set(wayland_display) && !is_set(x_display))
+        snprintf(reason, sizeof reason,
+                 "neither a Wayland nor an X11 display could be opened "
+                 "(WAYLAND_DISPLAY and DISPLAY are not set)");
+    else
+        snprintf(reason, sizeof reason,
+                 "neither a Wayland nor an X11 display could be opened "
+                 "(WAYLAND_DISPLAY %s, DISPLAY %s: %s)",
+                 is_set(wayland_display) ? wayland_display : "not set",
+                 is_set(x_display) ? x_display : "not set", error);
+    return reason;
+}
+
+// SDL2 names its own drivers; it ends on one that shows nothing when no
+// real one opens, which is no display for a player.
+static bool open_sdl2_driver(char *error, int size)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        snprintf(error, (size_t)size, "%s", SDL_GetError());
+        return false;
+    }
+    char name[32] = "";
+    SDL_VideoDriverName(name, sizeof name);
+    for (const char *fallback : SDL2_FALLBACK_DRIVERS)
+        if (strcmp(name, fallback) == 0) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            snprintf(error, (size_t)size, "SDL2 offered only its %s driver", name);
+            return false;
+        }
+    return true;
+}
+
+// Left to itself, classic SDL falls back from a missing X display to drawing
+// with text characters in the terminal, so only its picture drivers are tried.
+static bool open_classic_driver(char *error, int size)
+{
     for (const char *driver : PICTURE_VIDEO_DRIVERS) {
         setenv(VIDEO_DRIVER_VARIABLE, driver, 1);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
-            return;
-        if (!x_error[0])
-            snprintf(x_error, sizeof x_error, "%s", SDL_GetError());
+            return true;
+        if (!error[0])  // the X display's own reason
+            snprintf(error, (size_t)size, "%s", SDL_GetError());
     }
-    const char *x_display = getenv("DISPLAY");
-    if (!x_display || !x_display[0])
-        fprintf(stderr, "rotwalk: no display: DISPLAY is not set\n");
-    else
-        fprintf(stderr, "rotwalk: no display: cannot open the X display %s (%s)\n", x_display,
-                x_error);
+    return false;
+}
+
+void open_video_driver()
+{
+    if (getenv(VIDEO_DRIVER_VARIABLE))
+        return;
+    char error[VIDEO_ERROR_SIZE] = "";
+    bool compat = sdl_is_compat();
+    if (compat ? open_sdl2_driver(error, sizeof error) : open_classic_driver(error, sizeof error))
+        return;
+    fprintf(stderr, "rotwalk: no display: %s\n",
+            no_display_reason(compat, getenv("WAYLAND_DISPLAY"), getenv("DISPLAY"), error).c_str());
     exit(1);
 }
 

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <string>
+
 const int VIEW_W = 640, VIEW_H = 480;  // the window, every screen and the game view are this size
 // The view zooms about the screen centre; the camera centres here
 const int VIEW_CENTER_X = VIEW_W / 2;
@@ -16,6 +18,9 @@ const char VIDEO_DRIVER_VARIABLE[] = "SDL_VIDEODRIVER";
 const char *const PICTURE_VIDEO_DRIVERS[] = {"x11", "dga", "fbcon",
                                              "directfb"};  // never text or dummy
 const int VIDEO_ERROR_SIZE = 256;
+const int COMPAT_FIRST_PATCH = 50;  // sdl12-compat, SDL 1.2 over SDL2, says 1.2.50 and on
+// SDL2's drivers that show nothing: it falls back to them when no display opens
+const char *const SDL2_FALLBACK_DRIVERS[] = {"offscreen", "dummy"};
 const char ICON_FILE[] = "Media/icon.png";
 
 // Set once at start-up
@@ -37,6 +42,16 @@ extern bool window_fullscreen;  // the window covers the screen now
 extern bool pointer_shown_before;  // false only until the first frame's pointer step
 
 void init_display();
+// Whether the SDL 1.2 the game runs on is sdl12-compat rather than the classic one.
+bool sdl_is_compat();
+// Unless the player named a driver, starts SDL's video on one that shows a
+// picture: classic SDL tries X11 and its other picture drivers in turn,
+// sdl12-compat lets SDL2 choose (Wayland, X11, KMS/DRM) but not its
+// offscreen or dummy fallback. Without one it says why and exits with 1.
+void open_video_driver();
+// What the player reads when no display opened: what was tried and why.
+std::string no_display_reason(bool compat, const char *wayland_display, const char *x_display,
+                              const char *error);
 // Opens the window, or changes it between full screen and a window: at
 // scale 1 in a window the canvas is the window's own surface, otherwise a
 // surface of its own in the window's format. What the canvas showed is

@@ -19,8 +19,10 @@ void start_fresh_game_folder();
 std::string checkpoint_line(int frame);
 
 // A run's checkpoints against the recorded ones in tests/replay/<golden>.
+const char COMPAT_GOLDEN_SUFFIX[] = "_sdl12compat";  // before ".txt"
 struct ReplayRun {
     std::string golden_name, golden, run, picture;
+    std::string classic;  // classic SDL 1.2's golden file, whose worlds every build must match
     bool recording;
 };
 void begin_replay_run(ReplayRun &replay, const char *golden_name);
