@@ -2,7 +2,8 @@
 # Builds Rotwalk. "./build.sh run" builds, assembles the game folder and starts
 # the game; "./build.sh test" checks the sources' layout and floors, builds with
 # sanitizers and runs the tests, on classic SDL 1.2 and again on sdl12-compat;
-# "./build.sh fuzz [seconds]" fuzzes each file loader for that long (default 60).
+# "./build.sh fuzz [seconds]" fuzzes each file loader for that long (default 60);
+# "./build.sh deb" builds the Debian package rotwalk_<version>_<arch>.deb and checks it with lintian.
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -96,8 +97,11 @@ case "${1:-}" in
     cmake --build build/fuzz -j "$JOBS"
     run_fuzz_targets "$seconds"
     ;;
+  deb)
+    scripts/build-deb.sh
+    ;;
   *)
-    echo "usage: $0 run|test|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|fuzz [seconds]|deb" >&2
     exit 2
     ;;
 esac
