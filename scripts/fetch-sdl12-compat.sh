@@ -10,10 +10,7 @@ target=build/sdl12-compat
 sudo_cmd=()
 [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-if [[ "$(dpkg-query -W -f='${Status}' libsdl2-2.0-0 2>/dev/null || true)" != "install ok installed" ]]; then
-  "${sudo_cmd[@]}" apt-get update -q >&2
-  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends libsdl2-2.0-0 >&2
-fi
+scripts/install-deps.sh libsdl2-2.0-0 >&2
 library=$(find "$target" -name 'libSDL-1.2.so.0' 2>/dev/null | head -1 || true)
 if [[ -z "$library" ]]; then
   rm -rf "$target"

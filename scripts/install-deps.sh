@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, checking the layout (clang-format),
 # measuring the tests' line coverage (gcovr) and generating the media need, only those missing.
+# Given package names, it installs those instead, the same way.
 set -euo pipefail
 
 PACKAGES=(
@@ -11,6 +12,7 @@ PACKAGES=(
   libogg-dev libvorbis-dev
   desktop-file-utils appstream
 )
+(($# == 0)) || PACKAGES=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -10,10 +10,7 @@ build=$(cd "$1" && pwd)
 shot=${2:-$build/wayland_menu.png}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 compat=$("$root/scripts/fetch-sdl12-compat.sh")
-for p in xvfb weston imagemagick; do
-  [[ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" == "install ok installed" ]] ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$p" >/dev/null
-done
+"$root/scripts/install-deps.sh" xvfb weston imagemagick >/dev/null
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
