@@ -84,8 +84,11 @@ case "${1:-}" in
     # The same build again on sdl12-compat, the SDL 1.2 of most distributions
     # today; SDL2's own blocks kept until exit are not the game's leaks.
     echo "== the tests on sdl12-compat ($compat) =="
-    LD_LIBRARY_PATH="$compat" ldd tests/rotwalk_tests | grep -q "$compat/libSDL-1.2.so.0" ||
-      { echo "the tests would not load sdl12-compat from $compat" >&2; exit 1; }
+    # ldd's whole answer is kept first: grep -q leaving early on a pipe would
+    # kill ldd by SIGPIPE now and then, and pipefail would call that a miss.
+    linked=$(LD_LIBRARY_PATH="$compat" ldd tests/rotwalk_tests)
+    grep -qF "$compat/libSDL-1.2.so.0" <<<"$linked" ||
+      { echo "the tests would not load sdl12-compat from $compat; ldd says:" >&2; echo "$linked" >&2; exit 1; }
     LD_LIBRARY_PATH="$compat${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
       LSAN_OPTIONS="suppressions=$ROOT/tests/sdl2-leaks.supp" ctest -j "$JOBS" --output-on-failure
     ;;
