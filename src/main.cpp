@@ -27,6 +27,7 @@ static bool read_replay_to_play()
 // SDL 1.2's main wrapper calls this where the platform needs it.
 int main(int argc, char *argv[])
 {
+    attach_console();
     int command = read_command_line(argc, argv);
     if (command != COMMAND_PLAY)
         return command == COMMAND_DONE ? 0 : EXIT_USAGE;
@@ -34,9 +35,12 @@ int main(int argc, char *argv[])
         return 1;
     std::string problem = settle_folders(option_data, option_game_folder);
     if (!problem.empty()) {
-        fprintf(stderr, "rotwalk: %s\n", problem.c_str());
+        tell_fatal(problem);
         return 1;
     }
+    problem = start_log();  // from here on stderr is the game folder's log on Windows
+    if (!problem.empty())
+        fprintf(stderr, "rotwalk: %s\n", problem.c_str());
     start_up();
     if (option_play && !watch_replay(recorded_tape, REPLAY_FROM_COMMAND)) {
         fprintf(stderr, "rotwalk: %s\n", replay_refusal(option_play, REPLAY_DAMAGED, 0).c_str());

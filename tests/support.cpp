@@ -3,23 +3,82 @@
 
 #include <lodepng.h>
 
+#include "app/platform.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+// Windows has no mkdtemp: a name of this process and a count, the first free one.
+static std::string make_scratch_folder()
+{
+    const char *temporary = getenv("TEMP");
+    std::string base = std::string(temporary && temporary[0] ? temporary : ".") +
+                       "\\rotwalk_test_" + std::to_string(GetCurrentProcessId()) + "_";
+    for (unsigned tick = GetTickCount(), i = 0; i < 1000; i++) {
+        std::string folder = base + std::to_string(tick + i);
+        if (CreateDirectoryW(wide_text(folder).c_str(), nullptr))
+            return folder;
+    }
+    return "";
+}
+
+// The tests make no links on Windows, so the whole tree is the folder's own.
+static void remove_tree(const std::string &path)
+{
+    std::vector<std::string> names;
+    if (!is_folder(path.c_str())) {
+        SetFileAttributesW(wide_text(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(wide_text(path).c_str());
+        return;
+    }
+    list_folder(path.c_str(), names);
+    for (const std::string &name : names)
+        if (name != "." && name != "..")
+            remove_tree(path + "\\" + name);
+    RemoveDirectoryW(wide_text(path).c_str());
+}
+#else
+static std::string make_scratch_folder()
+{
+    const char *temporary = getenv("TMPDIR");
+    std::string pattern =
+        std::string(temporary && temporary[0] ? temporary : "/tmp") + "/rotwalk_test_XXXXXX";
+    return mkdtemp(&pattern[0]) ? pattern : "";
+}
+
+// rm -rf removes links without following them.
+static void remove_tree(const std::string &path)
+{
+    ASSERT_EQ(system(("rm -rf '" + path + "'").c_str()), 0);
+}
+#endif
+
 void enter_scratch_folder(std::string &folder, std::string &previous_folder)
 {
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     previous_folder = cwd;
-    const char *temporary = getenv("TMPDIR");
-    std::string pattern =
-        std::string(temporary && temporary[0] ? temporary : "/tmp") + "/rotwalk_test_XXXXXX";
-    ASSERT_NE(mkdtemp(&pattern[0]), nullptr) << pattern;
-    folder = pattern;
-    ASSERT_EQ(chdir(folder.c_str()), 0);
+    folder = make_scratch_folder();
+    ASSERT_NE(folder, "");
+    ASSERT_EQ(change_folder(folder.c_str()), 0);
 }
 
 void leave_scratch_folder(const std::string &folder, const std::string &previous_folder)
 {
-    ASSERT_EQ(chdir(previous_folder.c_str()), 0);
-    ASSERT_EQ(system(("rm -rf '" + folder + "'").c_str()), 0);
+    ASSERT_EQ(change_folder(previous_folder.c_str()), 0);
+    remove_tree(folder);
+    EXPECT_FALSE(path_exists(folder.c_str())) << folder;
+}
+
+int make_dangling_entry(const char *target, const char *name)
+{
+#ifdef _WIN32
+    (void)target;
+    FILE *file = fopen(name, "wb");
+    return file && fclose(file) == 0 ? 0 : -1;
+#else
+    return symlink(target, name);
+#endif
 }
 
 void write_text_file(const char *path, const std::string &text)

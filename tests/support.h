@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <direct.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +22,22 @@
 #include "app/input.h"
 #include "app/pixels.h"
 #include "app/sprite_tables.h"
+
+#ifdef _WIN32
+// The POSIX calls the tests make, as Windows' C library has them.
+inline int mkdir(const char *path, int)
+{
+    return _mkdir(path);
+}
+inline int setenv(const char *name, const char *value, int)
+{
+    return _putenv_s(name, value);
+}
+inline int unsetenv(const char *name)
+{
+    return _putenv_s(name, "");
+}
+#endif
 
 // A fresh empty folder made current, so the game's relative paths (settings.ini,
 // Maps/, Saves/, screenshots) touch nothing else; leaving removes it.
@@ -35,6 +54,9 @@ protected:
 };
 
 void write_text_file(const char *path, const std::string &text);
+// A link to a file that is not there; on Windows, where players make no
+// links, an empty file of the name stands in for the taken entry.
+int make_dangling_entry(const char *target, const char *name);
 
 // The 640x480 display at the depth given by the test parameter (16 is 5-6-5)
 // in display_surface; afterwards SDL is shut down and the surface forgotten.

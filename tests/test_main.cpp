@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "support.h"
+
 int main(int argc, char **argv)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 1);

@@ -1,11 +1,17 @@
 // artwork.cpp -- loading the pictures of Media/ in the display's format
 #include "app/artwork.h"
 
+#ifndef _WIN32
 #include <SDL_image.h>
+#endif
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "app/display.h"
 #include "app/folders.h"
+#include "app/png_image.h"
+#include "app/safe_write.h"
 #include "app/sprite_tables.h"
 
 char game_name[GAME_NAME_SIZE];
@@ -26,11 +32,28 @@ void report_missing(const char *path, const char *reason)
     fprintf(stderr, "rotwalk: cannot load %s: %s\n", path, reason);
 }
 
+std::string read_data_file(const char *path, std::string &bytes)
+{
+    int error = read_file_within(data_file(path).c_str(), MAX_MEDIA_BYTES, bytes);
+    return error ? strerror(error) : "";
+}
+
+// SDL_image where the system has it; the Windows build decodes by itself.
 SDL_Surface *load_data_image(const char *path)
 {
-    SDL_Surface *loaded = IMG_Load(data_file(path).c_str());
+    std::string bytes, why = read_data_file(path, bytes);
+    SDL_Surface *loaded = nullptr;
+    if (why.empty()) {
+#ifdef _WIN32
+        loaded = decode_png(bytes, why);
+#else
+        loaded = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1);
+        if (!loaded)
+            why = IMG_GetError();
+#endif
+    }
     if (!loaded)
-        report_missing(path, IMG_GetError());
+        report_missing(path, why.c_str());
     return loaded;
 }
 

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <string>
+
 #include "app/artwork_layout.h"
 
 // Cyan marks transparent pixels in colour-keyed artwork.
@@ -41,4 +43,9 @@ SDL_Surface *load_keyed_image(const char *path);
 // the wrong folder learns why the window is black.
 void report_missing(const char *path, const char *reason);
 SDL_Surface *load_data_image(const char *path);  // from the data folder, as loaded; null if missing
+// Media files are read whole by the game itself, so a data folder with any
+// letters in its path opens on every system; no media file is near this size.
+const long MAX_MEDIA_BYTES = 64L << 20;
+// A file of the data folder in `bytes`; "" or why it cannot be read.
+std::string read_data_file(const char *path, std::string &bytes);
 Uint32 key_color(SDL_Surface *surface);

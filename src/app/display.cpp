@@ -8,6 +8,7 @@
 #include "app/artwork.h"
 #include "app/folders.h"
 #include "app/input.h"
+#include "app/platform.h"
 #include "app/settings.h"
 #include "app/window_scale.h"
 
@@ -84,6 +85,19 @@ std::string no_display_reason(bool compat, const char *wayland_display, const ch
     return reason;
 }
 
+#ifdef _WIN32
+// Windows has one picture driver that every version shows: GDI's windib.
+void open_video_driver()
+{
+    if (getenv(VIDEO_DRIVER_VARIABLE))
+        return;
+    _putenv_s(VIDEO_DRIVER_VARIABLE, WINDOWS_VIDEO_DRIVER);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
+        return;
+    tell_fatal(std::string("no display: no window could be opened (") + SDL_GetError() + ")");
+    exit(1);
+}
+#else
 // SDL2 names its own drivers; it ends on one that shows nothing when no
 // real one opens, which is no display for a player.
 static bool open_sdl2_driver(char *error, int size)
@@ -129,6 +143,7 @@ void open_video_driver()
             no_display_reason(compat, getenv("WAYLAND_DISPLAY"), getenv("DISPLAY"), error).c_str());
     exit(1);
 }
+#endif
 
 // The window's icon must be set before the window opens.
 static void set_window_icon()

@@ -15,6 +15,7 @@ const int POINTER_HOTSPOT_Y = 10;                     // hot spot, below the spr
 const SDL_Rect POINTER_RECT = {440, 60, 40, 60};  // the pointer sprite within the dashboard artwork
 const int COLOR_DEPTHS[] = {0, 8, 15, 16, 24, 32};  // bits per pixel; 0 is the desktop's
 const char VIDEO_DRIVER_VARIABLE[] = "SDL_VIDEODRIVER";
+const char WINDOWS_VIDEO_DRIVER[] = "windib";  // GDI: on every Windows and under Wine
 const char *const PICTURE_VIDEO_DRIVERS[] = {"x11", "dga", "fbcon",
                                              "directfb"};  // never text or dummy
 const int VIDEO_ERROR_SIZE = 256;

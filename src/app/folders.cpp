@@ -1,16 +1,10 @@
 // folders.cpp -- where the game finds its data and where it keeps the player's own files
 #include "app/folders.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <dirent.h>
+#include <vector>
 
 #include "app/safe_write.h"
 #include "app/settings.h"
@@ -28,61 +22,32 @@ std::string data_file(const char *relative)
 
 static bool is_folder(const std::string &path)
 {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Later steps change the current folder, so every folder is kept absolute.
-static std::string absolute(const std::string &path)
-{
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
-
-std::string executable_folder()
-{
-    char path[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return "";
-    path[n] = '\0';
-    char *slash = strrchr(path, '/');
-    if (!slash)
-        return "";
-    *slash = '\0';
-    return path;
+    return is_folder(path.c_str());
 }
 
 std::string find_data_folder(const char *asked, const std::string &exe_folder)
 {
     if (asked)
-        return is_folder(std::string(asked) + "/" + MEDIA_FOLDER) ? absolute(asked) : "";
+        return is_folder(std::string(asked) + "/" + MEDIA_FOLDER) ? absolute_path(asked) : "";
     if (!exe_folder.empty() && is_folder(exe_folder + "/" + MEDIA_FOLDER))
-        return absolute(exe_folder);
+        return absolute_path(exe_folder);
     std::string installed = exe_folder + "/" + INSTALLED_DATA_FROM_BIN;
     if (!exe_folder.empty() && is_folder(installed + "/" + MEDIA_FOLDER))
-        return absolute(installed);
+        return absolute_path(installed);
     return "";
 }
 
-std::string default_game_folder()
-{
-    const char *xdg = getenv("XDG_DATA_HOME");
-    if (xdg && xdg[0] == '/')  // a relative value is to be ignored
-        return std::string(xdg) + "/" + GAME_FOLDER_NAME;
-    const char *home = getenv("HOME");
-    if (!home || !home[0])
-        return "";
-    return std::string(home) + "/.local/share/" + GAME_FOLDER_NAME;
-}
-
-// Like mkdir -p; an existing folder is fine.
+// Like mkdir -p; an existing folder is fine. A drive ("C:") or the root
+// itself is not made.
 static int make_folders(const std::string &path)
 {
-    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    for (size_t slash = path.find_first_of(FOLDER_SEPARATORS, 1);;
+         slash = path.find_first_of(FOLDER_SEPARATORS, slash + 1)) {
         std::string part = path.substr(0, slash);
-        if (mkdir(part.c_str(), NEW_FOLDER_MODE) != 0 && errno != EEXIST)
-            return errno;
+        bool drive = part.size() == 2 && part[1] == ':';
+        int error = drive ? 0 : make_folder(part.c_str());
+        if (error && error != EEXIST)
+            return error;
         if (slash == std::string::npos)
             break;
     }
@@ -91,8 +56,7 @@ static int make_folders(const std::string &path)
 
 static int copy_if_missing(const std::string &from, const std::string &to)
 {
-    struct stat info;
-    if (lstat(to.c_str(), &info) == 0)
+    if (path_exists(to.c_str()))
         return 0;  // the player's own copy is kept, whatever it holds
     std::string contents;
     int error = read_regular_file(from.c_str(), contents);
@@ -110,25 +74,26 @@ static bool is_map_name(const char *name)
 
 static int copy_shipped_maps(const std::string &data, const std::string &folder)
 {
-    DIR *shipped = opendir((data + "/" + MAP_FOLDER).c_str());
-    if (!shipped)
+    std::vector<std::string> names;
+    if (!list_folder((data + "/" + MAP_FOLDER).c_str(), names))
         return 0;
     int error = 0;
-    while (const struct dirent *entry = readdir(shipped)) {
-        if (!error && is_map_name(entry->d_name))
-            error = copy_if_missing(data + "/" + MAP_FOLDER + "/" + entry->d_name,
-                                    folder + "/" + MAP_FOLDER + "/" + entry->d_name);
+    for (const std::string &name : names) {
+        if (!error && is_map_name(name.c_str()))
+            error = copy_if_missing(data + "/" + MAP_FOLDER + "/" + name,
+                                    folder + "/" + MAP_FOLDER + "/" + name);
     }
-    closedir(shipped);
     return error;
 }
 
 // The portable folder that holds the executable and its data is also the
-// game folder, as it always was.
+// game folder, as it always was, where files can be made in it; a folder the
+// player cannot write (Program Files, say) leaves the files to the player's own.
 std::string planned_game_folder(const char *asked_data, const char *asked_game_folder,
                                 const std::string &data, const std::string &exe, bool &portable)
 {
-    portable = !asked_data && !exe.empty() && !data.empty() && data == absolute(exe);
+    portable = !asked_data && !exe.empty() && !data.empty() && data == absolute_path(exe) &&
+               can_write_in(data.c_str());
     if (asked_game_folder)
         return asked_game_folder;
     return portable ? data : default_game_folder();
@@ -147,9 +112,9 @@ std::string prepare_game_folder(const std::string &folder, const std::string &da
         if (error)
             return failure("cannot make " + made, error);
     }
-    if (access(folder.c_str(), W_OK) != 0)
-        return failure("cannot write in " + folder, errno);
-    if (absolute(folder) == absolute(data))
+    if (!can_write_in(folder.c_str()))
+        return failure("cannot write in " + folder, EACCES);
+    if (absolute_path(folder) == absolute_path(data))
         return "";  // a portable folder is its own data
     int error = copy_shipped_maps(data, folder);
     if (!error)
@@ -180,9 +145,12 @@ std::string settle_folders(const char *asked_data, const char *asked_game_folder
     if (!problem.empty())
         fprintf(stderr, "rotwalk: %s; nothing can be saved\n", problem.c_str());
     if (!folder.empty())
-        folder = absolute(folder);
-    if ((folder.empty() || chdir(folder.c_str()) != 0) && chdir(data.c_str()) != 0)
-        return failure("cannot enter " + data, errno);
+        folder = absolute_path(folder);
+    if (folder.empty() || change_folder(folder.c_str()) != 0) {
+        int error = change_folder(data.c_str());
+        if (error)
+            return failure("cannot enter " + data, error);
+    }
     keep_path(data_folder, data);
     return "";
 }

@@ -3,18 +3,18 @@
 
 #include <string>
 
+#include "app/platform.h"
+
 const int FOLDER_PATH_SIZE = 4096;
 #ifndef ROTWALK_DATA_FROM_BIN
 #define ROTWALK_DATA_FROM_BIN "../share/rotwalk"
 #endif
 const char INSTALLED_DATA_FROM_BIN[] = ROTWALK_DATA_FROM_BIN;  // an install's data, from its bin/
-const char GAME_FOLDER_NAME[] = "rotwalk";                     // inside $XDG_DATA_HOME
 const char MEDIA_FOLDER[] = "Media";
 // The game folder's own subfolders: the player's maps, the save and the records
 const char MAP_FOLDER[] = "Maps";
 const char SAVE_FOLDER[] = "Saves";
-const int NEW_FOLDER_MODE = 0777;  // narrowed by the user's umask
-const int MAP_NAME_MAX = 255;      // the longest file name the game lists; longer ones are skipped
+const int MAP_NAME_MAX = 255;  // the longest file name the game lists; longer ones are skipped
 
 // Set once at start-up, before anything is loaded
 extern char
@@ -23,14 +23,12 @@ extern char
 // The path of a data file such as "Media/Game/bg.png", in the data folder.
 std::string data_file(const char *relative);
 
-std::string executable_folder();  // through /proc/self/exe; empty when unknown
 // The data folder: the one asked for, else the executable's own folder when
 // it has Media/, else an install's share/rotwalk. Empty when none has Media/.
 std::string find_data_folder(const char *asked, const std::string &exe_folder);
-// $XDG_DATA_HOME/rotwalk, or ~/.local/share/rotwalk; empty without a home.
-std::string default_game_folder();
 // The game folder these options and folders lead to; says whether it is
-// the portable one.
+// the portable one: the folder of the executable, when its data is there and
+// files can be made there, else the player's own folder.
 std::string planned_game_folder(const char *asked_data, const char *asked_game_folder,
                                 const std::string &data, const std::string &exe, bool &portable);
 // Creates the game folder with Maps/ (shipped maps copied in only where

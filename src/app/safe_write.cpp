@@ -1,16 +1,36 @@
 // safe_write.cpp -- guarded reading, and replacing a file through a temporary file, an fsync and a rename
 #include "app/safe_write.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+bool is_temporary_name(const char *name)
+{
+    return strncmp(name, TEMP_NAME_PREFIX, sizeof TEMP_NAME_PREFIX - 1) == 0;
+}
+
+bool parse_whole_number(const char *text, long low, long high, long &value)
+{
+    char *end = nullptr;
+    errno = 0;
+    long number = strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE || number < low || number > high)
+        return false;
+    value = number;
+    return true;
+}
+
+// Windows has its own calls for all that follows: safe_write_windows.cpp.
+#ifndef _WIN32
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <set>
 #include <vector>
@@ -178,9 +198,9 @@ int read_file_start(const char *path, long max_bytes, std::string &contents)
     return read_regular(path, max_bytes, true, contents);
 }
 
-bool is_temporary_name(const char *name)
+int read_file_within(const char *path, long max_bytes, std::string &contents)
 {
-    return strncmp(name, TEMP_NAME_PREFIX, sizeof TEMP_NAME_PREFIX - 1) == 0;
+    return read_regular(path, max_bytes, false, contents);
 }
 
 // Only our own pattern and only regular files: a player's file or folder
@@ -235,14 +255,4 @@ int remove_stale_temporaries(const char *folder)
     }
     return removed;
 }
-
-bool parse_whole_number(const char *text, long low, long high, long &value)
-{
-    char *end = nullptr;
-    errno = 0;
-    long number = strtol(text, &end, 10);
-    if (end == text || *end != '\0' || errno == ERANGE || number < low || number > high)
-        return false;
-    value = number;
-    return true;
-}
+#endif

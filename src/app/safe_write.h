@@ -10,7 +10,8 @@ const long MAX_READ_BYTES = 4L << 20;         // no file of the game is near thi
 
 // Writes the contents to a temporary file in the folder of the file finally
 // written (a symbolic link is followed to its target), flushes it to disk and
-// renames it over that file. A file without any write permission is not
+// renames it over that file (on Windows, which renames over no file, moves it
+// there with MoveFileExW). A file without any write permission is not
 // replaced. Returns 0, or the errno of the failure; on failure the temporary
 // file is removed and the old file stays as it was.
 int replace_file(const char *path, const std::string &contents);
@@ -21,6 +22,8 @@ int replace_file(const char *path, const std::string &contents);
 int read_regular_file(const char *path, std::string &contents);
 // The first `max_bytes` of a regular file of any size, refused as above.
 int read_file_start(const char *path, long max_bytes, std::string &contents);
+// A whole regular file of at most `max_bytes`, refused as above.
+int read_file_within(const char *path, long max_bytes, std::string &contents);
 
 // Removes the regular files beginning with TEMP_NAME_PREFIX and older than
 // STALE_TEMP_SECONDS from the folder, and from every folder its symbolic

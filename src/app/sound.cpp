@@ -15,6 +15,8 @@
 Mix_Chunk *effect_chunks[EFFECT_COUNT];
 bool audio_open = false;
 Mix_Music *music_track = nullptr;
+std::string music_bytes;
+SDL_RWops *music_source = nullptr;
 int next_shot_variant = 0;
 int hurt_quiet_ms = 0;
 int groan_quiet_ms = 0;
@@ -41,9 +43,12 @@ void load_effects()
     Mix_AllocateChannels(EFFECT_CHANNELS);
     for (int i = 0; i < EFFECT_COUNT; i++) {
         std::string path = std::string(SOUND_FOLDER) + EFFECT_FILES[i];
-        effect_chunks[i] = Mix_LoadWAV(data_file(path.c_str()).c_str());
+        std::string bytes, why = read_data_file(path.c_str(), bytes);
+        if (why.empty())
+            effect_chunks[i] =
+                Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1);
         if (!effect_chunks[i])
-            report_missing(path.c_str(), Mix_GetError());
+            report_missing(path.c_str(), why.empty() ? Mix_GetError() : why.c_str());
     }
 }
 
@@ -139,12 +144,27 @@ void sound_groan(int chance, int volume)
     groan_quiet_ms = GROAN_SPACING_MS;
 }
 
+// The music plays from memory as it goes, so its bytes and their reader
+// stay until the music is freed.
+static void free_music_source()
+{
+    if (music_source)
+        SDL_FreeRW(music_source);
+    music_source = nullptr;
+    music_bytes.clear();
+}
+
 static void start_music()
 {
     Mix_VolumeMusic(MIX_FULL * setting_music_volume / FULL_VOLUME);
-    music_track = Mix_LoadMUS(data_file(MUSIC_FILE).c_str());
+    std::string why = read_data_file(MUSIC_FILE, music_bytes);
+    if (why.empty()) {
+        music_source = SDL_RWFromConstMem(music_bytes.data(), (int)music_bytes.size());
+        music_track = Mix_LoadMUS_RW(music_source);
+    }
     if (!music_track) {
-        report_missing(MUSIC_FILE, Mix_GetError());
+        report_missing(MUSIC_FILE, why.empty() ? Mix_GetError() : why.c_str());
+        free_music_source();
         return;
     }
     Mix_PlayMusic(music_track, -1);
@@ -196,6 +216,7 @@ void close_audio()
         Mix_HaltMusic();
         Mix_FreeMusic(music_track);
         music_track = nullptr;
+        free_music_source();
     }
     free_effects();
     if (audio_open)

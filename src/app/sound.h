@@ -3,6 +3,8 @@
 
 #include <SDL_mixer.h>
 
+#include <string>
+
 enum Effect {
     EFFECT_SHOT_1,
     EFFECT_SHOT_2,
@@ -29,6 +31,8 @@ const char MUSIC_FILE[] = "Media/Game/Selvane - Surrounded loop.ogg";
 extern Mix_Chunk *effect_chunks[EFFECT_COUNT];  // null: missing, silent or no audio
 extern bool audio_open;
 extern Mix_Music *music_track;
+extern std::string music_bytes;  // the music file, read whole; it plays from here
+extern SDL_RWops *music_source;  // reads music_bytes for the mixer
 
 // Reset when a game starts; advanced every game frame
 extern int next_shot_variant;

@@ -1,8 +1,6 @@
 // map_file.cpp -- the tile grid: reading and writing map files, painting the floor and the tops of the walls
 #include "maps/map_file.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -104,8 +102,7 @@ bool map_file_path(const char *name, char path[MAP_PATH_SIZE])
 bool map_name_taken(const char *name)
 {
     char path[MAP_PATH_SIZE];
-    struct stat entry;
-    return map_file_path(name, path) && lstat(path, &entry) == 0;
+    return map_file_path(name, path) && path_exists(path);
 }
 
 void first_free_map_name(char *name, int size)
@@ -127,7 +124,7 @@ int create_map_file(const char *name, const int tiles[MAP_SIZE][MAP_SIZE], char 
         return EEXIST;
     std::ostringstream rows;
     write_map_rows(rows, tiles);
-    mkdir(MAP_FOLDER, NEW_FOLDER_MODE);
+    make_folder(MAP_FOLDER);
     int error = replace_file(path, rows.str());
     if (error)
         return error;

@@ -3,9 +3,9 @@
 
 #include <cctype>
 #include <cstring>
-#include <dirent.h>
 
 #include "app/owned_list.h"
+#include "app/platform.h"
 #include "app/safe_write.h"
 
 const int LAST_CONTROL_CHAR = 31;  // and 127, DEL
@@ -102,15 +102,13 @@ bool add_map_name(const char *name)
 void scan_map_folder()
 {
     clear_map_names();
-    DIR *folder = opendir(MAP_FOLDER);
-    if (!folder)
+    std::vector<std::string> names;
+    if (!list_folder(MAP_FOLDER, names))
         return;
-    while (map_name_count < MAX_MAP_NAMES) {
-        const struct dirent *entry = readdir(folder);
-        if (!entry)
+    for (const std::string &name : names) {
+        if (map_name_count >= MAX_MAP_NAMES)
             break;
-        if (!is_temporary_name(entry->d_name))
-            add_map_name(entry->d_name);
+        if (!is_temporary_name(name.c_str()))
+            add_map_name(name.c_str());
     }
-    closedir(folder);
 }

@@ -1,8 +1,6 @@
 // records.cpp -- the best game on each map: most kills and longest survival, kept in Saves/records.txt
 #include "maps/records.h"
 
-#include <sys/stat.h>
-
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -113,7 +111,7 @@ int write_records()
             text += std::string("\t") + PLAYERS_RECORD_TAG + "\t" + std::to_string(r.players);
         text += "\n";
     }
-    mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
+    make_folder(SAVE_FOLDER);
     return replace_file(RECORDS_FILE, text);
 }
 

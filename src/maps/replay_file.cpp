@@ -1,7 +1,6 @@
 // replay_file.cpp -- a recorded game as a small file: a line naming it, then its tape packed with zlib
 #include "maps/replay_file.h"
 
-#include <sys/stat.h>
 #include <zlib.h>
 
 #include <cerrno>
@@ -334,8 +333,7 @@ int read_replay_summary(const std::string &start_of_text, ReplaySummary &summary
 
 static bool file_exists(const std::string &path)
 {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
+    return path_exists(path.c_str());
 }
 
 int save_replay(const ReplayTape &tape, int kills, std::string &path)
@@ -355,7 +353,7 @@ int save_replay(const ReplayTape &tape, int kills, std::string &path)
     std::string text = replay_file_text(tape, summary);
     if (text.empty())
         return ENOMEM;
-    mkdir(REPLAY_FOLDER, NEW_FOLDER_MODE);
+    make_folder(REPLAY_FOLDER);
     return replace_file(path.c_str(), text);
 }
 

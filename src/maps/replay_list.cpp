@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <dirent.h>
 
+#include "app/platform.h"
 #include "app/safe_write.h"
 #include "maps/map_list.h"
 
@@ -31,17 +31,16 @@ bool replay_entry_before(const ReplayEntry &a, const ReplayEntry &b)
 void scan_replay_folder(const char *folder)
 {
     replay_entries.clear();
-    DIR *dir = opendir(folder);
-    if (!dir)
+    std::vector<std::string> names;
+    if (!list_folder(folder, names))
         return;
-    while (replay_entries.size() < (size_t)MAX_LISTED_REPLAYS) {
-        const struct dirent *found = readdir(dir);
-        if (!found)
+    for (const std::string &name : names) {
+        if (replay_entries.size() >= (size_t)MAX_LISTED_REPLAYS)
             break;
-        if (!is_replay_name(found->d_name))
+        if (!is_replay_name(name.c_str()))
             continue;
         ReplayEntry entry;
-        entry.name = found->d_name;
+        entry.name = name;
         memset(&entry.summary, 0, sizeof entry.summary);
         std::string path = std::string(folder) + "/" + entry.name, start;
         if (read_file_start(path.c_str(), REPLAY_SUMMARY_BYTES, start) != 0)
@@ -50,6 +49,5 @@ void scan_replay_folder(const char *folder)
             entry.read = read_replay_summary(start, entry.summary);
         replay_entries.push_back(entry);
     }
-    closedir(dir);
     std::sort(replay_entries.begin(), replay_entries.end(), replay_entry_before);
 }

@@ -1,8 +1,6 @@
 // save_game.cpp -- the save file: the grid, the zombies, the players and the shared values, one per line
 #include "maps/save_game.h"
 
-#include <sys/stat.h>
-
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -102,7 +100,7 @@ std::string saved_game_text()
 // nowhere would lose the game.
 int save_game()
 {
-    mkdir(SAVE_FOLDER, NEW_FOLDER_MODE);
+    make_folder(SAVE_FOLDER);
     return replace_file(SAVE_FILE, saved_game_text());
 }
 

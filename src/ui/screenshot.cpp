@@ -3,7 +3,6 @@
 
 #include <SDL.h>
 #include <lodepng.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <climits>
@@ -14,6 +13,7 @@
 
 #include "app/backdrop.h"
 #include "app/pixels.h"
+#include "app/platform.h"
 #include "ui/notice.h"
 
 const int RGBA_BYTES = 4;
@@ -23,8 +23,7 @@ const Uint8 OPAQUE_ALPHA = 255;
 // taken for a free name and truncated.
 static bool name_taken(const char *name)
 {
-    struct stat info;
-    return lstat(name, &info) == 0;
+    return path_exists(name);
 }
 
 // The first gap in the numbering is used: with 1 and 3 taken, 2.
@@ -88,7 +87,7 @@ static bool encode_png(const std::vector<unsigned char> &rgba, int w, int h,
 // Returns 0 or the errno of the failure.
 static int write_new_file(const char *file_name, const std::vector<unsigned char> &bytes)
 {
-    FILE *file = fopen(file_name, "wbx");
+    FILE *file = open_new_file(file_name);
     if (!file)
         return errno;
     int error = 0;

@@ -5,13 +5,16 @@
 #include "ui/focus.h"
 
 #include <signal.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <fstream>
 #include <sstream>
 
 #include "app/frame_clock.h"
 #include "app/input.h"
+#include "app/platform.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/gauges.h"
@@ -112,16 +115,20 @@ std::string read_file(const char *path)
     return text.str();
 }
 
+// As ls -A lists it: sorted by bytes, without "." and "..".
 std::string folder_listing(const char *folder)
 {
-    FILE *listing = popen((std::string("ls -A ") + folder).c_str(), "r");
-    std::string names;
-    for (int c; (c = fgetc(listing)) != EOF;)
-        names += (char)c;
-    pclose(listing);
-    return names;
+    std::vector<std::string> names;
+    list_folder(folder, names);
+    std::sort(names.begin(), names.end());
+    std::string listing;
+    for (const std::string &name : names)
+        if (name != "." && name != "..")
+            listing += name + "\n";
+    return listing;
 }
 
+#ifndef _WIN32
 void with_file_size_limit(long bytes, const std::function<void()> &step)
 {
     struct rlimit before, small;
@@ -134,6 +141,7 @@ void with_file_size_limit(long bytes, const std::function<void()> &step)
     setrlimit(RLIMIT_FSIZE, &before);
     signal(SIGXFSZ, old_handler);
 }
+#endif
 
 int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Uint32 pixel)> &test)
 {

@@ -31,7 +31,10 @@ std::vector<Rect> prepared_walls(std::initializer_list<Tile> tiles);
 std::string read_file(const char *path);
 std::string folder_listing(const char *folder);  // "ls -A" output
 // Runs `step` with files limited to `bytes`: writes beyond fail, as on a full disk.
+#ifndef _WIN32
+// Windows has no limit on a process's file size to stand for a full disk.
 void with_file_size_limit(long bytes, const std::function<void()> &step);
+#endif
 // The pixels (x, y) of the surface for which `test` holds.
 int count_pixels(SDL_Surface *surface, const std::function<bool(int x, int y, Uint32 pixel)> &test);
 

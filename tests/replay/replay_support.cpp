@@ -51,14 +51,22 @@ static std::string golden_path(const std::string &name)
 
 void start_fresh_game_folder()
 {
+#ifndef _WIN32
     ASSERT_EQ(symlink(MEDIA_DIR, "Media"), 0);
+#endif
     ASSERT_EQ(mkdir("Maps", 0777), 0);
     write_text_file((std::string("Maps/") + REPLAY_MAP).c_str(),
                     read_file((std::string(SHIPPED_MAPS_DIR) + "/" + REPLAY_MAP).c_str()));
     write_text_file(SETTINGS_FILE, "screenbpp = 32\nscale = 1\nfullscreen = 0\n");
     clean_world();
     quit_requested = false;
+#ifdef _WIN32
+    // No link to the artwork: it is read from the folder that holds it.
+    std::string media = MEDIA_DIR;
+    snprintf(data_folder, sizeof data_folder, "%s", media.substr(0, media.rfind('/')).c_str());
+#else
     data_folder[0] = '\0';  // the artwork is read from the scratch folder
+#endif
     last_frame_tick = 0;
     frame_ms = 0;
     frames_per_second = 0.0f;

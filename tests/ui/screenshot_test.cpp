@@ -55,7 +55,7 @@ TEST_F(ScreenshotTest, TheFirstFreeNumberIsNeverWrittenThroughAndHoldsEightBitRg
     SDL_FillRect(backdrop_snapshot, nullptr, 0x808080);
     write_text_file("screenshot2.png", "keep");
     ASSERT_EQ(chmod("screenshot2.png", 0), 0);  // unreadable, unless the tests run as root
-    ASSERT_EQ(symlink("elsewhere.png", "screenshot3.png"), 0);
+    ASSERT_EQ(make_dangling_entry("elsewhere.png", "screenshot3.png"), 0);
     ASSERT_EQ(mkdir("screenshot5.png", 0755), 0);
     write_text_file("screenshot6.png", "six");
     for (int i = 0; i < 3; i++)
