@@ -2,9 +2,12 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "app/canvas_dump.h"
 #include "app/command_line.h"
+#include "app/display.h"
 #include "app/folders.h"
 #include "main_loop.h"
 #include "maps/replay_file.h"
@@ -28,11 +31,14 @@ static bool read_replay_to_play()
 int main(int argc, char *argv[])
 {
     attach_console();
+    utf8_arguments(argc, argv);
     int command = read_command_line(argc, argv);
     if (command != COMMAND_PLAY)
         return command == COMMAND_DONE ? 0 : EXIT_USAGE;
     if (option_play && !read_replay_to_play())
         return 1;
+    // Named from where the player stands, before the folders move it.
+    std::string canvas = option_canvas ? path_from_here(option_canvas) : "";
     std::string problem = settle_folders(option_data, option_game_folder);
     if (!problem.empty()) {
         tell_fatal(problem);
@@ -52,6 +58,9 @@ int main(int argc, char *argv[])
         if (frame == option_frames)
             break;
     }
+    int error = canvas.empty() ? 0 : write_canvas_dump(display_surface, canvas.c_str());
+    if (error)
+        fprintf(stderr, "rotwalk: cannot write %s: %s\n", canvas.c_str(), strerror(error));
     shut_down();
-    return 0;
+    return error ? 1 : 0;
 }

@@ -13,6 +13,7 @@ const char *option_game_folder = nullptr;
 int option_fullscreen = FULLSCREEN_FROM_SETTINGS;
 long option_frames = 0;
 const char *option_play = nullptr;
+const char *option_canvas = nullptr;
 
 static const char USAGE[] =
     "Usage: rotwalk [options]\n"
@@ -24,6 +25,7 @@ static const char USAGE[] =
     "  --fullscreen        play full screen this time\n"
     "  --frames N          quit after N frames\n"
     "  --play FILE         watch a replay, then quit\n"
+    "  --canvas FILE       at the end, write the last frame's picture to FILE (PPM)\n"
     "  --help              show this text and the folders the game would use\n"
     "  --version           show the version\n";
 
@@ -39,8 +41,9 @@ static void print_folders()
     std::string data = find_data_folder(option_data, exe);
     bool portable = false;
     std::string game = planned_game_folder(option_data, option_game_folder, data, exe, portable);
-    printf("\nData folder: %s\nGame folder: %s\n", data.empty() ? "(not found)" : data.c_str(),
-           game.empty() ? "(none: no home folder)" : game.c_str());
+    printf("\nData folder: %s\nGame folder: %s%s\n", data.empty() ? "(not found)" : data.c_str(),
+           game.empty() ? "(none: no home folder)" : game.c_str(),
+           portable ? " (portable: beside the game)" : "");
 }
 
 static int bad_option(const char *what, const char *option)
@@ -72,7 +75,8 @@ int read_command_line(int argc, char **argv)
         } else if (strcmp(option, "--fullscreen") == 0) {
             option_fullscreen = 1;
         } else if (strcmp(option, "--data") == 0 || strcmp(option, "--game-folder") == 0 ||
-                   strcmp(option, "--frames") == 0 || strcmp(option, "--play") == 0) {
+                   strcmp(option, "--frames") == 0 || strcmp(option, "--play") == 0 ||
+                   strcmp(option, "--canvas") == 0) {
             if (!has_value)
                 return bad_option("missing value for", option);
             const char *value = argv[++i];
@@ -82,6 +86,8 @@ int read_command_line(int argc, char **argv)
                 option_game_folder = value;
             else if (strcmp(option, "--play") == 0)
                 option_play = value;
+            else if (strcmp(option, "--canvas") == 0)
+                option_canvas = value;
             else if (!read_frame_count(value))
                 return bad_option("not a frame count", value);
         } else {

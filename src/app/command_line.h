@@ -13,6 +13,7 @@ extern const char *option_game_folder;  // --game-folder DIR, or null
 extern int option_fullscreen;           // 0 windowed, 1 full screen, or FULLSCREEN_FROM_SETTINGS
 extern long option_frames;              // --frames N: quit after N frames; 0 runs until quit
 extern const char *option_play;         // --play FILE: the replay to watch, or null
+extern const char *option_canvas;       // --canvas FILE: where the last canvas goes, or null
 
 // What the command line asks for: to play, or to have been answered already.
 enum { COMMAND_PLAY, COMMAND_DONE, COMMAND_BAD };

@@ -34,6 +34,16 @@ int make_folder(const char *path)
     return error == EEXIST && is_folder(path) ? 0 : error;
 }
 
+std::string path_from_here(const char *path)
+{
+    char here[PATH_MAX];
+    if (path[0] == '/' || !getcwd(here, sizeof here))
+        return path;
+    return std::string(here) + "/" + path;
+}
+
+void utf8_arguments(int &, char **&) {}
+
 int change_folder(const char *path)
 {
     return chdir(path) == 0 ? 0 : errno;

@@ -22,6 +22,12 @@ int make_folder(const char *path);
 int change_folder(const char *path);  // 0 or the errno
 // The absolute form of a path to something that exists; the path itself otherwise.
 std::string absolute_path(const std::string &path);
+// A path as the current folder sees it now, made absolute whether or not
+// anything is there, so that it keeps its meaning when the folder changes.
+std::string path_from_here(const char *path);
+// Windows hands the program its arguments in the ANSI code page: there they
+// are read again as UTF-8 from the wide command line. Elsewhere unchanged.
+void utf8_arguments(int &argc, char **&argv);
 std::string executable_folder();  // the folder of the running program; empty when unknown
 // Whether files can be made in the folder: on Windows, where the folder's own
 // read-only mark means nothing, by making and removing one.
@@ -54,6 +60,8 @@ void attach_console();
 void tell_fatal(const std::string &message);
 
 #ifdef _WIN32
+extern std::vector<std::string> argument_texts;  // the UTF-8 arguments
+extern std::vector<char *> argument_pointers;    // argv into argument_texts
 // The Windows calls take UTF-16; their errors are turned into errno values so
 // that the rest of the game tells them as it tells the POSIX ones.
 std::wstring wide_text(const std::string &utf8);

@@ -16,6 +16,9 @@
 const wchar_t APPDATA_VARIABLE[] = L"APPDATA";
 const char CONSOLE_DEVICE[] = "CONOUT$";
 
+std::vector<std::string> argument_texts;
+std::vector<char *> argument_pointers;
+
 std::wstring wide_text(const std::string &utf8)
 {
     if (utf8.empty())
@@ -100,6 +103,36 @@ std::string absolute_path(const std::string &path)
     n = GetFullPathNameW(wide.c_str(), n, &full[0], nullptr);
     full.resize(n);
     return utf8_text(full.c_str());
+}
+
+std::string path_from_here(const char *path)
+{
+    std::wstring wide = wide_text(path);
+    DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (n == 0)
+        return path;
+    std::wstring full((size_t)n, L'\0');
+    n = GetFullPathNameW(wide.c_str(), n, &full[0], nullptr);
+    full.resize(n);
+    return utf8_text(full.c_str());
+}
+
+void utf8_arguments(int &argc, char **&argv)
+{
+    int count = 0;
+    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide)
+        return;
+    argument_texts.clear();
+    for (int i = 0; i < count; i++)
+        argument_texts.push_back(utf8_text(wide[i]));
+    LocalFree(wide);
+    argument_pointers.clear();
+    for (std::string &text : argument_texts)
+        argument_pointers.push_back(&text[0]);
+    argument_pointers.push_back(nullptr);
+    argc = count;
+    argv = argument_pointers.data();
 }
 
 std::string executable_folder()
