@@ -3,7 +3,9 @@
 # the game; "./build.sh test" checks the sources' layout and floors, builds with
 # sanitizers and runs the tests, on classic SDL 1.2 and again on sdl12-compat;
 # "./build.sh fuzz [seconds]" fuzzes each file loader for that long (default 60);
-# "./build.sh deb" builds the Debian package rotwalk_<version>_<arch>.deb and checks it with lintian.
+# "./build.sh deb" builds the Debian package rotwalk_<version>_<arch>.deb and checks it with lintian;
+# "./build.sh windows" cross-builds the Windows game, tests it under Wine and packs
+# build/Rotwalk-<version>-windows-x64.zip.
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -103,8 +105,11 @@ case "${1:-}" in
   deb)
     scripts/build-deb.sh
     ;;
+  windows)
+    scripts/build-windows.sh
+    ;;
   *)
-    echo "usage: $0 run|test|fuzz [seconds]|deb" >&2
+    echo "usage: $0 run|test|fuzz [seconds]|deb|windows" >&2
     exit 2
     ;;
 esac

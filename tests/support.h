@@ -10,6 +10,7 @@
 #endif
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "app/display.h"
 #include "app/input.h"
 #include "app/pixels.h"
+#include "app/random.h"
 #include "app/sprite_tables.h"
 
 #ifdef _WIN32

@@ -20,11 +20,11 @@ TEST_F(EnergyAndHealth, EnergyAndHealthStepsWithinTheirRangesAndAHeldButtonFires
                   {99.95f, 99.8f, 0, 100, 100, 0, 0}, {80, -2, 0.1f, 79.65f, 0, 96, 100},
                   {80, 100, 1, 79, 100, 100, 100},    {80, 100, 0, 80.2f, 100, 100, 96},
                   {80, 100, 0, 80.2f, 100, 2, 0},     {0.5f, 100, 5, 0, 100, 0, 4}};
-    srand(5);
+    seed_random(5);
     int draws[10];
     for (int &d : draws)
-        d = rand();
-    srand(5);
+        d = game_random();
+    seed_random(5);
     for (const auto &f : frames) {
         player_health[0] = f.health;
         player_energy[0] = f.energy;
@@ -37,7 +37,7 @@ TEST_F(EnergyAndHealth, EnergyAndHealthStepsWithinTheirRangesAndAHeldButtonFires
                     pending_damage == 0)
             << f.health;
     }
-    EXPECT_EQ(rand(), draws[9]);  // three frames with damage
+    EXPECT_EQ(game_random(), draws[9]);  // three frames with damage
 
     // From 1.0 energy a held button fires in frames 0, 2 and 4, each shot costing
     // 1.5: overspent by 0.5, then 1.5 twice, charged as damage at a fifth.

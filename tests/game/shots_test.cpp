@@ -66,8 +66,8 @@ protected:
     static void replay_splats(std::set<Point> &centres, float x, float y, int spread, int count)
     {
         for (int i = 0; i < count; i++) {
-            rand();  // frame
-            int y_offset = rand() % (2 * spread + 1), x_offset = rand() % (2 * spread + 1);
+            game_random();  // frame
+            int y_offset = game_random() % (2 * spread + 1), x_offset = game_random() % (2 * spread + 1);
             centres.insert(Point((int)(x + (float)(x_offset - spread)),
                                  (int)(y + (float)(y_offset - spread))));
         }
@@ -156,17 +156,17 @@ TEST_P(FireShotHits, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrd
     SDL_FillRect(world_surface, nullptr, 0);
     // Draws: the target's hit, its corpse, its pool, then the fresh zombie's
     // hit; the corpse covers only what was painted before it.
-    srand(9);
+    seed_random(9);
     std::set<Point> under, over;
     replay_splats(under, 575.0f, 240.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
-    int corpse = rand() % FACING_COUNT;
+    int corpse = game_random() % FACING_COUNT;
     replay_splats(over, 575.0f, 240.0f, SPLAT_SPREAD_KILL, SPLATS_PER_KILL);
     replay_splats(over, 575.0f, 241.0f, SPLAT_SPREAD_HIT, SPLATS_PER_HIT);
-    int next = rand();
+    int next = game_random();
     for (const Point &p : under)
         if (!on_corpse(p.first, p.second))
             over.insert(p);
-    srand(9);
+    seed_random(9);
     fire_shot(320, 240, 0.0f);
     EXPECT_EQ(kill_count, 1);
     EXPECT_EQ(std::vector<Zombie *>(zombies, zombies + zombie_count),
@@ -179,7 +179,7 @@ TEST_P(FireShotHits, TheFifthHitKillsLeavingACorpseUnderItsPoolAndTheOthersInOrd
     };
     EXPECT_EQ(count_pixels(world_surface, misplaced), 0);
     EXPECT_EQ(blood_on_floor(), over);
-    EXPECT_EQ(rand(), next);
+    EXPECT_EQ(game_random(), next);
 
     // The zombie that moves into a killed one's index is skipped at that
     // point, and the kill ends the shot.

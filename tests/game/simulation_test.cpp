@@ -57,7 +57,7 @@ TEST_P(HeadlessRun, TwoThousandFramesOfPlayKeepTheWorldConsistent)
     const int walls = wall_rect_count, legs[4] = {SDLK_d, SDLK_s, SDLK_a, SDLK_w};
     const float speed_factors[5] = {1.0f, 2.0f, 0.5f, 1.5f, 0.2f};
     mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
-    srand(2024);
+    seed_random(2024);
     int most_zombies = 0, games = 1, kills = 0;
     for (int frame = 0; frame < RUN_FRAMES; frame++) {
         int leg = frame / WALK_LEG_FRAMES, kills_before = kill_count;

@@ -9,10 +9,10 @@ protected:
     void SetUp() override
     {
         WorldPicture::SetUp();
-        srand(7);
+        seed_random(7);
         for (int y = 0; y < VIEW_H; y++)
             for (int x = 0; x < VIEW_W; x++)
-                write_pixel(view_surface, x, y, (Uint32)rand() & 0xFFFFFF);
+                write_pixel(view_surface, x, y, (Uint32)game_random() & 0xFFFFFF);
         std::fill(border_darkness, border_darkness + VIEW_W * VIEW_H, 0);
         index_border_darkness();
     }
@@ -41,13 +41,13 @@ static Uint32 reference_pixel(const float *sx, const float *sy, int x, int y)
 
 TEST_P(CompositeView, MatchesThePlainDefinitionExactlyOnRandomViewsAndDarkness)
 {
-    srand(11);
+    seed_random(11);
     for (int x = 0; x < VIEW_W; x++)
         for (int y = 0; y < VIEW_H; y++) {
             // Dark borders and random dim patches in a lit middle, as a real map has.
             int edge = std::min(std::min(x, 639 - x), std::min(y, 479 - y));
             border_darkness[x * VIEW_H + y] =
-                edge < 60 ? -(rand() % 256) : (rand() % 9 == 0 ? -(rand() % 40) : 0);
+                edge < 60 ? -(game_random() % 256) : (game_random() % 9 == 0 ? -(game_random() % 40) : 0);
         }
     index_border_darkness();
     const struct {

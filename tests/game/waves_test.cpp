@@ -34,7 +34,7 @@ TEST_F(Waves, ThirtyAndSixtyFramesPerSecondPlayTheSameGame)
         game_mode = MODE_WAVES;
         reset_world_for_new_game("");
         player_health[0] = 50.0f;
-        srand(7);
+        seed_random(7);
         int shots = 0, frames = (int)(8 * REFERENCE_FRAMES_PER_SECOND / speeds[run]);
         mouse_button_state[SDL_BUTTON_LEFT] = KEY_HELD;
         key_state[SDLK_LSHIFT] = KEY_HELD;
@@ -61,7 +61,7 @@ TEST_F(Waves, ThirtyAndSixtyFramesPerSecondPlayTheSameGame)
 // last one is gone the next wave is announced for 5 s and brings more.
 TEST_F(Waves, AWaveSpawnsItsZombiesEndsWhenTheyAreDeadAndABreatherAnnouncesTheNext)
 {
-    srand(3);
+    seed_random(3);
     for (int f = 0; f < FIRST_BREATHER_FRAMES - 1; f++)
         run_game_update(1.0f);
     EXPECT_EQ(zombie_count, 0);
@@ -92,7 +92,7 @@ TEST_F(Waves, SpawnPointsOnTheRingAvoidWallsAndTheWorldsEdge)
                 map_tiles[x][y] = TILE_WALL_LEFT;
         }
     prepare_map();
-    srand(11);
+    seed_random(11);
     for (int i = 0; i < 20; i++) {
         float x, y;
         open_ring_point(x, y);

@@ -45,7 +45,7 @@ void clean_world()
     close_pads();  // no pad, the keyboard playing
     active_device = DEVICE_KEYBOARD;
     pad_pointer = PadPointer{};
-    srand(1);
+    seed_random(1);
 }
 
 void run_game_update(float speed_factor)

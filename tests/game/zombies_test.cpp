@@ -17,14 +17,14 @@ TEST_F(UpdateZombies, ASpawnLiesOnTheRingDrawsItsTargetOnlyWhenSeveralPlayAndSto
     for (int players : {1, 2}) {
         clean_world();
         player_count = players;
-        srand(7);
-        int r = rand() % 360, target = players == 1 ? 0 : rand() % 2, next = rand();
-        srand(7);
+        seed_random(7);
+        int r = game_random() % 360, target = players == 1 ? 0 : game_random() % 2, next = game_random();
+        seed_random(7);
         update_zombies(0.0f);  // no chase: the zombie stays where it was born
         ASSERT_EQ(zombie_count, 1);
         EXPECT_NEAR(zombies[0]->x, ring_x(r), 1e-3);  // sine on x
         EXPECT_NEAR(zombies[0]->y, ring_y(r), 1e-3);  // cosine on y
-        EXPECT_TRUE(zombies[0]->target_player == target && rand() == next) << players << " players";
+        EXPECT_TRUE(zombies[0]->target_player == target && game_random() == next) << players << " players";
     }
     clean_world();
     for (int i = 1; zombie_count < ZOMBIE_SPAWN_LIMIT - 1; i++)
@@ -42,14 +42,14 @@ TEST_F(UpdateZombies, StragglersJumpToTheRingOfPlayerZeroWhereTheOtherSlotsAlrea
     player_count = 2;
     Zombie &at_limit = place_zombie(2500.0f + 750.0f, 2450.0f),
            &beyond = place_zombie(2500.0f - 750.5f, 2450.0f, 60.0f, 1);
-    srand(5);
-    int spawn_r = rand() % 360, target = rand() % 2, straggler_r = rand() % 360, next = rand();
+    seed_random(5);
+    int spawn_r = game_random() % 360, target = game_random() % 2, straggler_r = game_random() % 360, next = game_random();
     ASSERT_GT(std::fabs(ring_x(spawn_r) - ring_x(straggler_r)) +
                   std::fabs(ring_y(spawn_r) - ring_y(straggler_r)),
               100.0);
     player_x[1] = (float)ring_x(straggler_r) + 30.0f;  // 30 px right of the landing point
     player_y[1] = (float)ring_y(straggler_r);
-    srand(5);
+    seed_random(5);
     update_zombies(0.0f);
     ASSERT_EQ(zombie_count, 3);
     EXPECT_EQ(zombies[2]->target_player, target);
@@ -59,5 +59,5 @@ TEST_F(UpdateZombies, StragglersJumpToTheRingOfPlayerZeroWhereTheOtherSlotsAlrea
     EXPECT_NEAR(player_x[1], ring_x(straggler_r) + 31.0, 1e-3);
     EXPECT_EQ(beyond.health + (float)beyond.target_player, 61.0f);
     EXPECT_FLOAT_EQ(pending_damage, 0.4f);
-    EXPECT_EQ(rand(), next);
+    EXPECT_EQ(game_random(), next);
 }

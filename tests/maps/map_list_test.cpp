@@ -27,6 +27,11 @@ TEST_F(MapList, EntriesAreSortedByNameCaseAsideNumbersByValueThenByTheirBytes)
     scan_map_folder();
     std::vector<std::string> sorted = {".",     "..",        "9.map", "10.map", "_x.map",  "A.MAP",
                                        "a.map", "alpha.map", "B.map", "b.map",  "Zeta.map"};
+#ifdef _WIN32
+    // Windows keeps one file for names that differ in case only: the first written.
+    for (const char *name : {"A.MAP", "B.map"})
+        ASSERT_TRUE(add_map_name(name));
+#endif
     EXPECT_EQ(listed(), sorted);
     for (const char *name : {"Map 10.map", "Map 2.map", "map 02.map", "~.map", ""})
         ASSERT_TRUE(add_map_name(name));

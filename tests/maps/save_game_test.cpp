@@ -74,6 +74,7 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
                  {crlf.c_str(), "P2 has no gamepad: connect one and press A", SCREEN_GAME}};
     for (const auto &f : files) {
         remove(SAVE_FILE);
+        rmdir(SAVE_FILE);  // Windows' remove takes no folder
         if (f.text && !f.text[0])
             mkdir(SAVE_FILE, 0777);  // a folder where the save belongs
         else if (f.text)
@@ -85,11 +86,11 @@ TEST_F(SaveFile, LoadingRestoresTheSavedGameAndAFileThatCannotBeLoadedChangesNot
         player_x[3] = 1.0f;
         const std::string before = saved_game_text();
         clear_notice();
-        srand(42);
-        int first_draw = rand();
-        srand(42);
+        seed_random(42);
+        int first_draw = game_random();
+        seed_random(42);
         load_game_with_notice();
-        EXPECT_EQ(rand(), first_draw);
+        EXPECT_EQ(game_random(), first_draw);
         EXPECT_EQ(screen_number, f.screen) << f.notice;
         EXPECT_STREQ(notice_text, f.notice);
         EXPECT_EQ(saved_game_text(), f.screen == SCREEN_GAME ? saved : before) << f.notice;

@@ -101,7 +101,7 @@ TEST_F(CoopReplay, TwoPlayersThenThreePlayTheirOwnWayAndHashAsRecorded)
 {
     start_fresh_game_folder();
     start_up();
-    srand(COOP_SEED);
+    seed_random(COOP_SEED);
     ReplayRun replay;
     begin_replay_run(replay, "golden_coop.txt");
     float start_x[2] = {0, 0};

@@ -87,7 +87,7 @@ TEST_F(GoldenReplay, AScriptedGameHashesAsRecorded)
     start_fresh_game_folder();
     start_up();
     ASSERT_EQ(display_surface->format->BitsPerPixel, 32);
-    srand(REPLAY_SEED);
+    seed_random(REPLAY_SEED);
     ReplayRun replay;
     begin_replay_run(replay, "golden.txt");
     std::string saved;                          // the last save written

@@ -7,6 +7,7 @@
 
 #include "app/input.h"
 #include "app/pads.h"
+#include "app/random.h"
 #include "game/controls.h"
 #include "game/paths.h"
 #include "game/world.h"
@@ -136,7 +137,7 @@ static void start_game_on(const char *map_name)
 {
     snprintf(map_path, sizeof map_path, "Maps/%s", map_name);
     start_game_screen();
-    srand(1);
+    seed_random(1);
     prepare_crowded_frame();
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/frame_clock.h"
+#include "app/random.h"
 #include "bots.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -70,7 +71,7 @@ static GameResult play_game(int mode, int bot, int fps, unsigned seed)
     game_mode = mode;
     reset_world_for_new_game("playtest");
     prepare_map();
-    srand(seed);
+    seed_random(seed);
     frame_ms = (1000 + fps / 2) / fps;
     frames_per_second = (float)(1000.0 / frame_ms);
     float speed_factor = compute_speed_factor(frames_per_second);

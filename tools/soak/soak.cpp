@@ -20,6 +20,7 @@
 #include "app/artwork.h"
 #include "app/frame_clock.h"
 #include "app/input.h"
+#include "app/random.h"
 #include "app/settings.h"
 #include "app/window_scale.h"
 #include "game/camera.h"
@@ -326,7 +327,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     start_up();
-    srand(SOAK_SEED);
+    seed_random(SOAK_SEED);
     scripted_frame_ms = SOAK_FRAME_MS;
     SoakRun run;
     std::string rule;
