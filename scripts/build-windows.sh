@@ -33,17 +33,21 @@ export WINEPREFIX=$WIN/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtm
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
 [[ -d $WINEPREFIX/drive_c ]] || wineboot -i >/dev/null 2>&1
 wineserver -w
 
+# Each case in a Wine process of its own, as ctest runs them on Linux.
 echo "== the tests under Wine"
-(cd "$WIN/game/tests" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy wine rotwalk_tests.exe) |
-  tee "$WIN/tests.log" | grep -E '^\[  (PASSED|FAILED) |^\[==========\]|FAILED  \]' || true
-grep -q '^\[  PASSED  \]' "$WIN/tests.log" && ! grep -q '^\[  FAILED  \]' "$WIN/tests.log" ||
-  { echo "the tests failed under Wine (all of it in $WIN/tests.log)" >&2; exit 1; }
+(cd "$WIN/game" && ctest -j "$JOBS" --output-on-failure) >"$WIN/tests.log" 2>&1 || {
+  grep -E "tests passed|\(Failed\)|Failure" "$WIN/tests.log" >&2 || true
+  echo "the tests failed under Wine (all of it in $WIN/tests.log)" >&2
+  exit 1
+}
+grep -E "tests passed" "$WIN/tests.log"
+grep -E "GoldenReplay|CoopReplay" "$WIN/tests.log" | grep -E "Passed" | sed 's/^ *[0-9]*\/[0-9]* //'
 
 # The zip's folder: the game, its data, its licences, and nothing of the player's.
 stage=$WIN/zip/$name

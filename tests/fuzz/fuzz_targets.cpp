@@ -292,6 +292,8 @@ static void fuzz_map_list(const std::string &input)
         FUZZ_CHECK(path_exists((std::string(MAP_FOLDER) + "/" + name).c_str()));
     for (const std::string &name : listed)
         _wremove(wide_text(std::string(MAP_FOLDER) + "/" + name).c_str());
+    for (const std::string &name : made)  // those not listed: temporaries, long names
+        unlink((std::string(MAP_FOLDER) + "/" + name).c_str());
     clear_map_names();
 #else
     if (made.size() + FOLDER_ENTRIES <= (size_t)MAX_MAP_NAMES) {  // room for all: none is missing
