@@ -67,7 +67,8 @@ protected:
     {
         for (int i = 0; i < count; i++) {
             game_random();  // frame
-            int y_offset = game_random() % (2 * spread + 1), x_offset = game_random() % (2 * spread + 1);
+            int y_offset = game_random() % (2 * spread + 1),
+                x_offset = game_random() % (2 * spread + 1);
             centres.insert(Point((int)(x + (float)(x_offset - spread)),
                                  (int)(y + (float)(y_offset - spread))));
         }

@@ -47,7 +47,8 @@ TEST_P(CompositeView, MatchesThePlainDefinitionExactlyOnRandomViewsAndDarkness)
             // Dark borders and random dim patches in a lit middle, as a real map has.
             int edge = std::min(std::min(x, 639 - x), std::min(y, 479 - y));
             border_darkness[x * VIEW_H + y] =
-                edge < 60 ? -(game_random() % 256) : (game_random() % 9 == 0 ? -(game_random() % 40) : 0);
+                edge < 60 ? -(game_random() % 256)
+                          : (game_random() % 9 == 0 ? -(game_random() % 40) : 0);
         }
     index_border_darkness();
     const struct {

@@ -18,13 +18,15 @@ TEST_F(UpdateZombies, ASpawnLiesOnTheRingDrawsItsTargetOnlyWhenSeveralPlayAndSto
         clean_world();
         player_count = players;
         seed_random(7);
-        int r = game_random() % 360, target = players == 1 ? 0 : game_random() % 2, next = game_random();
+        int r = game_random() % 360, target = players == 1 ? 0 : game_random() % 2,
+            next = game_random();
         seed_random(7);
         update_zombies(0.0f);  // no chase: the zombie stays where it was born
         ASSERT_EQ(zombie_count, 1);
         EXPECT_NEAR(zombies[0]->x, ring_x(r), 1e-3);  // sine on x
         EXPECT_NEAR(zombies[0]->y, ring_y(r), 1e-3);  // cosine on y
-        EXPECT_TRUE(zombies[0]->target_player == target && game_random() == next) << players << " players";
+        EXPECT_TRUE(zombies[0]->target_player == target && game_random() == next)
+            << players << " players";
     }
     clean_world();
     for (int i = 1; zombie_count < ZOMBIE_SPAWN_LIMIT - 1; i++)
@@ -43,7 +45,8 @@ TEST_F(UpdateZombies, StragglersJumpToTheRingOfPlayerZeroWhereTheOtherSlotsAlrea
     Zombie &at_limit = place_zombie(2500.0f + 750.0f, 2450.0f),
            &beyond = place_zombie(2500.0f - 750.5f, 2450.0f, 60.0f, 1);
     seed_random(5);
-    int spawn_r = game_random() % 360, target = game_random() % 2, straggler_r = game_random() % 360, next = game_random();
+    int spawn_r = game_random() % 360, target = game_random() % 2,
+        straggler_r = game_random() % 360, next = game_random();
     ASSERT_GT(std::fabs(ring_x(spawn_r) - ring_x(straggler_r)) +
                   std::fabs(ring_y(spawn_r) - ring_y(straggler_r)),
               100.0);
