@@ -91,3 +91,4 @@ cmp "$WIN/linux.ppm" "$WIN/windows.ppm" ||
   { echo "the Windows game kept no rotwalk.log of its own, or SDL redirected its output" >&2; exit 1; }
 echo "frame $CANVAS_FRAMES: the same $(stat -c %s "$WIN/windows.ppm") bytes on both"
 echo "== build/$name.zip: $(stat -c %s "build/$name.zip") bytes"
+echo "== the Windows step took $SECONDS s"
