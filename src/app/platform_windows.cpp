@@ -93,16 +93,7 @@ int change_folder(const char *path)
 
 std::string absolute_path(const std::string &path)
 {
-    if (!path_exists(path.c_str()))
-        return path;
-    std::wstring wide = wide_text(path);
-    DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (n == 0)
-        return path;
-    std::wstring full((size_t)n, L'\0');
-    n = GetFullPathNameW(wide.c_str(), n, &full[0], nullptr);
-    full.resize(n);
-    return utf8_text(full.c_str());
+    return path_exists(path.c_str()) ? path_from_here(path.c_str()) : path;
 }
 
 std::string path_from_here(const char *path)

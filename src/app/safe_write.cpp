@@ -21,6 +21,32 @@ bool parse_whole_number(const char *text, long low, long high, long &value)
     return true;
 }
 
+int read_regular_file(const char *path, std::string &contents)
+{
+    return read_regular(path, MAX_READ_BYTES, false, contents);
+}
+
+int read_file_start(const char *path, long max_bytes, std::string &contents)
+{
+    return read_regular(path, max_bytes, true, contents);
+}
+
+int read_file_within(const char *path, long max_bytes, std::string &contents)
+{
+    return read_regular(path, max_bytes, false, contents);
+}
+
+int keep_read_bytes(std::string &contents, const char *bytes, size_t n, long limit, bool cut)
+{
+    if ((long)(contents.size() + n) <= limit)
+        contents.append(bytes, n);
+    else if (cut)
+        contents.append(bytes, (size_t)(limit - (long)contents.size()));
+    else
+        return EFBIG;  // grew while being read
+    return 0;
+}
+
 // Windows has its own calls for all that follows: safe_write_windows.cpp.
 #ifndef _WIN32
 
@@ -148,9 +174,7 @@ int replace_file(const char *path, const std::string &contents)
 
 // Opened without blocking, so a pipe put where a map belongs cannot stall the
 // game before fstat shows that it is no regular file.
-// Up to `limit` bytes; a larger file is refused whole, or read only as far
-// as the limit when `cut` is set.
-static int read_regular(const char *path, long limit, bool cut, std::string &contents)
+int read_regular(const char *path, long limit, bool cut, std::string &contents)
 {
     contents.clear();
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -175,32 +199,13 @@ static int read_regular(const char *path, long limit, bool cut, std::string &con
             error = errno;
         else if (n == 0)
             break;
-        else if ((long)(contents.size() + (size_t)n) <= limit)
-            contents.append(buffer, (size_t)n);
-        else if (cut)
-            contents.append(buffer, (size_t)(limit - (long)contents.size()));
         else
-            error = EFBIG;  // grew while being read
+            error = keep_read_bytes(contents, buffer, (size_t)n, limit, cut);
     }
     close(fd);
     if (error)
         contents.clear();
     return error;
-}
-
-int read_regular_file(const char *path, std::string &contents)
-{
-    return read_regular(path, MAX_READ_BYTES, false, contents);
-}
-
-int read_file_start(const char *path, long max_bytes, std::string &contents)
-{
-    return read_regular(path, max_bytes, true, contents);
-}
-
-int read_file_within(const char *path, long max_bytes, std::string &contents)
-{
-    return read_regular(path, max_bytes, false, contents);
 }
 
 // Only our own pattern and only regular files: a player's file or folder

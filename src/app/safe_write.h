@@ -24,6 +24,11 @@ int read_regular_file(const char *path, std::string &contents);
 int read_file_start(const char *path, long max_bytes, std::string &contents);
 // A whole regular file of at most `max_bytes`, refused as above.
 int read_file_within(const char *path, long max_bytes, std::string &contents);
+// What the three above share, each system's own: up to `limit` bytes, a
+// larger file refused whole, or read only as far as the limit when `cut`.
+int read_regular(const char *path, long limit, bool cut, std::string &contents);
+// Appends what one read gave within the limit; EFBIG past it unless `cut`.
+int keep_read_bytes(std::string &contents, const char *bytes, size_t n, long limit, bool cut);
 
 // Removes the regular files beginning with TEMP_NAME_PREFIX and older than
 // STALE_TEMP_SECONDS from the folder, and from every folder its symbolic

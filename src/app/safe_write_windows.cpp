@@ -115,7 +115,7 @@ int replace_file(const char *path, const std::string &contents)
 
 // Only files on a disk: a device name such as CON or a pipe is refused
 // before anything is read from it.
-static int read_regular(const char *path, long limit, bool cut, std::string &contents)
+int read_regular(const char *path, long limit, bool cut, std::string &contents)
 {
     contents.clear();
     std::wstring wide = wide_text(path);
@@ -141,32 +141,13 @@ static int read_regular(const char *path, long limit, bool cut, std::string &con
             error = errno_from_windows(GetLastError());
         else if (n == 0)
             break;
-        else if ((long)(contents.size() + n) <= limit)
-            contents.append(buffer, n);
-        else if (cut)
-            contents.append(buffer, (size_t)(limit - (long)contents.size()));
         else
-            error = EFBIG;  // grew while being read
+            error = keep_read_bytes(contents, buffer, n, limit, cut);
     }
     CloseHandle(file);
     if (error)
         contents.clear();
     return error;
-}
-
-int read_regular_file(const char *path, std::string &contents)
-{
-    return read_regular(path, MAX_READ_BYTES, false, contents);
-}
-
-int read_file_start(const char *path, long max_bytes, std::string &contents)
-{
-    return read_regular(path, max_bytes, true, contents);
-}
-
-int read_file_within(const char *path, long max_bytes, std::string &contents)
-{
-    return read_regular(path, max_bytes, false, contents);
 }
 
 static ULONGLONG file_time_value(const FILETIME &time)
